@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/MultimediaControl.h"
+#include "platform/Platform.h"
+
+#include <QString>
+
+namespace zornalit {
+
+// A click in the free text box: the joke with its two sounds for the joke
+// trigger, the credit line for the credit trigger. Returns the text the box
+// must hold afterwards.
+QString clickFreeText(const Platform& platform, MultimediaControl& sound, const QString& text);
+
+} // namespace zornalit

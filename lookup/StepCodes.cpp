@@ -1,0 +1,20 @@
+#include "StepCodes.h"
+
+namespace zornalit {
+
+void StepCodes::fill()
+{
+    m_codes.clear();
+    for (int position = 0; position < count; ++position)
+        m_codes << QString::number(position, 16).toUpper();
+}
+
+std::optional<int> StepCodes::positionOf(const QString& text) const
+{
+    const qsizetype position = m_codes.indexOf(text);
+    if (position < 0)
+        return std::nullopt;
+    return static_cast<int>(position);
+}
+
+} // namespace zornalit

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Platform.h"
+
+namespace zornalit {
+
+// Opens path in the text viewer; when no editor can be started, tells the
+// operator what was tried. Returns whether an editor was started.
+bool openInViewer(const Platform& platform, const QString& path);
+
+} // namespace zornalit

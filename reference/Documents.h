@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace zornalit {
+
+// The file a tab of the main window opens when the user selects it, if any.
+std::optional<QString> documentOfTab(int tabIndex);
+
+// The file a document button opens, by the button's object name
+// ("Command3" … "Command7", "Command9", "Command1"); empty for any other.
+QString documentOfButton(const QString& buttonName);
+
+// Opens a document of the program folder in the text viewer; tells the
+// operator when no editor could be started. Returns whether one was.
+bool openDocument(const Platform& platform, const QString& fileName);
+
+} // namespace zornalit

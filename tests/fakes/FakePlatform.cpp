@@ -1,0 +1,145 @@
+#include "FakePlatform.h"
+
+#include <QBuffer>
+
+namespace zornalit::testing {
+
+void FakeMessageBox::show(const QString& prompt, MessageStyle style, const QString& title)
+{
+    m_journal << QStringLiteral("message %1: %2 | %3").arg(static_cast<int>(style)).arg(title, prompt);
+    shown.append({prompt, style, title});
+    if (whileShown)
+        whileShown(shown.last());
+}
+
+LaunchOutcome FakeTextViewer::open(const QString& path)
+{
+    if (failing) {
+        m_journal << QStringLiteral("viewer failed %1").arg(path);
+        return {false, tried};
+    }
+    m_journal << QStringLiteral("viewer %1").arg(path);
+    opened << path;
+    return {true, tried};
+}
+
+std::unique_ptr<QIODevice> FakeFiles::openForReading(const QString& path, QString* why)
+{
+    m_journal << QStringLiteral("read %1").arg(path);
+    if (unreadable.contains(path) || !contents.contains(path)) {
+        if (why)
+            *why = QStringLiteral("Не удалось прочитать файл %1").arg(path);
+        return nullptr;
+    }
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(contents.value(path));
+    buffer->open(QIODevice::ReadOnly);
+    return buffer;
+}
+
+bool FakeFiles::replaceContents(const QString& path, const QByteArray& bytes, QString* why)
+{
+    m_journal << QStringLiteral("replace %1").arg(path);
+    if (unwritable.contains(path)) {
+        if (why)
+            *why = QStringLiteral("Не удалось записать файл %1").arg(path);
+        return false;
+    }
+    contents.insert(path, bytes);
+    return true;
+}
+
+bool FakeFiles::copyReplacing(const QString& from, const QString& to, QString* why)
+{
+    m_journal << QStringLiteral("copy %1 -> %2").arg(from, to);
+    if (unreadable.contains(from) || !contents.contains(from)) {
+        if (why)
+            *why = QStringLiteral("Не удалось прочитать файл %1").arg(from);
+        return false;
+    }
+    if (unwritable.contains(to)) {
+        if (why)
+            *why = QStringLiteral("Не удалось записать файл %1").arg(to);
+        return false;
+    }
+    contents.insert(to, contents.value(from));
+    return true;
+}
+
+bool FakeFiles::remove(const QString& path, QString* why)
+{
+    m_journal << QStringLiteral("remove %1").arg(path);
+    if (unwritable.contains(path) || !contents.contains(path)) {
+        if (why)
+            *why = QStringLiteral("Не удалось удалить файл %1").arg(path);
+        return false;
+    }
+    contents.remove(path);
+    return true;
+}
+
+bool FakeFiles::exists(const QString& path) const
+{
+    return contents.contains(path);
+}
+
+QImage FakeBitmaps::load(const QString& path)
+{
+    m_journal << QStringLiteral("bitmap %1").arg(path);
+    loaded << path;
+    return images.value(path);
+}
+
+void FakeClipboard::clear()
+{
+    m_journal << QStringLiteral("clipboard clear");
+    holdsImage = false;
+    holdsText = false;
+    text.clear();
+}
+
+void FakeClipboard::setPlainText(const QString& newText)
+{
+    m_journal << QStringLiteral("clipboard text %1").arg(newText);
+    holdsText = true;
+    text = newText;
+}
+
+bool FakeSoundDevice::open(const QString& path, QString* why)
+{
+    m_journal << QStringLiteral("sound open %1").arg(path);
+    if (undecodable.contains(path) || !m_files.exists(path)) {
+        if (why)
+            *why = QStringLiteral("Не удалось открыть звуковой файл %1").arg(path);
+        return false;
+    }
+    m_open = path;
+    return true;
+}
+
+bool FakeSoundDevice::play(QString* why)
+{
+    m_journal << QStringLiteral("sound play");
+    if (m_open.isEmpty()) {
+        if (why)
+            *why = QStringLiteral("Звуковой файл не открыт");
+        return false;
+    }
+    played << m_open;
+    return true;
+}
+
+void FakeSoundDevice::close()
+{
+    m_journal << QStringLiteral("sound close");
+    m_open.clear();
+}
+
+FakePlatform::FakePlatform() = default;
+
+Platform FakePlatform::platform()
+{
+    return Platform{folder, messages, viewer, files, bitmaps, clipboard, sound};
+}
+
+} // namespace zornalit::testing
