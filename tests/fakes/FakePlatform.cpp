@@ -108,6 +108,8 @@ void FakeClipboard::setPlainText(const QString& newText)
 bool FakeSoundDevice::open(const QString& path, QString* why)
 {
     m_journal << QStringLiteral("sound open %1").arg(path);
+    if (whenOpening)
+        whenOpening(path);
     if (undecodable.contains(path) || !m_files.exists(path)) {
         if (why)
             *why = QStringLiteral("Не удалось открыть звуковой файл %1").arg(path);

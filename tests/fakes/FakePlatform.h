@@ -116,6 +116,8 @@ public:
     QSet<QString> undecodable;
     // Paths of the sounds queued for playing, in order.
     QStringList played;
+    // Runs at every open, before the file is looked at.
+    std::function<void(const QString&)> whenOpening;
 
 private:
     Journal& m_journal;
