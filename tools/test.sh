@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the fuzz target for a minute, the
+# whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, then
+# the whole suite on the normal build (unit, widget and end-to-end tests).
+# ZORNALIT_QUICK=1 runs only the normal build's suite.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$root/tools/lib/packages.sh"
+
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+jobs="$(nproc)"
+build="${ZORNALIT_BUILD_DIR:-$root/build}"
+
+if [ "${ZORNALIT_QUICK:-0}" != 1 ]; then
+    echo "== Фаззинг разбора базы (60 с)"
+    "$root/tools/run-fuzz.sh" "${ZORNALIT_FUZZ_SECONDS:-60}"
+
+    echo "== Тесты под AddressSanitizer и UndefinedBehaviorSanitizer"
+    sanitized="$root/build-sanitize"
+    cmake -S "$root" -B "$sanitized" -DCMAKE_BUILD_TYPE=Debug -DZORNALIT_SANITIZE=ON -DZORNALIT_BENCH=OFF >/dev/null
+    cmake --build "$sanitized" -j"$jobs"
+    # Leak checking stays on for the lookup, which owns no toolkit objects;
+    # Qt's font and platform caches live until exit by design.
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$sanitized" --output-on-failure -j"$jobs" -L lookup
+    ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$sanitized" --output-on-failure -j"$jobs" -LE "lookup|e2e"
+fi
+
+echo "== Все тесты"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$jobs"
+ctest --test-dir "$build" --output-on-failure -j"$jobs"
