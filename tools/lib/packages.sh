@@ -38,7 +38,7 @@ BUILD_PACKAGES=(
 # What the tests need besides: a virtual display and its drivers, a sound
 # server with a null sink, the fuzzer's compiler and runtime.
 TEST_PACKAGES=(
-    xvfb xauth xdotool xclip x11-utils
+    xvfb xauth xdotool xclip x11-utils openbox wmctrl
     pulseaudio pulseaudio-utils sox
     clang libclang-rt-14-dev
 )
