@@ -1,0 +1,41 @@
+#pragma once
+
+#include "LineReader.h"
+#include "QueryInput.h"
+#include "StepCodes.h"
+
+#include <QByteArrayList>
+#include <QIODevice>
+#include <QString>
+
+namespace zornalit {
+
+struct SearchOutcome {
+    enum class Result {
+        Found,
+        NotFound,
+        ReadFailed, // the device failed before the search could be decided
+    };
+
+    Result result = Result::NotFound;
+    // The step whose header was found: the one asked for or a lower one.
+    QString foundStep;
+    // The header line, then its body lines, exactly as read; no terminator.
+    QByteArrayList block;
+    // False when the file ended before the block's terminator line.
+    bool terminated = false;
+    // What the device said when reading failed.
+    QString error;
+};
+
+// Looks up the description block of a normalised segment and step in a fault
+// database, falling back to lower steps (see fallbackSteps). The outcome is
+// the one that trying each step in turn, each time reading the file from its
+// first line and taking the first header that fits, would give; the file is
+// read once, in one pass, and only the block of the best header seen so far
+// is kept. The header's segment must equal the segment exactly; its step,
+// without surrounding spaces, must equal the step tried.
+SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const StepCodes& codes,
+                           qsizetype chunkBytes = LineReader::defaultChunkBytes);
+
+} // namespace zornalit

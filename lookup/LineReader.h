@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QString>
+
+#include <optional>
+
+namespace zornalit {
+
+// Reads the lines of a text file one after another without ever holding more
+// of it than the current line and one chunk. A line ends at CR LF or at a
+// lone CR; a lone LF stays part of the line. The line end is not part of the
+// line, and a line end at the very end of the file starts no further line.
+// A line may be of any length.
+class LineReader {
+public:
+    static constexpr qsizetype defaultChunkBytes = 64 * 1024;
+
+    explicit LineReader(QIODevice& device, qsizetype chunkBytes = defaultChunkBytes);
+
+    // The next line, or nothing at the end of the file or after a read
+    // error. The bytes stay valid until the next call.
+    std::optional<QByteArrayView> next();
+
+    // Whether the device reported an error; the lines before it were read.
+    bool failed() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+
+private:
+    // Appends what the device gives to the unread bytes; false when it gives
+    // nothing more.
+    bool fill();
+
+    QIODevice& m_device;
+    qsizetype m_chunkBytes;
+    QByteArray m_buffer;
+    qsizetype m_begin = 0; // first unread byte
+    qsizetype m_end = 0;   // one past the last byte read from the device
+    qsizetype m_scanned = 0; // bytes from m_begin already known to hold no CR
+    bool m_atEnd = false;
+    QString m_error;
+};
+
+} // namespace zornalit
