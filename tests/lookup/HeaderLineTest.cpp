@@ -1,0 +1,84 @@
+#include "lookup/Cp1251.h"
+#include "lookup/HeaderLine.h"
+
+#include <gtest/gtest.h>
+
+namespace zornalit {
+namespace {
+
+QByteArray win(const QString& text)
+{
+    return cp1251::encode(text).value();
+}
+
+struct Fields {
+    QString keyword, segment, step;
+    bool operator==(const Fields&) const = default;
+};
+
+void PrintTo(const Fields& f, std::ostream* os)
+{
+    *os << '[' << f.keyword.toStdString() << "|" << f.segment.toStdString() << "|" << f.step.toStdString() << ']';
+}
+
+Fields fieldsOf(const QString& line)
+{
+    const QByteArray bytes = win(line);
+    const HeaderFields fields = readHeaderFields(bytes);
+    return {cp1251::decode(fields.keyword), cp1251::decode(fields.segment), cp1251::decode(fields.step)};
+}
+
+TEST(HeaderLine, TheFourHeaderForms)
+{
+    EXPECT_EQ(fieldsOf(u"СЕГМ 5.3."_qs), (Fields{u"СЕГМ"_qs, "5", "3"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 5.1A."_qs), (Fields{u"СЕГМ"_qs, "5", "1A"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 12.3."_qs), (Fields{u"СЕГМ"_qs, "12", "3"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 12.1F."_qs), (Fields{u"СЕГМ"_qs, "12", "1F"}));
+}
+
+TEST(HeaderLine, OnlyTheFieldPositionsAreRead)
+{
+    EXPECT_EQ(fieldsOf(u"СЕГМ 12.1F. Обрыв"_qs), (Fields{u"СЕГМ"_qs, "12", "1F"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМx12x3x"_qs), (Fields{u"СЕГМ"_qs, "12", "3x"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 12.3 ."_qs), (Fields{u"СЕГМ"_qs, "12", "3 "}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 5. 3."_qs), (Fields{u"СЕГМ"_qs, "5", " 3"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 5.3"_qs), (Fields{u"СЕГМ"_qs, "5", "3"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 05.3."_qs), (Fields{u"СЕГМ"_qs, "05", "3"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 5.3\n."_qs), (Fields{u"СЕГМ"_qs, "5", "3\n"}));
+}
+
+TEST(HeaderLine, ShortLinesGiveShortFields)
+{
+    EXPECT_EQ(fieldsOf(u"СЕГМ 5."_qs), (Fields{u"СЕГМ"_qs, "5", ""}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 5"_qs), (Fields{u"СЕГМ"_qs, "5", ""}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 12"_qs), (Fields{u"СЕГМ"_qs, "12", ""}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ 12.1"_qs), (Fields{u"СЕГМ"_qs, "12", "1"}));
+    EXPECT_EQ(fieldsOf(u"СЕГМ"_qs), (Fields{u"СЕГМ"_qs, "", ""}));
+    EXPECT_EQ(fieldsOf(u"СЕ"_qs), (Fields{u"СЕ"_qs, "", ""}));
+    EXPECT_EQ(fieldsOf(QString()), Fields{});
+}
+
+TEST(HeaderLine, KeywordIsTheCyrillicCapitals)
+{
+    EXPECT_TRUE(beginsWithKeyword("\xD1\xC5\xC3\xCC 5.3."));
+    EXPECT_TRUE(beginsWithKeyword(win(u"СЕГМ"_qs)));
+    EXPECT_FALSE(beginsWithKeyword(win(u"сегм 5.3."_qs)));
+    EXPECT_FALSE(beginsWithKeyword(win(u"CЕГМ 5.3."_qs))) << "Latin C";
+    EXPECT_FALSE(beginsWithKeyword(win(u"СEГМ 5.3."_qs))) << "Latin E";
+    EXPECT_FALSE(beginsWithKeyword(win(u"СЕГM 5.3."_qs))) << "Latin M";
+    EXPECT_FALSE(beginsWithKeyword(win(u" СЕГМ 5.3."_qs)));
+    EXPECT_FALSE(beginsWithKeyword(win(u"СЕГ"_qs)));
+    EXPECT_FALSE(beginsWithKeyword(""));
+}
+
+TEST(HeaderLine, StepIsComparedWithoutSurroundingSpaces)
+{
+    EXPECT_EQ(trimmedStep(" 3"), "3");
+    EXPECT_EQ(trimmedStep("3 "), "3");
+    EXPECT_EQ(trimmedStep("  "), "");
+    EXPECT_EQ(trimmedStep("1A"), "1A");
+    EXPECT_EQ(trimmedStep("\t3"), "\t3") << "only the space character is removed";
+}
+
+} // namespace
+} // namespace zornalit

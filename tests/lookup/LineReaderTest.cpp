@@ -1,0 +1,133 @@
+#include "lookup/LineReader.h"
+
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+namespace zornalit {
+namespace {
+
+// Gives the bytes of a text at most a few at a time, as a pipe or a slow
+// device may, and fails on request once they are used up.
+class TrickleDevice : public QIODevice {
+public:
+    TrickleDevice(QByteArray bytes, qint64 step, bool failAtEnd = false)
+        : m_bytes(std::move(bytes)), m_step(step), m_failAtEnd(failAtEnd)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (m_at == m_bytes.size()) {
+            if (m_failAtEnd) {
+                setErrorString(QStringLiteral("сбой устройства"));
+                return -1;
+            }
+            return 0;
+        }
+        const qint64 count = std::min({maxSize, m_step, m_bytes.size() - m_at});
+        std::memcpy(data, m_bytes.constData() + m_at, static_cast<std::size_t>(count));
+        m_at += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_step;
+    bool m_failAtEnd;
+    qint64 m_at = 0;
+};
+
+QByteArrayList readAll(QIODevice& device, qsizetype chunk = LineReader::defaultChunkBytes)
+{
+    LineReader reader(device, chunk);
+    QByteArrayList lines;
+    while (const auto line = reader.next())
+        lines << line->toByteArray();
+    EXPECT_FALSE(reader.failed()) << reader.errorString().toStdString();
+    return lines;
+}
+
+QByteArrayList linesOf(const QByteArray& bytes, qsizetype chunk = LineReader::defaultChunkBytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readAll(buffer, chunk);
+}
+
+TEST(LineReader, LineEnds)
+{
+    EXPECT_EQ(linesOf("a\r\nb\r\n"), (QByteArrayList{"a", "b"}));
+    EXPECT_EQ(linesOf("a\rb\r"), (QByteArrayList{"a", "b"})) << "a lone CR ends a line";
+    EXPECT_EQ(linesOf("a\nb\r\nc"), (QByteArrayList{"a\nb", "c"})) << "a lone LF stays in the line";
+    EXPECT_EQ(linesOf("a\n\r\n"), (QByteArrayList{"a\n"}));
+    EXPECT_EQ(linesOf("\nx"), (QByteArrayList{"\nx"}));
+    EXPECT_EQ(linesOf("a\r\r\nb"), (QByteArrayList{"a", "", "b"}));
+    EXPECT_EQ(linesOf("a\n\rb"), (QByteArrayList{"a\n", "b"}));
+}
+
+TEST(LineReader, EndOfFile)
+{
+    EXPECT_EQ(linesOf(""), QByteArrayList{}) << "an empty file has no lines";
+    EXPECT_EQ(linesOf("last"), (QByteArrayList{"last"})) << "the last line may lack its line end";
+    EXPECT_EQ(linesOf("last\r\n"), (QByteArrayList{"last"})) << "a final line end starts no line";
+    EXPECT_EQ(linesOf("\r\n"), (QByteArrayList{""}));
+    EXPECT_EQ(linesOf("\r\n\r\n"), (QByteArrayList{"", ""}));
+    EXPECT_EQ(linesOf("\r"), (QByteArrayList{""}));
+    EXPECT_EQ(linesOf("\n"), (QByteArrayList{"\n"}));
+}
+
+TEST(LineReader, KeepsEveryByteOfALine)
+{
+    QByteArray line;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r')
+            line.append(static_cast<char>(byte));
+    }
+    EXPECT_EQ(linesOf(line + "\r\n" + line), (QByteArrayList{line, line}));
+}
+
+TEST(LineReader, LineEndsSplitAcrossReads)
+{
+    const QByteArray text = "ab\r\ncd\re\nf\r\n\r\ng\r";
+    const QByteArrayList expected{"ab", "cd", "e\nf", "", "g"};
+    for (qsizetype chunk = 1; chunk <= 8; ++chunk)
+        EXPECT_EQ(linesOf(text, chunk), expected) << "chunk " << chunk;
+    for (qint64 step = 1; step <= 4; ++step) {
+        TrickleDevice device(text, step);
+        EXPECT_EQ(readAll(device, 3), expected) << "device step " << step;
+    }
+}
+
+TEST(LineReader, LinesOfSeveralMegabytes)
+{
+    const QByteArray longLine(5 * 1024 * 1024 + 7, 'x');
+    const QByteArray withLf = QByteArray(3 * 1024 * 1024, 'y') + '\n' + QByteArray(1024, 'z');
+    const QByteArrayList lines = linesOf("first\r\n" + longLine + "\r\n" + withLf + "\rlast");
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "first");
+    EXPECT_TRUE(lines[1] == longLine);
+    EXPECT_TRUE(lines[2] == withLf);
+    EXPECT_EQ(lines[3], "last");
+}
+
+TEST(LineReader, ReportsADeviceError)
+{
+    TrickleDevice device("one\r\ntwo", 4, true);
+    LineReader reader(device, 16);
+    const auto first = reader.next();
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(*first, "one");
+    EXPECT_FALSE(reader.next().has_value()) << "a line cut short by an error is not given out";
+    EXPECT_TRUE(reader.failed());
+    EXPECT_EQ(reader.errorString(), QStringLiteral("сбой устройства"));
+    EXPECT_FALSE(reader.next().has_value());
+}
+
+} // namespace
+} // namespace zornalit
