@@ -21,10 +21,11 @@ speak() {
     espeak-ng -v ru -s 105 -p 45 -w "$work/spoken.wav" "$words"
     # Trim the silence at both ends, leave a short pause before and after,
     # soften the edges and bring the peak to -1 dB.
-    # The fade needs the trimmed length, so it runs in a second pass.
-    sox "$work/spoken.wav" "$work/trimmed.wav" \
+    # The fade needs the trimmed length, so it runs in a second pass; -R keeps
+    # the dither the same from run to run, so remaking changes nothing.
+    sox -R "$work/spoken.wav" "$work/trimmed.wav" \
         silence 1 0.02 0.5% reverse silence 1 0.02 0.5% reverse
-    sox "$work/trimmed.wav" -r 22050 -c 1 -b 16 -e signed-integer -t wav "$work/$name.wav" \
+    sox -R "$work/trimmed.wav" -r 22050 -c 1 -b 16 -e signed-integer -t wav "$work/$name.wav" \
         fade t 0.01 -0 0.03 pad 0.05 0.25 norm -1
     mv "$work/$name.wav" "$target/$name"
     echo "$target/$name: $(soxi -D "$target/$name") s"
