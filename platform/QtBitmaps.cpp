@@ -1,0 +1,56 @@
+#include "QtBitmaps.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtDebug>
+
+namespace zornalit {
+
+namespace {
+
+QString readerReason(const QImageReader& reader)
+{
+    switch (reader.error()) {
+    case QImageReader::FileNotFoundError:
+        return QStringLiteral("файл не найден");
+    case QImageReader::DeviceError:
+        return QStringLiteral("ошибка чтения файла");
+    case QImageReader::UnsupportedFormatError:
+        return QStringLiteral("формат рисунка не распознан");
+    case QImageReader::InvalidDataError:
+        return QStringLiteral("файл рисунка повреждён");
+    case QImageReader::UnknownError:
+        break;
+    }
+    return reader.errorString();
+}
+
+} // namespace
+
+QImage QtBitmaps::load(const QString& path)
+{
+    const QFileInfo info(path);
+    QString why;
+    QImage image;
+    if (!info.exists()) {
+        why = QStringLiteral("файл не найден");
+    } else if (!info.isFile()) {
+        // A folder or a FIFO: the reader would fail or, worse, wait forever.
+        why = QStringLiteral("это не обычный файл");
+    } else {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        image = reader.read();
+        if (image.isNull())
+            why = readerReason(reader);
+    }
+    if (image.isNull()) {
+        // One line on stderr, whatever the reader's own text looks like.
+        QString line = QStringLiteral("Не удалось загрузить рисунок «%1»: %2").arg(path, why);
+        line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+        qWarning().noquote() << line;
+    }
+    return image;
+}
+
+} // namespace zornalit

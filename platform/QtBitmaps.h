@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Bitmaps.h"
+
+namespace zornalit {
+
+// Reads picture files with Qt's image readers (Windows BMP among them).
+class QtBitmaps : public Bitmaps {
+public:
+    QImage load(const QString& path) override;
+};
+
+} // namespace zornalit
