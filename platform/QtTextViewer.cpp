@@ -1,0 +1,54 @@
+#include "QtTextViewer.h"
+
+#include "EditorChoice.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace zornalit {
+
+#ifdef Q_OS_WIN
+
+LaunchOutcome QtTextViewer::open(const QString& path)
+{
+    // The classic command line: the program, a space and the path as it
+    // is, without quotation marks.
+    QProcess process;
+    process.setProgram(QStringLiteral("notepad.exe"));
+    process.setNativeArguments(path);
+    const QString commandLine = QStringLiteral("notepad.exe ") + path;
+    if (process.startDetached())
+        return {true, commandLine};
+    return {false, QStringLiteral("%1 (%2)").arg(commandLine, process.errorString())};
+}
+
+#else
+
+LaunchOutcome QtTextViewer::open(const QString& path)
+{
+    const QList<EditorCommand> commands
+        = editorCommands(path, [](const QString& name) { return QStandardPaths::findExecutable(name); });
+    if (commands.isEmpty()) {
+        return {false, QStringLiteral("%1 — ни одна из этих программ не найдена")
+                           .arg(editorNamesLookedFor().join(QStringLiteral(", ")))};
+    }
+    QStringList failures;
+    for (const EditorCommand& command : commands) {
+        QProcess process;
+        process.setProgram(command.program);
+        process.setArguments(command.arguments);
+        // The editor lives on its own; its chatter does not belong on our
+        // terminal, and it must not read our input.
+        process.setStandardInputFile(QProcess::nullDevice());
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        if (process.startDetached())
+            return {true, command.describe()};
+        failures << QStringLiteral("%1 (не запускается: %2)").arg(command.describe(), process.errorString());
+    }
+    return {false, failures.join(QStringLiteral("; "))};
+}
+
+#endif
+
+} // namespace zornalit
