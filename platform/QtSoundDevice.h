@@ -1,0 +1,36 @@
+#pragma once
+
+#include "SoundDevice.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace zornalit {
+
+struct DecodedSound;
+class SoundQueue;
+
+// Sound files decoded whole into memory by libsndfile and played through
+// Qt Multimedia. Lives as long as the program, so that queued sounds play
+// out after the handler that queued them has returned.
+class QtSoundDevice : public SoundDevice {
+public:
+    QtSoundDevice();
+    ~QtSoundDevice() override;
+
+    bool open(const QString& path, QString* why) override;
+    bool play(QString* why) override;
+    void close() override;
+
+    // Whether queued sound is still to be heard.
+    bool isPlaying() const;
+    // Emits drained() when the last queued sound has ended.
+    QObject* player() const;
+
+private:
+    std::unique_ptr<DecodedSound> m_open;
+    std::unique_ptr<SoundQueue> m_queue;
+};
+
+} // namespace zornalit

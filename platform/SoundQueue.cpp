@@ -1,0 +1,142 @@
+#include "SoundQueue.h"
+
+#include "SoundConversion.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QMediaDevices>
+#include <QtDebug>
+
+namespace zornalit {
+
+namespace {
+
+// How often queued sound is handed to the output, and how much the output
+// buffers: small enough to start at once, large enough never to run dry
+// while the window is busy for a moment.
+constexpr int pumpMilliseconds = 20;
+constexpr int bufferMilliseconds = 250;
+
+// Ticks the output must have been idle with nothing left to send before it
+// is closed, so the last samples are out of the device first.
+constexpr int quietTicksBeforeClose = 10;
+
+} // namespace
+
+SoundQueue::SoundQueue(QObject* parent)
+    : QObject(parent)
+{
+    m_pump.setInterval(pumpMilliseconds);
+    connect(&m_pump, &QTimer::timeout, this, &SoundQueue::feed);
+}
+
+SoundQueue::~SoundQueue() = default;
+
+void SoundQueue::enqueue(const DecodedSound& sound)
+{
+    if (sound.frames() == 0)
+        return;
+    if (!m_sink && !startOutput(sound))
+        return;
+    const QByteArray frames = convertSound(sound, m_format);
+    if (frames.isEmpty()) {
+        qWarning().noquote() << QStringLiteral("Звук пропущен: формат звуковой карты не поддерживается");
+        return;
+    }
+    m_pending.append(frames);
+    m_quietTicks = 0;
+    feed();
+}
+
+bool SoundQueue::isPlaying() const
+{
+    return m_sink != nullptr;
+}
+
+bool SoundQueue::startOutput(const DecodedSound& first)
+{
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        if (!m_toldNoOutput)
+            qWarning().noquote() << QStringLiteral("Звук не воспроизводится: нет устройства вывода звука");
+        m_toldNoOutput = true;
+        return false;
+    }
+    m_toldNoOutput = false;
+
+    m_format = chooseOutputFormat(
+        first, [&](const QAudioFormat& format) { return device.isFormatSupported(format); }, device.preferredFormat());
+    m_sink = std::make_unique<QAudioSink>(device, m_format);
+    m_sink->setBufferSize(m_format.bytesForDuration(qint64(bufferMilliseconds) * 1000));
+    m_output = m_sink->start();
+    if (!m_output || m_sink->error() != QAudio::NoError) {
+        qWarning().noquote() << QStringLiteral("Звук не воспроизводится: не удалось открыть устройство «%1»")
+                                    .arg(device.description());
+        stopOutput();
+        return false;
+    }
+    m_pump.start();
+    return true;
+}
+
+void SoundQueue::feed()
+{
+    if (!m_sink)
+        return;
+    const QAudio::Error error = m_sink->error();
+    if (error == QAudio::OpenError || error == QAudio::IOError || error == QAudio::FatalError) {
+        dropEverything(QStringLiteral("Звук прерван: ошибка устройства вывода звука"));
+        return;
+    }
+
+    const int frameBytes = m_format.bytesPerFrame();
+    while (m_sent < m_pending.size()) {
+        qint64 room = m_sink->bytesFree();
+        room -= room % frameBytes;
+        if (room <= 0)
+            break;
+        const qint64 chunk = std::min<qint64>(room, m_pending.size() - m_sent);
+        const qint64 written = m_output->write(m_pending.constData() + m_sent, chunk);
+        if (written <= 0)
+            break;
+        m_sent += written;
+    }
+    if (m_sent < m_pending.size()) {
+        m_quietTicks = 0;
+        return;
+    }
+    m_pending.clear();
+    m_sent = 0;
+
+    // Everything is with the device; once it has run dry for a while the
+    // last sound has been heard and the output is released.
+    if (m_sink->state() == QAudio::ActiveState) {
+        m_quietTicks = 0;
+        return;
+    }
+    if (++m_quietTicks < quietTicksBeforeClose)
+        return;
+    stopOutput();
+    emit drained();
+}
+
+void SoundQueue::stopOutput()
+{
+    m_pump.stop();
+    if (m_sink)
+        m_sink->stop();
+    m_sink.reset();
+    m_output = nullptr;
+    m_pending.clear();
+    m_sent = 0;
+    m_quietTicks = 0;
+}
+
+void SoundQueue::dropEverything(const QString& warning)
+{
+    qWarning().noquote() << warning;
+    stopOutput();
+    emit drained();
+}
+
+} // namespace zornalit

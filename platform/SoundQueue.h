@@ -1,0 +1,54 @@
+#pragma once
+
+#include "DecodedSound.h"
+
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class QAudioSink;
+class QIODevice;
+
+namespace zornalit {
+
+// Plays sounds one after another on the default audio output, each to its
+// end. Everything is pushed from memory by a timer on the calling thread, so
+// nothing ever waits for the sound card.
+class SoundQueue : public QObject {
+    Q_OBJECT
+public:
+    explicit SoundQueue(QObject* parent = nullptr);
+    ~SoundQueue() override;
+
+    // Adds the sound after whatever is playing and returns at once. Without
+    // an audio output the sound is skipped; that is reported once on
+    // stderr, not again for every sound while the output stays missing.
+    void enqueue(const DecodedSound& sound);
+
+    // Whether anything queued has not been heard to its end yet.
+    bool isPlaying() const;
+
+signals:
+    // All queued sounds have been played (or dropped after an error).
+    void drained();
+
+private:
+    bool startOutput(const DecodedSound& first);
+    void feed();
+    void stopOutput();
+    void dropEverything(const QString& warning);
+
+    std::unique_ptr<QAudioSink> m_sink;
+    QIODevice* m_output = nullptr;
+    QAudioFormat m_format;
+    QByteArray m_pending;
+    qsizetype m_sent = 0;
+    int m_quietTicks = 0;
+    QTimer m_pump;
+    bool m_toldNoOutput = false;
+};
+
+} // namespace zornalit
