@@ -1,0 +1,213 @@
+// One lookup against fault databases of 1 MB and 100 MB, generated at run
+// time: description blocks of many segments and steps, with the two blocks of
+// the small example database (segment 5 step 3, segment 12 step 1A) placed
+// half-way through. BM_Floor is the least any lookup must do: read the file
+// once and count its lines. Every case reports the process's peak resident
+// memory; it must not grow with the size of the database.
+
+#include "lookup/Cp1251.h"
+#include "lookup/FaultSearch.h"
+#include "lookup/StepCodes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstring>
+#include <random>
+
+namespace zornalit {
+namespace {
+
+constexpr qint64 megabyte = 1024 * 1024;
+
+QByteArray win(const QString& text)
+{
+    return cp1251::encode(text).value();
+}
+
+// Segments of the filler blocks: anything but 5, 7 and 12, the segments the
+// cases look up.
+QByteArrayList fillerSegments()
+{
+    QByteArrayList segments;
+    for (int n = 1; n < 100; ++n) {
+        if (n != 5 && n != 7 && n != 12)
+            segments << QByteArray::number(n);
+    }
+    for (const char* letters : {"A", "B", "C", "1A", "2F", "ZZ"})
+        segments << letters;
+    return segments;
+}
+
+QByteArrayList fillerBodyLines()
+{
+    const QStringList words = {
+        u"Проверьте"_qs, u"кассету"_qs,  u"плату"_qs,      u"управления"_qs, u"шины"_qs,
+        u"обрыв"_qs,     u"импульсного"_qs, u"тракта"_qs,  u"стойки"_qs,     u"замените"_qs,
+        u"микротест"_qs, u"показал"_qs,  u"сбой"_qs,       u"таймера"_qs,    u"в"_qs,
+        u"блоке"_qs,     u"ВВК"_qs,      u"УВП"_qs,        u"источник"_qs,   u"питания"_qs,
+    };
+    std::mt19937 random(7);
+    QByteArrayList lines;
+    for (int i = 0; i < 64; ++i) {
+        QString line;
+        const int target = 30 + static_cast<int>(random() % 50);
+        while (line.size() < target)
+            line += words[random() % words.size()] + u' ';
+        lines << win(line.trimmed() + u'.');
+    }
+    return lines;
+}
+
+void writeExampleBlocks(QFile& file)
+{
+    const QStringList lines = {
+        u"СЕГМ 5.3."_qs, u"Обрыв шины управления"_qs, QString(), u"Проверьте платы в кассете"_qs, u"@"_qs,
+        QString(),
+        u"СЕГМ 12.1A."_qs, u"Сбой таймера"_qs, u"@ конец описания"_qs,
+        QString(),
+    };
+    for (const QString& line : lines)
+        file.write(win(line) + "\r\n");
+}
+
+// Writes the database block by block, so that making it takes little memory.
+QString generateDatabase(const QString& folder, qint64 megabytes)
+{
+    const QString path = QStringLiteral("%1/faults-%2MB.txt").arg(folder).arg(megabytes);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+
+    const QByteArrayList segments = fillerSegments();
+    const QByteArrayList bodies = fillerBodyLines();
+    StepCodes codes;
+    codes.fill();
+    std::mt19937 random(static_cast<std::uint32_t>(megabytes));
+    const qint64 size = megabytes * megabyte;
+    bool examplesWritten = false;
+
+    file.write(win(u"Описания неисправностей АТСКЭ\r\n\r\n"_qs));
+    QByteArray block;
+    while (file.size() < size) {
+        if (!examplesWritten && file.size() >= size / 2) {
+            writeExampleBlocks(file);
+            examplesWritten = true;
+        }
+        block = "\xD1\xC5\xC3\xCC " + segments[random() % segments.size()] + '.'
+            + codes.at(static_cast<int>(random() % StepCodes::count)).toLatin1() + ".\r\n";
+        const int bodyLines = 2 + static_cast<int>(random() % 7);
+        for (int i = 0; i < bodyLines; ++i)
+            block += bodies[random() % bodies.size()] + "\r\n";
+        block += "@\r\n\r\n";
+        file.write(block);
+    }
+    return file.error() == QFile::NoError ? path : QString();
+}
+
+// Each database is made once per run and removed at its end.
+QString databaseOf(qint64 megabytes)
+{
+    static QTemporaryDir folder;
+    static QHash<qint64, QString> made;
+    if (!made.contains(megabytes))
+        made.insert(megabytes, generateDatabase(folder.path(), megabytes));
+    return made.value(megabytes);
+}
+
+void reportPeakMemory(benchmark::State& state, qint64 megabytes)
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+    state.SetBytesProcessed(state.iterations() * megabytes * megabyte);
+}
+
+qint64 countLines(QFile& file)
+{
+    QByteArray buffer(LineReader::defaultChunkBytes, Qt::Uninitialized);
+    qint64 lines = 0;
+    bool openLine = false;
+    for (;;) {
+        const qint64 got = file.read(buffer.data(), buffer.size());
+        if (got <= 0)
+            break;
+        const char* at = buffer.constData();
+        const char* const end = at + got;
+        while (const void* cr = std::memchr(at, '\r', static_cast<std::size_t>(end - at))) {
+            ++lines;
+            at = static_cast<const char*>(cr) + 1;
+        }
+        // A chunk without a CR always leaves an open line.
+        openLine = at != end;
+    }
+    return lines + (openLine ? 1 : 0);
+}
+
+void BM_Floor(benchmark::State& state)
+{
+    const qint64 megabytes = state.range(0);
+    const QString path = databaseOf(megabytes);
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("cannot open the database");
+            return;
+        }
+        benchmark::DoNotOptimize(countLines(file));
+    }
+    reportPeakMemory(state, megabytes);
+}
+
+void lookup(benchmark::State& state, const QString& segment, const QString& step, const char* expectedStep)
+{
+    const qint64 megabytes = state.range(0);
+    const QString path = databaseOf(megabytes);
+    StepCodes codes;
+    codes.fill();
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("cannot open the database");
+            return;
+        }
+        const SearchOutcome outcome = searchFaults(file, {segment, step}, codes);
+        if (outcome.foundStep != QLatin1String(expectedStep)) {
+            state.SkipWithError("the lookup gave a wrong outcome");
+            return;
+        }
+        benchmark::DoNotOptimize(outcome.block.size());
+    }
+    reportPeakMemory(state, megabytes);
+}
+
+void BM_FirstHit(benchmark::State& state)
+{
+    lookup(state, "5", "3", "3");
+}
+
+void BM_Fallback29(benchmark::State& state)
+{
+    lookup(state, "5", "1F", "3");
+}
+
+void BM_NotFound33(benchmark::State& state)
+{
+    lookup(state, "7", "1F", "");
+}
+
+BENCHMARK(BM_Floor)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstHit)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Fallback29)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NotFound33)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace zornalit
+
+BENCHMARK_MAIN();
