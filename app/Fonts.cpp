@@ -1,0 +1,36 @@
+#include "Fonts.h"
+
+#include <QStringList>
+
+namespace zornalit {
+
+void installFontSubstitutes()
+{
+    // The bitmap face MS Sans Serif is close in metrics to Arial, which
+    // Liberation Sans matches; Liberation Serif matches Times New Roman.
+    const QStringList sansStandIns{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+    const QStringList serifStandIns{QStringLiteral("Liberation Serif"), QStringLiteral("Times")};
+    if (QFont::substitutes(sansSerifFamily).isEmpty())
+        QFont::insertSubstitutions(sansSerifFamily, sansStandIns);
+    if (QFont::substitutes(serifFamily).isEmpty())
+        QFont::insertSubstitutions(serifFamily, serifStandIns);
+}
+
+QFont controlFont()
+{
+    QFont font(sansSerifFamily);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
+QFont serifFont(qreal pointSize, FontStyle style)
+{
+    QFont font(serifFamily);
+    font.setPointSizeF(pointSize);
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    return font;
+}
+
+} // namespace zornalit

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+namespace zornalit {
+
+// A label that reports a click: a press and a release of the left button,
+// the release inside the label.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace zornalit

@@ -1,0 +1,56 @@
+#include "PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zornalit {
+
+PictureBox::PictureBox(QWidget* parent)
+    : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::setImage(const QImage& image)
+{
+    m_image = image;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    QFrame::paintEvent(event);
+    if (m_image.isNull())
+        return;
+    QPainter painter(this);
+    const QRect inside = contentsRect();
+    painter.setClipRect(inside);
+    // Drawn in device-independent pixels: one picture pixel is one pixel of
+    // the layout, which Qt enlarges on a high-density screen like the rest.
+    QImage unscaled = m_image;
+    unscaled.setDevicePixelRatio(1.0);
+    painter.drawImage(inside.topLeft(), unscaled);
+}
+
+// The press is kept (not passed on to the tab control below), so that the
+// release comes back here and can count as a click.
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace zornalit

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QIcon>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace zornalit {
+
+// A tabbed dialog with its tabs in several rows, three to a row, drawn with
+// the current style's tab shapes. Its controls are its own children, placed
+// relative to its top-left corner; each belongs to one tab and is shown only
+// while that tab is selected. The rows never move: a tab of a back row is
+// simply drawn selected where it stands.
+class TabControl : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int tabsPerRow = 3;
+
+    explicit TabControl(QWidget* parent = nullptr);
+
+    // Appends a tab; returns its index. The image, if any, stands beside the
+    // caption at the given size.
+    int addTab(const QString& caption, const QIcon& image = QIcon(), QSize imageSize = QSize());
+    int count() const { return static_cast<int>(m_tabs.size()); }
+    QString tabText(int index) const;
+    bool tabHasImage(int index) const;
+
+    // Puts a control on a tab. It is shown only while that tab is selected.
+    void addControl(int tab, QWidget* control);
+    QList<QWidget*> controlsOf(int tab) const;
+
+    int currentIndex() const { return m_current; }
+    // Selection by the program: nothing is reported.
+    void setCurrentIndex(int index);
+
+    void setTabHeight(int pixels);
+    int tabHeight() const { return m_tabHeight; }
+    int stripHeight() const;
+    QRect tabRect(int index) const;
+    int tabAt(QPoint position) const;
+
+    // Moves the selection on by one tab, wrapping round, as a user would with
+    // Ctrl+Tab (forward) or Ctrl+Shift+Tab (backward).
+    void selectNext();
+    void selectPrevious();
+
+signals:
+    // The user selected another tab, by mouse or keyboard.
+    void tabSelected(int index, int previousIndex);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    struct Tab {
+        QString caption;
+        QIcon image;
+        QSize imageSize;
+        QList<QPointer<QWidget>> controls;
+    };
+
+    void selectByUser(int index);
+    void keepFocusOutOfHiddenControls(int newIndex);
+    void showSelectedControls();
+    QRect drawnArea() const;
+    void drawTab(QPainter& painter, int index) const;
+
+    std::vector<Tab> m_tabs;
+    int m_current = -1;
+    int m_hovered = -1;
+    int m_tabHeight = 20;
+};
+
+} // namespace zornalit
