@@ -1,0 +1,121 @@
+#include "Form1.h"
+
+#include "FaultLookup.h"
+#include "Form2.h"
+#include "FreeTextBox.h"
+#include "LinkLabel.h"
+#include "PictureBox.h"
+#include "PictureButton.h"
+#include "QueryBox.h"
+#include "TabControl.h"
+#include "extras/FreeTextClick.h"
+#include "platform/MultimediaControl.h"
+#include "reference/Documents.h"
+#include "reference/LinkCopy.h"
+#include "reference/ReadmeButton.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace zornalit {
+
+Form1::Form1(const Platform& platform, QWidget* parent)
+    : QWidget(parent)
+    , m_platform(platform)
+{
+    buildWindow();
+    connectHandlers();
+}
+
+Form1::~Form1() = default;
+
+void Form1::placeAtScreenCentre()
+{
+    const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where)
+        return;
+    QRect placed = frameGeometry();
+    placed.moveCenter(where->availableGeometry().center());
+    move(placed.topLeft());
+}
+
+void Form1::connectHandlers()
+{
+    connect(Command2, &QPushButton::clicked, this, &Form1::findFaultDescription);
+    connect(Segm, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
+    connect(Sag, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
+
+    for (PictureButton* button : {Command3, Command4, Command5, Command6, Command7, Command9})
+        connect(button, &QPushButton::clicked, this, [this, button] { openButtonDocument(button); });
+    connect(SSTab1, &TabControl::tabSelected, this, [this](int index, int) { openTabDocument(index); });
+    connect(Command1, &QPushButton::clicked, this, &Form1::readReadme);
+    connect(Command8, &QPushButton::clicked, this, &Form1::showAboutWindow);
+
+    connect(Label2, &LinkLabel::clicked, this, [this] { copyLinkOf(Label2); });
+    connect(Picture3, &PictureBox::clicked, this, [this] { copyLinkOf(Label2); });
+    connect(Label3, &LinkLabel::clicked, this, [this] { copyLinkOf(Label3); });
+    connect(Picture4, &PictureBox::clicked, this, [this] { copyLinkOf(Label3); });
+
+    connect(Text1, &FreeTextBox::clicked, this, &Form1::reactToFreeTextClick);
+}
+
+void Form1::findFaultDescription()
+{
+    const QueryBoxes shown = runFaultLookup(m_platform, m_stepCodes, {Segm->text(), Sag->text()});
+    if (Segm->text() != shown.segment)
+        Segm->setText(shown.segment);
+    if (Sag->text() != shown.step)
+        Sag->setText(shown.step);
+}
+
+void Form1::openTabDocument(int index)
+{
+    if (const std::optional<QString> document = documentOfTab(index))
+        openDocument(m_platform, *document);
+}
+
+void Form1::openButtonDocument(const PictureButton* button)
+{
+    openDocument(m_platform, documentOfButton(button->objectName()));
+}
+
+void Form1::readReadme()
+{
+    if (const std::optional<QString> hint = pressReadme(m_platform))
+        Text1->setToolTip(*hint);
+}
+
+// Every showing finds the picture in place: start-up loaded it, and each
+// closing loads it anew for the next showing.
+void Form1::showAboutWindow()
+{
+    if (!m_about)
+        prepareAboutWindow();
+    m_about->showModal();
+    prepareAboutWindow();
+}
+
+void Form1::copyLinkOf(const QLabel* label)
+{
+    copyLink(m_platform.clipboard, label->text());
+}
+
+void Form1::reactToFreeTextClick()
+{
+    const QString before = Text1->text();
+    const QString after = clickFreeText(m_platform, *Звук, before);
+    if (after != before)
+        Text1->setText(after);
+}
+
+// Closing the main window ends the program at once, whatever other windows
+// exist: nothing is asked and nothing is saved.
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+} // namespace zornalit

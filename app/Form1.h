@@ -1,0 +1,108 @@
+#pragma once
+
+#include "lookup/StepCodes.h"
+#include "platform/Platform.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+
+namespace zornalit {
+
+class Form2;
+class FreeTextBox;
+class LinkLabel;
+class MultimediaControl;
+class PictureBox;
+class PictureButton;
+class QueryBox;
+class TabControl;
+
+// The main window: the tabbed dialog with the fault lookup, the reference
+// documents, the web links and the description of the program. It owns
+// every control, the step-code table and the hidden About window.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(const Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up work before the window is first shown: the About window with
+    // its picture, the window's own pictures, then the step-code table.
+    void load();
+
+    // Puts the window in the middle of its screen.
+    void placeAtScreenCentre();
+
+    const StepCodes& stepCodes() const { return m_stepCodes; }
+    // The About window, prepared and hidden whenever it is not on screen.
+    const Form2* aboutWindow() const { return m_about.get(); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildTabs();
+    void buildSegmentsTab();
+    void buildDocumentTabs();
+    void buildLinksTab();
+    void buildAboutTab();
+    void buildFocusOrder();
+    void connectHandlers();
+
+    QImage loadImage(const QString& fileName) const;
+    void prepareAboutWindow();
+
+    void findFaultDescription();
+    void openTabDocument(int index);
+    void openButtonDocument(const PictureButton* button);
+    void readReadme();
+    void showAboutWindow();
+    void copyLinkOf(const QLabel* label);
+    void reactToFreeTextClick();
+
+    Platform m_platform;
+    StepCodes m_stepCodes;
+    std::unique_ptr<Form2> m_about;
+
+    TabControl* SSTab1 = nullptr;
+
+    QLabel* Label7 = nullptr;
+    QueryBox* Segm = nullptr;
+    QLabel* Label5 = nullptr;
+    QueryBox* Sag = nullptr;
+    QLabel* Label6 = nullptr;
+    PictureButton* Command2 = nullptr;
+    PictureBox* Picture5 = nullptr;
+
+    PictureButton* Command3 = nullptr;
+    PictureButton* Command4 = nullptr;
+    PictureButton* Command5 = nullptr;
+    PictureButton* Command6 = nullptr;
+    PictureButton* Command7 = nullptr;
+    PictureButton* Command9 = nullptr;
+
+    PictureBox* Picture2 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    PictureBox* Picture3 = nullptr;
+    LinkLabel* Label2 = nullptr;
+    FreeTextBox* Text1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    PictureBox* Picture4 = nullptr;
+    LinkLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+
+    PictureBox* Picture1 = nullptr;
+    QLabel* Label1 = nullptr;
+    PictureButton* Command1 = nullptr;
+    PictureButton* Command8 = nullptr;
+
+    MultimediaControl* Звук = nullptr;
+};
+
+} // namespace zornalit

@@ -1,0 +1,269 @@
+// The main window's controls: where each stands, how it looks, which tab it
+// belongs to and the order the Tab key visits them in. All geometry is in
+// twips, as the window was designed.
+
+#include "Form1.h"
+
+#include "Artwork.h"
+#include "Fonts.h"
+#include "FreeTextBox.h"
+#include "LinkAddresses.h"
+#include "LinkLabel.h"
+#include "PictureBox.h"
+#include "PictureButton.h"
+#include "QueryBox.h"
+#include "TabControl.h"
+#include "TabTexts.h"
+#include "Twips.h"
+#include "platform/MultimediaControl.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QShortcut>
+
+namespace zornalit {
+
+namespace {
+
+const QString windowCaption = QStringLiteral("Зорналит");
+
+// 520 HIMETRIC, rounded to whole pixels.
+constexpr int tabHeightPixels = 20;
+
+enum Tab {
+    SegmentsTab = 0,
+    EquipmentTab = 1,
+    MicrotestsTab = 2,
+    PulsePathTab = 3,
+    RacksTab = 4,
+    UskTab = 5,
+    LinksTab = 6,
+    AboutTab = 7,
+    UtpTab = 8,
+};
+
+template <typename Control>
+Control* place(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
+}
+
+// Labels wrap their words and start at the top left, on the page's colour.
+template <typename Label = QLabel>
+Label* placeLabel(QWidget* parent, const QString& name, QRect geometry, const QString& caption)
+{
+    auto* label = place<Label>(parent, name, geometry);
+    label->setText(caption);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The two web addresses look like links: blue, large, bold, italic,
+// underlined, centred, with the link pointer.
+void giveLinkLook(QLabel* label)
+{
+    label->setFont(serifFont(18, {.bold = true, .italic = true, .underline = true}));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setWordWrap(false);
+    label->setCursor(artwork::linkPointer());
+}
+
+// A frame without a caption: only its outline.
+QGroupBox* placeFrame(QWidget* parent, const QString& name, QRect geometry)
+{
+    auto* frame = place<QGroupBox>(parent, name, geometry);
+    frame->setFlat(false);
+    frame->setFocusPolicy(Qt::NoFocus);
+    return frame;
+}
+
+QueryBox* placeQueryBox(QWidget* parent, const QString& name, QRect geometry, const QString& tooltip)
+{
+    auto* box = place<QueryBox>(parent, name, geometry);
+    box->setFont(serifFont(36, {.bold = true}));
+    box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    box->setToolTip(tooltip);
+    box->setAccessibleName(tooltip);
+    return box;
+}
+
+} // namespace
+
+void Form1::buildWindow()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(windowCaption);
+    setWindowIcon(artwork::windowIcon());
+    setFont(controlFont());
+    // A fixed layout: nothing follows a change of the window's size.
+    setFixedSize(rectFromTwips(0, 0, 7020, 4905).size());
+
+    buildTabs();
+    buildSegmentsTab();
+    buildDocumentTabs();
+    buildLinksTab();
+    buildAboutTab();
+
+    // The multimedia control lies on the window itself and is never seen.
+    Звук = new MultimediaControl(m_platform.sound, this);
+    Звук->setObjectName(QStringLiteral("Звук"));
+    Звук->setGeometry(rectFromTwips(120, 4800, 3540, 330));
+    Звук->hide();
+
+    SSTab1->setCurrentIndex(SegmentsTab);
+    buildFocusOrder();
+
+    auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(nextTab, &QShortcut::activated, SSTab1, &TabControl::selectNext);
+    for (const QKeyCombination keys : {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab}) {
+        auto* previousTab = new QShortcut(QKeySequence(keys), this);
+        connect(previousTab, &QShortcut::activated, SSTab1, &TabControl::selectPrevious);
+    }
+}
+
+void Form1::buildTabs()
+{
+    SSTab1 = place<TabControl>(this, QStringLiteral("SSTab1"), rectFromTwips(0, 120, 7095, 4815));
+    SSTab1->setTabHeight(tabHeightPixels);
+
+    const QSize smallBitmap(16, 15);
+    const QSize smallIcon(16, 16);
+    SSTab1->addTab(QStringLiteral("Сегменты"), artwork::icon(artwork::segmentsTabImage, smallBitmap), smallBitmap);
+    SSTab1->addTab(QStringLiteral("Типы оборудования"));
+    SSTab1->addTab(QStringLiteral("Микротесты ЭУМ"));
+    SSTab1->addTab(QStringLiteral("Импульсный тракт"));
+    SSTab1->addTab(QStringLiteral(" БГ, ВВК, УВП"));
+    SSTab1->addTab(QStringLiteral("УСК"));
+    SSTab1->addTab(QStringLiteral("Ссылки"), artwork::icon(artwork::linksTabImage, smallIcon), smallIcon);
+    SSTab1->addTab(QStringLiteral("О программе"), artwork::icon(artwork::aboutTabImage, smallIcon), smallIcon);
+    SSTab1->addTab(QStringLiteral("P. S.: УТП"));
+}
+
+// The lookup line reads like the header of a fault description:
+// "СЕГМ", segment, ".", step, ".", and the arrow that runs the lookup.
+void Form1::buildSegmentsTab()
+{
+    const QFont large = serifFont(36, {.bold = true});
+    const QFont largeRegular = serifFont(36, {});
+
+    Label7 = placeLabel(SSTab1, QStringLiteral("Label7"), rectFromTwips(240, 1200, 2295, 1215), QStringLiteral("СЕГМ"));
+    Label7->setFont(large);
+    Segm = placeQueryBox(SSTab1, QStringLiteral("Segm"), rectFromTwips(2880, 1200, 1095, 945), QStringLiteral("Сегмент"));
+    Label5 = placeLabel(SSTab1, QStringLiteral("Label5"), rectFromTwips(3960, 1200, 255, 735), QStringLiteral("."));
+    Label5->setFont(largeRegular);
+    Sag = placeQueryBox(SSTab1, QStringLiteral("Sag"), rectFromTwips(4440, 1200, 1095, 945), QStringLiteral("Шаг"));
+    Label6 = placeLabel(SSTab1, QStringLiteral("Label6"), rectFromTwips(5520, 1200, 255, 735), QStringLiteral("."));
+    Label6->setFont(largeRegular);
+
+    const QString findTip = QStringLiteral("Найти описание неисправности");
+    Command2 = place<PictureButton>(SSTab1, QStringLiteral("Command2"), rectFromTwips(5880, 1320, 615, 615));
+    Command2->setPicture(artwork::icon(artwork::arrowImage, QSize(32, 32)), QSize(32, 32));
+    Command2->setToolTip(findTip);
+    Command2->setAccessibleName(findTip);
+
+    Picture5 = place<PictureBox>(SSTab1, QStringLiteral("Picture5"), rectFromTwips(240, 2280, 6255, 2295));
+
+    for (QWidget* control : {static_cast<QWidget*>(Label7), static_cast<QWidget*>(Segm), static_cast<QWidget*>(Label5),
+                             static_cast<QWidget*>(Sag), static_cast<QWidget*>(Label6), static_cast<QWidget*>(Command2),
+                             static_cast<QWidget*>(Picture5)})
+        SSTab1->addControl(SegmentsTab, control);
+}
+
+void Form1::buildDocumentTabs()
+{
+    struct DocumentButton {
+        PictureButton*& button;
+        const char* name;
+        int tab;
+        QString caption;
+    };
+    const DocumentButton buttons[] = {
+        {Command3, "Command3", EquipmentTab, QStringLiteral("Показать таблицу типов оборудования")},
+        {Command4, "Command4", MicrotestsTab, QStringLiteral("Показать таблицы микротестов ЭУМ")},
+        {Command5, "Command5", PulsePathTab, QStringLiteral("Краткая справка по обрывам импульсного тракта")},
+        {Command6, "Command6", RacksTab, QStringLiteral("Справка по неисправностям в стативах БГ, ВВК, УВП")},
+        {Command7, "Command7", UskTab, QStringLiteral("Краткая справка о неисправностях УСК")},
+        {Command9, "Command9", UtpTab, QStringLiteral("Справка по типам УТП")},
+    };
+    const QFont captionFont = serifFont(12, {.bold = true});
+    for (const DocumentButton& row : buttons) {
+        row.button = place<PictureButton>(SSTab1, QString::fromLatin1(row.name), rectFromTwips(120, 960, 6495, 3735));
+        row.button->setText(row.caption);
+        row.button->setFont(captionFont);
+        SSTab1->addControl(row.tab, row.button);
+    }
+}
+
+void Form1::buildLinksTab()
+{
+    Picture2 = place<PictureBox>(SSTab1, QStringLiteral("Picture2"), rectFromTwips(120, 1200, 2175, 1455));
+    Picture2->setToolTip(QStringLiteral("Фото любимой АТС"));
+
+    Frame1 = placeFrame(SSTab1, QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735));
+    Picture3 = place<PictureBox>(Frame1, QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615));
+    Picture3->setCursor(artwork::linkPointer());
+
+    Label2 = placeLabel<LinkLabel>(SSTab1, QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress);
+    giveLinkLook(Label2);
+
+    Text1 = place<FreeTextBox>(SSTab1, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
+    Text1->setText(QString(25, QLatin1Char('@')));
+    Text1->setToolTip(QStringLiteral("Easter egg"));
+
+    Frame2 = placeFrame(SSTab1, QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855));
+    Picture4 = place<PictureBox>(Frame2, QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735));
+    Picture4->setCursor(artwork::linkPointer());
+
+    Label3 = placeLabel<LinkLabel>(SSTab1, QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress);
+    giveLinkLook(Label3);
+
+    Label4 = placeLabel(SSTab1, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
+
+    for (QWidget* control : {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Label2),
+                             static_cast<QWidget*>(Text1), static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Label3),
+                             static_cast<QWidget*>(Label4)})
+        SSTab1->addControl(LinksTab, control);
+}
+
+void Form1::buildAboutTab()
+{
+    Picture1 = place<PictureBox>(SSTab1, QStringLiteral("Picture1"), rectFromTwips(0, 960, 2415, 2535));
+    Label1 = placeLabel(SSTab1, QStringLiteral("Label1"), rectFromTwips(2520, 960, 4095, 3735), descriptionText());
+
+    Command1 = place<PictureButton>(SSTab1, QStringLiteral("Command1"), rectFromTwips(120, 3600, 1455, 975));
+    Command1->setText(QStringLiteral("Прочитать файл readme.txt"));
+    Command1->setPicture(artwork::icon(artwork::readmeImage, QSize(32, 32)), QSize(32, 32));
+    QPalette tooltipColoured = Command1->palette();
+    tooltipColoured.setColor(QPalette::Button, tooltipColoured.color(QPalette::ToolTipBase));
+    Command1->setPalette(tooltipColoured);
+
+    Command8 = place<PictureButton>(SSTab1, QStringLiteral("Command8"), rectFromTwips(1680, 3600, 735, 975));
+    Command8->setPicture(artwork::icon(artwork::aboutButtonImage, QSize(32, 32)), QSize(32, 32));
+    Command8->setAccessibleName(QStringLiteral("О программе"));
+
+    for (QWidget* control : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label1),
+                             static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command8)})
+        SSTab1->addControl(AboutTab, control);
+}
+
+// The Tab key visits the controls in this order; the hidden ones (those of
+// the other tabs) are passed over. Labels and frames never take the focus.
+void Form1::buildFocusOrder()
+{
+    const QList<QWidget*> order{
+        SSTab1, Picture1, Picture2, Picture3, Picture4, Command1, Text1, Segm, Sag, Command2, Picture5,
+        Command3, Command4, Command5, Command6, Command7, Command8, Command9,
+    };
+    for (qsizetype index = 1; index < order.size(); ++index)
+        setTabOrder(order[index - 1], order[index]);
+}
+
+} // namespace zornalit
