@@ -1,0 +1,55 @@
+// Start-up: everything the run needs is prepared before the main window is
+// first shown.
+
+#include "Form1.h"
+
+#include "Form2.h"
+#include "PictureBox.h"
+#include "PictureButton.h"
+
+namespace zornalit {
+
+namespace {
+
+// The pictures read from the program folder at start-up.
+const QString aboutImageFile = QStringLiteral("About.bmp");
+const QString photoImageFile = QStringLiteral("Фото.bmp");
+const QString forumImageFile = QStringLiteral("Форум КВАНТ.bmp");
+const QString siteImageFile = QStringLiteral("Сайт КВАНТ.bmp");
+const QString exchangeImageFile = QStringLiteral("КВАНТ.bmp");
+const QString coverImageFile = QStringLiteral("Обложка.bmp");
+const QString buttonCoverImageFile = QStringLiteral("Обложка1.bmp");
+
+} // namespace
+
+// A picture that is missing or unreadable comes back empty (the loader has
+// said so on the error output); its control stays empty and start-up goes on.
+QImage Form1::loadImage(const QString& fileName) const
+{
+    return m_platform.bitmaps.load(m_platform.folder.fileNamed(fileName));
+}
+
+// The About window exists, hidden, from start-up on; closing it may discard
+// it, so each preparation makes sure there is one and gives it its picture.
+void Form1::prepareAboutWindow()
+{
+    if (!m_about)
+        m_about = std::make_unique<Form2>();
+    m_about->setPicture(loadImage(aboutImageFile));
+}
+
+void Form1::load()
+{
+    prepareAboutWindow();
+    Picture1->setImage(loadImage(photoImageFile));
+    Picture4->setImage(loadImage(forumImageFile));
+    Picture3->setImage(loadImage(siteImageFile));
+    Picture2->setImage(loadImage(exchangeImageFile));
+    Picture5->setImage(loadImage(coverImageFile));
+    // Each button reads the file for itself.
+    for (PictureButton* button : {Command3, Command4, Command5, Command6, Command7, Command9})
+        button->setImage(loadImage(buttonCoverImageFile));
+    m_stepCodes.fill();
+}
+
+} // namespace zornalit
