@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "app/ProgramEntry.h"
+
+int main(int argc, char** argv)
+{
+    return zornalit::runProgram(argc, argv);
+}

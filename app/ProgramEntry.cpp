@@ -1,0 +1,34 @@
+#include "ProgramEntry.h"
+
+#include "DisplayCheck.h"
+#include "Fonts.h"
+#include "Form1.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace zornalit {
+
+int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterShow)
+{
+    if (!displayAvailable([](const char* name) { return !qEnvironmentVariableIsEmpty(name); })) {
+        std::fputs(noDisplayMessage, stderr);
+        std::fputc('\n', stderr);
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    installFontSubstitutes();
+    QtPlatform services;
+    Form1 window(services.platform());
+    window.load();
+    window.placeAtScreenCentre();
+    window.show();
+    if (afterShow)
+        afterShow(window);
+    return QApplication::exec();
+}
+
+} // namespace zornalit
