@@ -11,12 +11,20 @@
 
 namespace zornalit {
 
+namespace {
+
+// The title bar stays blank. Qt on X11 shows the program's file name in
+// place of an empty title, so the title is a single space instead.
+const QString blankTitle = QStringLiteral(" ");
+
+} // namespace
+
 Form2::Form2(QWidget* parent)
     : QWidget(parent, Qt::Dialog)
     , Picture1(new PictureBox(this))
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString());
+    setWindowTitle(blankTitle);
     setWindowIcon(artwork::windowIcon());
     setFont(controlFont());
     setFixedSize(rectFromTwips(0, 0, 4830, 6255).size());
