@@ -46,9 +46,4 @@ bool QtSoundDevice::isPlaying() const
     return m_queue->isPlaying();
 }
 
-QObject* QtSoundDevice::player() const
-{
-    return m_queue.get();
-}
-
 } // namespace zornalit

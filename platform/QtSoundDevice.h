@@ -2,8 +2,6 @@
 
 #include "SoundDevice.h"
 
-#include <QObject>
-
 #include <memory>
 
 namespace zornalit {
@@ -25,8 +23,6 @@ public:
 
     // Whether queued sound is still to be heard.
     bool isPlaying() const;
-    // Emits drained() when the last queued sound has ended.
-    QObject* player() const;
 
 private:
     std::unique_ptr<DecodedSound> m_open;

@@ -4,22 +4,59 @@
 
 #include <QAudioDevice>
 #include <QAudioSink>
+#include <QList>
 #include <QMediaDevices>
+#include <QThread>
 #include <QtDebug>
+
+#include <utility>
 
 namespace zornalit {
 
 namespace {
 
-// How often queued sound is handed to the output, and how much the output
-// buffers: small enough to start at once, large enough never to run dry
-// while the window is busy for a moment.
+// How often queued sound is handed to the output; the output's own buffer
+// covers several of these, so a busy moment of the window causes no gap.
 constexpr int pumpMilliseconds = 20;
-constexpr int bufferMilliseconds = 250;
 
 // Ticks the output must have been idle with nothing left to send before it
 // is closed, so the last samples are out of the device first.
 constexpr int quietTicksBeforeClose = 10;
+
+// Qt's audio back end says in its own words on stderr that it found no
+// sound server; the queue says so itself, once, in the operator's
+// language. Messages of this thread are held back while the output is
+// looked up and passed on only if an output was found after all.
+namespace held {
+QtMessageHandler previous = nullptr;
+Qt::HANDLE thread = nullptr;
+QList<std::pair<QtMsgType, QString>> messages;
+} // namespace held
+
+void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (QThread::currentThreadId() == held::thread) {
+        held::messages.append({type, text});
+        return;
+    }
+    if (held::previous)
+        held::previous(type, context, text);
+}
+
+QAudioDevice defaultOutputQuietly()
+{
+    held::thread = QThread::currentThreadId();
+    held::previous = qInstallMessageHandler(holdMessage);
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    qInstallMessageHandler(held::previous);
+    held::thread = nullptr;
+    const auto messages = std::exchange(held::messages, {});
+    if (!device.isNull()) {
+        for (const auto& [type, text] : messages)
+            qt_message_output(type, QMessageLogContext(), text);
+    }
+    return device;
+}
 
 } // namespace
 
@@ -55,26 +92,22 @@ bool SoundQueue::isPlaying() const
 
 bool SoundQueue::startOutput(const DecodedSound& first)
 {
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    const QAudioDevice device = defaultOutputQuietly();
     if (device.isNull()) {
-        if (!m_toldNoOutput)
-            qWarning().noquote() << QStringLiteral("Звук не воспроизводится: нет устройства вывода звука");
-        m_toldNoOutput = true;
+        tellOnce(QStringLiteral("Звук не воспроизводится: нет устройства вывода звука"));
         return false;
     }
-    m_toldNoOutput = false;
 
     m_format = chooseOutputFormat(
         first, [&](const QAudioFormat& format) { return device.isFormatSupported(format); }, device.preferredFormat());
     m_sink = std::make_unique<QAudioSink>(device, m_format);
-    m_sink->setBufferSize(m_format.bytesForDuration(qint64(bufferMilliseconds) * 1000));
     m_output = m_sink->start();
     if (!m_output || m_sink->error() != QAudio::NoError) {
-        qWarning().noquote() << QStringLiteral("Звук не воспроизводится: не удалось открыть устройство «%1»")
-                                    .arg(device.description());
+        tellOnce(QStringLiteral("Звук не воспроизводится: не удалось открыть устройство «%1»").arg(device.description()));
         stopOutput();
         return false;
     }
+    m_toldNoOutput = false;
     m_pump.start();
     return true;
 }
@@ -117,7 +150,6 @@ void SoundQueue::feed()
     if (++m_quietTicks < quietTicksBeforeClose)
         return;
     stopOutput();
-    emit drained();
 }
 
 void SoundQueue::stopOutput()
@@ -136,7 +168,14 @@ void SoundQueue::dropEverything(const QString& warning)
 {
     qWarning().noquote() << warning;
     stopOutput();
-    emit drained();
+}
+
+void SoundQueue::tellOnce(const QString& warning)
+{
+    // Every sound of a joke would otherwise repeat the same complaint.
+    if (!m_toldNoOutput)
+        qWarning().noquote() << warning;
+    m_toldNoOutput = true;
 }
 
 } // namespace zornalit

@@ -24,22 +24,19 @@ public:
     ~SoundQueue() override;
 
     // Adds the sound after whatever is playing and returns at once. Without
-    // an audio output the sound is skipped; that is reported once on
+    // a usable audio output the sound is skipped; that is reported once on
     // stderr, not again for every sound while the output stays missing.
     void enqueue(const DecodedSound& sound);
 
     // Whether anything queued has not been heard to its end yet.
     bool isPlaying() const;
 
-signals:
-    // All queued sounds have been played (or dropped after an error).
-    void drained();
-
 private:
     bool startOutput(const DecodedSound& first);
     void feed();
     void stopOutput();
     void dropEverything(const QString& warning);
+    void tellOnce(const QString& warning);
 
     std::unique_ptr<QAudioSink> m_sink;
     QIODevice* m_output = nullptr;
