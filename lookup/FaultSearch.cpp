@@ -62,7 +62,12 @@ SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const S
     std::optional<qsizetype> best;
     bool capturing = false;
     LineReader reader(database, chunkBytes);
-    while (const std::optional<QByteArrayView> line = reader.next()) {
+    for (;;) {
+        // Outside the block being kept only header lines matter, and they
+        // are found without splitting the lines in between.
+        const std::optional<QByteArrayView> line = capturing ? reader.next() : reader.nextStartingWith(headerKeyword[0]);
+        if (!line)
+            break;
         if (capturing && isTerminator(*line)) {
             capturing = false;
             outcome.terminated = true;

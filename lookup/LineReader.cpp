@@ -49,8 +49,23 @@ bool LineReader::fill()
     return true;
 }
 
+void LineReader::settleLineEnd()
+{
+    if (!m_crBeforeBegin)
+        return;
+    if (m_begin == m_end && !fill())
+        return;
+    m_crBeforeBegin = false;
+    if (m_buffer.at(m_begin) == lf) {
+        ++m_begin;
+        m_scanned = 0;
+        m_skipScanned = 0;
+    }
+}
+
 std::optional<QByteArrayView> LineReader::next()
 {
+    settleLineEnd();
     if (failed())
         return std::nullopt;
 
@@ -74,6 +89,7 @@ std::optional<QByteArrayView> LineReader::next()
                 ++consumed;
             m_begin += consumed;
             m_scanned = 0;
+            m_skipScanned = 0;
             return QByteArrayView(line, length);
         }
 
@@ -89,7 +105,75 @@ std::optional<QByteArrayView> LineReader::next()
         const char* line = m_buffer.constData() + m_begin;
         m_begin = m_end;
         m_scanned = 0;
+        m_skipScanned = 0;
         return QByteArrayView(line, available);
+    }
+}
+
+void LineReader::dropWholeLines()
+{
+    const char* start = m_buffer.constData() + m_begin;
+    const qsizetype available = m_end - m_begin;
+    // Only the bytes not yet known to be free of CR need looking at, so a
+    // long line is not searched again after every read.
+    qsizetype lastCr = available - 1;
+    while (lastCr >= m_scanned && start[lastCr] != cr)
+        --lastCr;
+    if (lastCr < m_scanned) {
+        m_scanned = available; // one unfinished line: keep it all
+        return;
+    }
+
+    qsizetype next = lastCr + 1;
+    if (next < available && start[next] == lf)
+        ++next;
+    // A CR at the very end may still be followed by the LF of its CR LF.
+    m_crBeforeBegin = lastCr == available - 1;
+    m_begin += next;
+    m_scanned = available - next;
+    m_skipScanned = 0;
+}
+
+std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
+{
+    for (;;) {
+        settleLineEnd();
+        if (failed())
+            return std::nullopt;
+
+        const char* start = m_buffer.constData() + m_begin;
+        const qsizetype available = m_end - m_begin;
+        if (available > 0 && start[0] == first)
+            return next();
+
+        // A byte starts a line when a lone CR or a CR LF stands before it.
+        qsizetype from = std::max<qsizetype>(m_skipScanned, 1);
+        while (from < available) {
+            const void* hit = std::memchr(start + from, first, static_cast<std::size_t>(available - from));
+            if (!hit)
+                break;
+            const qsizetype at = static_cast<const char*>(hit) - start;
+            if (start[at - 1] == cr || (start[at - 1] == lf && at >= 2 && start[at - 2] == cr)) {
+                m_begin += at;
+                m_scanned = 0;
+                m_skipScanned = 0;
+                return next();
+            }
+            from = at + 1;
+        }
+        // The last byte may be a CR, and the wanted byte may follow it in the
+        // next read; it is looked at again then.
+        m_skipScanned = std::max<qsizetype>(available, 1);
+
+        dropWholeLines();
+        if (!fill()) {
+            if (failed())
+                return std::nullopt;
+            // The end of the file without a wanted line.
+            m_begin = m_end;
+            m_crBeforeBegin = false;
+            return std::nullopt;
+        }
     }
 }
 

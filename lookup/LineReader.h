@@ -24,6 +24,11 @@ public:
     // error. The bytes stay valid until the next call.
     std::optional<QByteArrayView> next();
 
+    // The next line whose first byte is first, passing over the lines before
+    // it without splitting them, which is much quicker when few lines fit.
+    // first must be neither CR nor LF.
+    std::optional<QByteArrayView> nextStartingWith(char first);
+
     // Whether the device reported an error; the lines before it were read.
     bool failed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
@@ -32,13 +37,19 @@ private:
     // Appends what the device gives to the unread bytes; false when it gives
     // nothing more.
     bool fill();
+    // Drops the LF of a CR LF whose CR ended the bytes read so far.
+    void settleLineEnd();
+    // Passes over the whole lines read so far, keeping the last, unfinished one.
+    void dropWholeLines();
 
     QIODevice& m_device;
     qsizetype m_chunkBytes;
     QByteArray m_buffer;
-    qsizetype m_begin = 0; // first unread byte
-    qsizetype m_end = 0;   // one past the last byte read from the device
-    qsizetype m_scanned = 0; // bytes from m_begin already known to hold no CR
+    qsizetype m_begin = 0;        // first unread byte: the start of a line
+    qsizetype m_end = 0;          // one past the last byte read from the device
+    qsizetype m_scanned = 0;      // bytes from m_begin known to hold no CR
+    qsizetype m_skipScanned = 0;  // bytes from m_begin known to start no wanted line
+    bool m_crBeforeBegin = false; // a CR ended the bytes before m_begin; an LF at m_begin is its
     bool m_atEnd = false;
     QString m_error;
 };

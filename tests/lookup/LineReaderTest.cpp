@@ -4,6 +4,8 @@
 
 #include <QBuffer>
 
+#include <random>
+
 namespace zornalit {
 namespace {
 
@@ -104,6 +106,66 @@ TEST(LineReader, LineEndsSplitAcrossReads)
     }
 }
 
+TEST(LineReader, PassesOverLinesThatDoNotStartWithTheWantedByte)
+{
+    const QByteArray text = "x1\r\nax\r\n\nx\rx2\rb\r\r\nx3\nx\r\n\r\nyx\rx4";
+    const QByteArrayList expected{"x1", "x2", "x3\nx", "x4"};
+    for (qsizetype chunk = 1; chunk <= 12; ++chunk) {
+        QBuffer buffer;
+        buffer.setData(text);
+        buffer.open(QIODevice::ReadOnly);
+        LineReader reader(buffer, chunk);
+        QByteArrayList lines;
+        while (const auto line = reader.nextStartingWith('x'))
+            lines << line->toByteArray();
+        EXPECT_EQ(lines, expected) << "chunk " << chunk;
+    }
+}
+
+// Mixes both ways of reading on random texts: each must give what plain
+// splitting gives.
+TEST(LineReader, BothWaysOfReadingAgreeOnRandomTexts)
+{
+    const QByteArray alphabet = "xxab\r\r\n\n";
+    for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
+        std::mt19937 random(seed);
+        QByteArray text;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        const QByteArrayList all = linesOf(text);
+
+        QBuffer buffer;
+        buffer.setData(text);
+        buffer.open(QIODevice::ReadOnly);
+        LineReader reader(buffer, 1 + random() % 6);
+        qsizetype at = 0; // index in all of the next line
+        for (;;) {
+            if (random() % 2) {
+                const auto line = reader.next();
+                if (at == all.size()) {
+                    ASSERT_FALSE(line.has_value()) << "seed " << seed;
+                    break;
+                }
+                ASSERT_TRUE(line.has_value()) << "seed " << seed;
+                ASSERT_EQ(*line, all[at]) << "seed " << seed;
+                ++at;
+            } else {
+                while (at < all.size() && !all[at].startsWith('x'))
+                    ++at;
+                const auto line = reader.nextStartingWith('x');
+                if (at == all.size()) {
+                    ASSERT_FALSE(line.has_value()) << "seed " << seed;
+                    break;
+                }
+                ASSERT_TRUE(line.has_value()) << "seed " << seed;
+                ASSERT_EQ(*line, all[at]) << "seed " << seed;
+                ++at;
+            }
+        }
+    }
+}
+
 TEST(LineReader, LinesOfSeveralMegabytes)
 {
     const QByteArray longLine(5 * 1024 * 1024 + 7, 'x');
@@ -114,6 +176,16 @@ TEST(LineReader, LinesOfSeveralMegabytes)
     EXPECT_TRUE(lines[1] == longLine);
     EXPECT_TRUE(lines[2] == withLf);
     EXPECT_EQ(lines[3], "last");
+
+    QBuffer buffer;
+    const QByteArray wanted = "w" + longLine;
+    buffer.setData(longLine + "\r\n" + withLf + "\r" + wanted + "\r\n");
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer);
+    const auto found = reader.nextStartingWith('w');
+    ASSERT_TRUE(found.has_value());
+    EXPECT_TRUE(*found == wanted);
+    EXPECT_FALSE(reader.nextStartingWith('w').has_value());
 }
 
 TEST(LineReader, ReportsADeviceError)
