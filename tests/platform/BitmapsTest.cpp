@@ -1,0 +1,96 @@
+#include "platform/QtBitmaps.h"
+
+#include "QStringPrinting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace zornalit {
+namespace {
+
+// Collects what is logged while it lives.
+class LogCapture {
+public:
+    LogCapture() { s_lines.clear(), m_previous = qInstallMessageHandler(&LogCapture::record); }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    const QStringList& lines() const { return s_lines; }
+
+private:
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text) { s_lines << text; }
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+
+class QtBitmapsTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Loading path gives a null image and exactly one warning naming it.
+    void expectOneWarningFor(const QString& file)
+    {
+        SCOPED_TRACE(file.toStdString());
+        LogCapture log;
+        EXPECT_TRUE(QtBitmaps().load(file).isNull());
+        ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
+        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file))) << log.lines().first().toStdString();
+        EXPECT_FALSE(log.lines().first().contains(QLatin1Char('\n')));
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(QtBitmapsTest, LoadsAWindowsBitmapByItsFullCyrillicName)
+{
+    QImage picture(322, 417, QImage::Format_RGB32);
+    picture.fill(QColor(10, 120, 200));
+    picture.setPixelColor(5, 7, Qt::red);
+    const QString file = path(QStringLiteral("Форум КВАНТ.bmp"));
+    ASSERT_TRUE(picture.save(file, "BMP"));
+
+    LogCapture log;
+    const QImage loaded = QtBitmaps().load(file);
+    ASSERT_FALSE(loaded.isNull());
+    EXPECT_EQ(loaded.size(), QSize(322, 417));
+    EXPECT_EQ(loaded.pixelColor(5, 7), QColor(Qt::red));
+    EXPECT_EQ(loaded.pixelColor(0, 0), QColor(10, 120, 200));
+    EXPECT_TRUE(log.lines().isEmpty());
+}
+
+TEST_F(QtBitmapsTest, AMissingPictureGivesANullImageAndOneWarning)
+{
+    expectOneWarningFor(path(QStringLiteral("Обложка.bmp")));
+}
+
+TEST_F(QtBitmapsTest, APictureThatIsNoBitmapGivesANullImageAndOneWarning)
+{
+    QFile file(path(QStringLiteral("About.bmp")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM this is not a bitmap at all");
+    file.close();
+    expectOneWarningFor(file.fileName());
+
+    // Cut short inside its header. (Cut inside the pixels, Qt shows what
+    // it could read, which is fine for a picture.)
+    QFile truncated(path(QStringLiteral("Фото.bmp")));
+    QImage(64, 64, QImage::Format_RGB32).save(truncated.fileName(), "BMP");
+    ASSERT_TRUE(truncated.resize(20));
+    expectOneWarningFor(truncated.fileName());
+}
+
+TEST_F(QtBitmapsTest, AFolderOrFifoInPlaceOfAPictureIsRefusedWithoutWaiting)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("КВАНТ.bmp")));
+    expectOneWarningFor(path(QStringLiteral("КВАНТ.bmp")));
+
+    const QString fifo = path(QStringLiteral("Сайт КВАНТ.bmp"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    expectOneWarningFor(fifo);
+}
+
+} // namespace
+} // namespace zornalit

@@ -1,0 +1,40 @@
+#include "platform/QtPlatform.h"
+#include "platform/QtProgramFolder.h"
+
+#include "QStringPrinting.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace zornalit {
+namespace {
+
+TEST(QtProgramFolder, IsTheExecutablesFolderWithoutATrailingSeparator)
+{
+    const QString folder = QtProgramFolder().path();
+    EXPECT_EQ(QDir(folder), QDir(QCoreApplication::applicationDirPath()));
+    EXPECT_FALSE(folder.endsWith(ProgramFolder::separator));
+    EXPECT_EQ(QtProgramFolder().fileNamed(QStringLiteral("SegmInfo.txt")),
+              folder + ProgramFolder::separator + QStringLiteral("SegmInfo.txt"));
+}
+
+TEST(QtProgramFolder, TrailingSeparatorsAndDotsAreTidiedAway)
+{
+    EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/opt/Program Folder/")),
+              QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
+    EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/opt/./bin/../Program Folder")),
+              QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
+    EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/")), QDir::toNativeSeparators(QStringLiteral("/")));
+}
+
+TEST(QtPlatform, HandsOutTheProgramFolderOfTheRunningExecutable)
+{
+    QtPlatform real;
+    const Platform platform = real.platform();
+    EXPECT_EQ(platform.folder.path(), QtProgramFolder().path());
+}
+
+} // namespace
+} // namespace zornalit
