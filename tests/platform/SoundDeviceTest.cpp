@@ -1,0 +1,101 @@
+#include "platform/MultimediaControl.h"
+#include "platform/QtSoundDevice.h"
+
+#include "QStringPrinting.h"
+#include "SoundTestFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace zornalit {
+namespace {
+
+// Collects what is logged while it lives.
+class WarningCapture {
+public:
+    WarningCapture() { s_lines.clear(), m_previous = qInstallMessageHandler(&WarningCapture::record); }
+    ~WarningCapture() { qInstallMessageHandler(m_previous); }
+    const QStringList& lines() const { return s_lines; }
+
+private:
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text) { s_lines << text; }
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+
+// Every case runs without a sound server: the audio back end is pointed at
+// a socket that does not exist before it is first used.
+class QtSoundDeviceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { qputenv("PULSE_SERVER", "unix:/nonexistent/zornalit-test-socket"); }
+
+    QString soundFile(const QString& name)
+    {
+        const QString file = m_dir.filePath(name);
+        EXPECT_TRUE(testing::writeTestSound(file, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 22050, 22050));
+        return file;
+    }
+
+    QTemporaryDir m_dir;
+    QtSoundDevice m_device;
+    QString m_why;
+};
+
+TEST_F(QtSoundDeviceTest, WithoutAnOutputBothSoundsAreSkippedWithOneWarning)
+{
+    const QString first = soundFile(QStringLiteral("Ostatsa.wav"));
+    const QString second = soundFile(QStringLiteral("Mgnoven.wav"));
+    WarningCapture log;
+    for (const QString& file : {first, second}) {
+        ASSERT_TRUE(m_device.open(file, &m_why)) << m_why.toStdString();
+        EXPECT_TRUE(m_device.play(&m_why)) << m_why.toStdString();
+        m_device.close();
+    }
+    EXPECT_FALSE(m_device.isPlaying());
+    ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
+    EXPECT_TRUE(log.lines().first().contains(QStringLiteral("нет устройства вывода звука")));
+}
+
+TEST_F(QtSoundDeviceTest, TheFileMayGoAwayOnceOpened)
+{
+    const QString file = soundFile(QStringLiteral("Ostatsa.wav"));
+    ASSERT_TRUE(m_device.open(file, &m_why)) << m_why.toStdString();
+    ASSERT_TRUE(QFile::remove(file));
+    WarningCapture quiet;
+    EXPECT_TRUE(m_device.play(&m_why)) << m_why.toStdString();
+}
+
+TEST_F(QtSoundDeviceTest, NothingPlaysUnlessASoundIsOpen)
+{
+    EXPECT_FALSE(m_device.play(&m_why));
+    EXPECT_FALSE(m_why.isEmpty());
+
+    const QString file = soundFile(QStringLiteral("Ostatsa.wav"));
+    ASSERT_TRUE(m_device.open(file, &m_why));
+    m_device.close();
+    EXPECT_FALSE(m_device.play(&m_why));
+
+    // A failed open leaves nothing open either, not even the sound before.
+    ASSERT_TRUE(m_device.open(file, &m_why));
+    EXPECT_FALSE(m_device.open(m_dir.filePath(QStringLiteral("missing.wav")), &m_why));
+    EXPECT_FALSE(m_device.play(&m_why));
+}
+
+TEST_F(QtSoundDeviceTest, TheControlReportsAFileThatCannotBeOpened)
+{
+    MultimediaControl control(m_device);
+    const QString fifo = m_dir.filePath(QStringLiteral("Mgnoven.wav"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    control.setFileName(fifo);
+    EXPECT_FALSE(control.setCommand(QStringLiteral("Open"), &m_why));
+    EXPECT_TRUE(m_why.contains(fifo)) << m_why.toStdString();
+    EXPECT_FALSE(control.setCommand(QStringLiteral("Sound"), &m_why));
+    EXPECT_TRUE(control.setCommand(QStringLiteral("Close"), &m_why));
+}
+
+} // namespace
+} // namespace zornalit
