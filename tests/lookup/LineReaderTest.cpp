@@ -106,22 +106,6 @@ TEST(LineReader, LineEndsSplitAcrossReads)
     }
 }
 
-TEST(LineReader, PassesOverLinesThatDoNotStartWithTheWantedByte)
-{
-    const QByteArray text = "x1\r\nax\r\n\nx\rx2\rb\r\r\nx3\nx\r\n\r\nyx\rx4";
-    const QByteArrayList expected{"x1", "x2", "x3\nx", "x4"};
-    for (qsizetype chunk = 1; chunk <= 12; ++chunk) {
-        QBuffer buffer;
-        buffer.setData(text);
-        buffer.open(QIODevice::ReadOnly);
-        LineReader reader(buffer, chunk);
-        QByteArrayList lines;
-        while (const auto line = reader.nextStartingWith('x'))
-            lines << line->toByteArray();
-        EXPECT_EQ(lines, expected) << "chunk " << chunk;
-    }
-}
-
 // Mixes both ways of reading on random texts: each must give what plain
 // splitting gives.
 TEST(LineReader, BothWaysOfReadingAgreeOnRandomTexts)
