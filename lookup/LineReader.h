@@ -9,8 +9,8 @@
 
 namespace zornalit {
 
-// Reads the lines of a text file one after another without ever holding more
-// of it than the current line and one chunk. A line ends at CR LF or at a
+// Reads the lines of a text file one after another, holding no more of it
+// than the current line and a chunk or two, however large the file is. A line ends at CR LF or at a
 // lone CR; a lone LF stays part of the line. The line end is not part of the
 // line, and a line end at the very end of the file starts no further line.
 // A line may be of any length.
