@@ -31,13 +31,6 @@ TEST(QtMessageBox, ErrorStyleShowsTheErrorIcon)
     EXPECT_EQ(box->standardButton(box->buttons().first()), QMessageBox::Ok);
 }
 
-TEST(QtMessageBox, PromptIsNeverTakenForMarkup)
-{
-    const auto box = QtMessageBox::build(QStringLiteral("<b>Файл</b> «/tmp/<i>.txt»"), MessageStyle::Error,
-                                         QStringLiteral("Ошибка!"), nullptr);
-    EXPECT_EQ(box->textFormat(), Qt::PlainText);
-}
-
 TEST(QtMessageBox, ShowWaitsUntilTheOperatorClosesIt)
 {
     QString seenTitle;

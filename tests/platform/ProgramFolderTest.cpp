@@ -1,4 +1,3 @@
-#include "platform/QtPlatform.h"
 #include "platform/QtProgramFolder.h"
 
 #include "QStringPrinting.h"
@@ -27,13 +26,6 @@ TEST(QtProgramFolder, TrailingSeparatorsAndDotsAreTidiedAway)
     EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/opt/./bin/../Program Folder")),
               QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
     EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/")), QDir::toNativeSeparators(QStringLiteral("/")));
-}
-
-TEST(QtPlatform, HandsOutTheProgramFolderOfTheRunningExecutable)
-{
-    QtPlatform real;
-    const Platform platform = real.platform();
-    EXPECT_EQ(platform.folder.path(), QtProgramFolder().path());
 }
 
 } // namespace
