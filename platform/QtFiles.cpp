@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 namespace zornalit {
@@ -48,6 +50,28 @@ QString systemReason(const QFileDevice& file)
     }
 }
 
+// After a failed write Qt often knows no more than "Unknown error"; the
+// system's own error number, taken right after the failure, says more.
+QString writeReason(const QFileDevice& file, int savedErrno)
+{
+    if (savedErrno == ENOSPC)
+        return QStringLiteral("не хватает места на диске");
+    switch (file.error()) {
+    case QFileDevice::ResourceError:
+    case QFileDevice::PermissionsError:
+    case QFileDevice::WriteError:
+    case QFileDevice::RenameError:
+        if (savedErrno == 0)
+            return systemReason(file);
+        break;
+    default:
+        break;
+    }
+    if (savedErrno != 0)
+        return QStringLiteral("ошибка записи (%1)").arg(QString::fromLocal8Bit(std::strerror(savedErrno)));
+    return systemReason(file);
+}
+
 // Why a new file cannot even be started at path, judged from its folder
 // and from what stands at path now; empty when nothing is known to be wrong.
 QString writeObstacle(const QString& path)
@@ -82,8 +106,9 @@ bool writeWhole(const QString& path, const std::function<bool(QSaveFile&, QStrin
         file.cancelWriting();
         return false;
     }
+    errno = 0;
     if (!file.commit()) {
-        tell(why, writeFailure(path, systemReason(file)));
+        tell(why, writeFailure(path, writeReason(file, errno)));
         return false;
     }
     return true;
@@ -91,8 +116,9 @@ bool writeWhole(const QString& path, const std::function<bool(QSaveFile&, QStrin
 
 bool writeAll(QSaveFile& file, const char* data, qint64 size, QString* why)
 {
+    errno = 0;
     if (file.write(data, size) != size) {
-        tell(why, writeFailure(file.fileName(), systemReason(file)));
+        tell(why, writeFailure(file.fileName(), writeReason(file, errno)));
         return false;
     }
     return true;

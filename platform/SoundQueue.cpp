@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QtDebug>
 
+#include <algorithm>
 #include <utility>
 
 namespace zornalit {

@@ -110,6 +110,7 @@ TEST_F(QtFilesTest, ADiskThatFillsUpMidWriteLeavesTheOldFileIntact)
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_FALSE(written);
     EXPECT_TRUE(m_why.contains(path(QStringLiteral("SegmInfo.txt")))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(QStringLiteral("ошибка записи"))) << m_why.toStdString();
     EXPECT_EQ(read(QStringLiteral("SegmInfo.txt")), old);
     EXPECT_EQ(entries(), QStringList{QStringLiteral("SegmInfo.txt")});
 }
