@@ -120,6 +120,8 @@ void Form1::buildWindow()
 
     SSTab1->setCurrentIndex(SegmentsTab);
     buildFocusOrder();
+    // The window opens with the tab strip holding the focus.
+    SSTab1->setFocus(Qt::OtherFocusReason);
 
     auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
     connect(nextTab, &QShortcut::activated, SSTab1, &TabControl::selectNext);
