@@ -1,0 +1,89 @@
+#pragma once
+
+// A main window built on the recording platform, with helpers to find its
+// controls by object name and to act while a modal window is on screen.
+
+#include "app/Fonts.h"
+#include "app/Form1.h"
+#include "app/TabControl.h"
+#include "fakes/FakePlatform.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace zornalit::testing {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        installFontSubstitutes();
+        form = std::make_unique<Form1>(fake.platform());
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        QApplication::processEvents();
+    }
+
+    template <typename Control = QWidget>
+    Control* control(const QString& name) const
+    {
+        auto* found = form->findChild<Control*>(name);
+        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        return found;
+    }
+
+    TabControl* tabs() const { return control<TabControl>(QStringLiteral("SSTab1")); }
+
+    // Shows the window and waits until it is the active window, so that
+    // focus changes and shortcuts behave as on a desktop.
+    void showActive()
+    {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void clickAt(QWidget* widget, QPoint position = QPoint())
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, position.isNull() ? widget->rect().center() : position);
+    }
+
+    void clickTab(int index) { clickAt(tabs(), tabs()->tabRect(index).center()); }
+
+    // Runs action once a modal window is on screen, from inside its event
+    // loop; call it before the step that opens the modal window. If none
+    // appears within two seconds, the test fails instead of hanging.
+    void whenModalShown(std::function<void(QWidget* modal)> action)
+    {
+        auto* poll = new QTimer(form.get());
+        auto tries = std::make_shared<int>(0);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, tries, action] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                poll->deleteLater();
+                poll->stop();
+                action(modal);
+                return;
+            }
+            if (++*tries > 200) {
+                poll->stop();
+                poll->deleteLater();
+                ADD_FAILURE() << "no modal window appeared";
+            }
+        });
+        poll->start(10);
+    }
+
+    FakePlatform fake;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace zornalit::testing

@@ -1,0 +1,193 @@
+// Start-up loads the pictures in order and fills the step codes; closing
+// the main window ends the program.
+
+#include "MainWindowFixture.h"
+
+#include "app/Form2.h"
+#include "app/PictureBox.h"
+#include "app/PictureButton.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace zornalit::testing {
+namespace {
+
+const QStringList pictureFiles{
+    "About.bmp", "Фото.bmp", "Форум КВАНТ.bmp", "Сайт КВАНТ.bmp", "КВАНТ.bmp", "Обложка.bmp",
+    "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp",
+};
+
+// A small picture that tells the files apart by its size.
+QImage pictureNumbered(int number)
+{
+    QImage image(10 + number, 5 + number, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv(number * 30 % 360, 200, 200));
+    return image;
+}
+
+class StartUp : public MainWindowTest {
+protected:
+    void givePictures()
+    {
+        int number = 0;
+        for (const QString& name : pictureFiles)
+            fake.bitmaps.images.insert(fake.path(name), pictureNumbered(++number));
+    }
+
+    QImage shownBy(const char* name) const
+    {
+        if (auto* box = form->findChild<PictureBox*>(QString::fromLatin1(name)))
+            return box->image();
+        if (auto* button = form->findChild<PictureButton*>(QString::fromLatin1(name)))
+            return button->image();
+        ADD_FAILURE() << "no picture control " << name;
+        return {};
+    }
+};
+
+TEST_F(StartUp, LoadsEachPictureInOrderThenFillsTheStepCodes)
+{
+    EXPECT_FALSE(form->stepCodes().isFilled());
+    form->load();
+
+    QStringList expected;
+    for (const QString& name : pictureFiles)
+        expected << QStringLiteral("bitmap /program/") + name;
+    EXPECT_EQ(fake.journal, expected);
+    EXPECT_TRUE(form->stepCodes().isFilled());
+    EXPECT_EQ(form->stepCodes().at(31), QStringLiteral("1F"));
+}
+
+TEST_F(StartUp, EveryControlShowsItsOwnFile)
+{
+    givePictures();
+    form->load();
+    const auto picture = [&](const QString& name) { return fake.bitmaps.images.value(fake.path(name)); };
+
+    ASSERT_NE(form->aboutWindow(), nullptr);
+    EXPECT_EQ(form->aboutWindow()->picture(), picture("About.bmp"));
+    EXPECT_EQ(shownBy("Picture1"), picture("Фото.bmp"));
+    EXPECT_EQ(shownBy("Picture4"), picture("Форум КВАНТ.bmp"));
+    EXPECT_EQ(shownBy("Picture3"), picture("Сайт КВАНТ.bmp"));
+    EXPECT_EQ(shownBy("Picture2"), picture("КВАНТ.bmp"));
+    EXPECT_EQ(shownBy("Picture5"), picture("Обложка.bmp"));
+    for (const char* button : {"Command3", "Command4", "Command5", "Command6", "Command7", "Command9"})
+        EXPECT_EQ(shownBy(button), picture("Обложка1.bmp")) << button;
+}
+
+TEST_F(StartUp, OpensNoDocumentShowsNoMessageAndKeepsTheAboutWindowHidden)
+{
+    form->load();
+    form->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(fake.viewer.opened.isEmpty());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+    ASSERT_NE(form->aboutWindow(), nullptr);
+    EXPECT_FALSE(form->aboutWindow()->isVisible());
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+}
+
+TEST_F(StartUp, MissingPicturesLeaveEmptyControlsAndStartUpGoesOn)
+{
+    givePictures();
+    fake.bitmaps.images.remove(fake.path("About.bmp"));
+    fake.bitmaps.images.remove(fake.path("Форум КВАНТ.bmp"));
+    fake.bitmaps.images.remove(fake.path("Обложка1.bmp"));
+    form->load();
+
+    EXPECT_EQ(fake.bitmaps.loaded.size(), pictureFiles.size());
+    EXPECT_TRUE(form->aboutWindow()->picture().isNull());
+    EXPECT_TRUE(shownBy("Picture4").isNull());
+    EXPECT_TRUE(shownBy("Command9").isNull());
+    EXPECT_FALSE(shownBy("Picture3").isNull());
+    EXPECT_TRUE(form->stepCodes().isFilled());
+    EXPECT_TRUE(fake.messages.shown.isEmpty());
+}
+
+TEST_F(StartUp, TheLookupRightAfterStartUpKnowsAllStepCodes)
+{
+    form->load();
+    control<QLineEdit>(QStringLiteral("Segm"))->setText(QStringLiteral("7"));
+    control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("1f"));
+    control<QPushButton>(QStringLiteral("Command2"))->click();
+    // No database in the folder: the step passed validation, so the lookup
+    // went on to read it.
+    EXPECT_TRUE(fake.journal.contains(QStringLiteral("read /program/SEGM_WIN_ALL.txt")));
+    EXPECT_EQ(control<QLineEdit>(QStringLiteral("Sag"))->text(), QStringLiteral("1F"));
+}
+
+TEST_F(StartUp, TheWindowIsPlacedAtTheCentreOfItsScreen)
+{
+    form->placeAtScreenCentre();
+    const QRect screen = form->screen()->availableGeometry();
+    EXPECT_LE((form->frameGeometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+class Shutdown : public StartUp {
+protected:
+    void SetUp() override
+    {
+        StartUp::SetUp();
+        // Only the main window's own closing may end the run here.
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    }
+    void TearDown() override
+    {
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+        StartUp::TearDown();
+    }
+
+    // Serves events until the program is told to end; a watchdog ends the
+    // wait with 99 if nothing does.
+    int runUntilEnd()
+    {
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(5000);
+        return QApplication::exec();
+    }
+};
+
+TEST_F(Shutdown, ClosingTheMainWindowEndsTheProgramAskingAndWritingNothing)
+{
+    givePictures();
+    form->load();
+    form->show();
+    fake.journal.clear();
+    QTimer::singleShot(0, form.get(), [this] { form->close(); });
+    EXPECT_EQ(runUntilEnd(), 0);
+    EXPECT_TRUE(fake.journal.isEmpty()) << fake.journal.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(Shutdown, ClosingEndsTheProgramAlsoAfterTheAboutWindowWasShownManyTimes)
+{
+    form->load();
+    form->show();
+    auto* about = control<QPushButton>(QStringLiteral("Command8"));
+    tabs()->setCurrentIndex(7);
+
+    int showings = 0;
+    std::function<void()> showOnce;
+    showOnce = [&] {
+        if (showings == 4) {
+            form->close();
+            return;
+        }
+        ++showings;
+        whenModalShown([](QWidget* modal) { modal->close(); });
+        about->click();
+        QTimer::singleShot(0, form.get(), showOnce);
+    };
+    QTimer::singleShot(0, form.get(), showOnce);
+    EXPECT_EQ(runUntilEnd(), 0);
+    EXPECT_EQ(showings, 4);
+    ASSERT_NE(form->aboutWindow(), nullptr);
+    EXPECT_FALSE(form->aboutWindow()->isVisible());
+}
+
+} // namespace
+} // namespace zornalit::testing
