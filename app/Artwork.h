@@ -30,13 +30,15 @@ constexpr int linkPointerHotY = 1;
 // broken resource gives a transparent pixmap of that size.
 QPixmap render(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
 
-// An icon with sharp renderings at normal and double density.
+// An icon of a drawing, rendered sharp at whatever size and density it is
+// shown; logicalSize is the size it is meant for.
 QIcon icon(const QString& resource, QSize logicalSize);
 
 // The window icon of both windows, at the usual title-bar and task-bar sizes.
 QIcon windowIcon();
 
-// The pointer shown over the web links.
+// The pointer shown over the web links. Each call renders it anew: make one
+// and share it.
 QCursor linkPointer();
 
 } // namespace artwork

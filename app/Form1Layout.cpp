@@ -65,7 +65,7 @@ Label* placeLabel(QWidget* parent, const QString& name, QRect geometry, const QS
 
 // The two web addresses look like links: blue, large, bold, italic,
 // underlined, centred, with the link pointer.
-void giveLinkLook(QLabel* label)
+void giveLinkLook(QLabel* label, const QCursor& linkPointer)
 {
     label->setFont(serifFont(18, {.bold = true, .italic = true, .underline = true}));
     QPalette palette = label->palette();
@@ -73,7 +73,7 @@ void giveLinkLook(QLabel* label)
     label->setPalette(palette);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(false);
-    label->setCursor(artwork::linkPointer());
+    label->setCursor(linkPointer);
 }
 
 // A frame without a caption: only its outline.
@@ -206,15 +206,17 @@ void Form1::buildDocumentTabs()
 
 void Form1::buildLinksTab()
 {
+    const QCursor linkPointer = artwork::linkPointer();
+
     Picture2 = place<PictureBox>(SSTab1, QStringLiteral("Picture2"), rectFromTwips(120, 1200, 2175, 1455));
     Picture2->setToolTip(QStringLiteral("Фото любимой АТС"));
 
     Frame1 = placeFrame(SSTab1, QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735));
     Picture3 = place<PictureBox>(Frame1, QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615));
-    Picture3->setCursor(artwork::linkPointer());
+    Picture3->setCursor(linkPointer);
 
     Label2 = placeLabel<LinkLabel>(SSTab1, QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress);
-    giveLinkLook(Label2);
+    giveLinkLook(Label2, linkPointer);
 
     Text1 = place<FreeTextBox>(SSTab1, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
     Text1->setText(QString(25, QLatin1Char('@')));
@@ -222,10 +224,10 @@ void Form1::buildLinksTab()
 
     Frame2 = placeFrame(SSTab1, QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855));
     Picture4 = place<PictureBox>(Frame2, QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735));
-    Picture4->setCursor(artwork::linkPointer());
+    Picture4->setCursor(linkPointer);
 
     Label3 = placeLabel<LinkLabel>(SSTab1, QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress);
-    giveLinkLook(Label3);
+    giveLinkLook(Label3, linkPointer);
 
     Label4 = placeLabel(SSTab1, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
 
