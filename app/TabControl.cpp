@@ -204,7 +204,14 @@ void TabControl::drawTab(QPainter& painter, int index) const
     if (index == m_hovered && isEnabled())
         option.state |= QStyle::State_MouseOver;
 
+    // Styles draw a tab for a strip of one row and may spill below it; here
+    // that would paint over the next row or the page. A selected tab of the
+    // front row may reach one pixel into the page, to open into it.
+    const bool opensIntoPage = index == m_current && option.rect.bottom() == stripHeight() - 1;
+    painter.save();
+    painter.setClipRect(option.rect.adjusted(-1, -1, 1, opensIntoPage ? 1 : 0));
     style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
+    painter.restore();
 }
 
 void TabControl::paintEvent(QPaintEvent*)

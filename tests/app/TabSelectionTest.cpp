@@ -142,6 +142,16 @@ TEST_F(TabSelection, TheTabsCoverTheVisibleWidthInThreeColumns)
     EXPECT_EQ(tabs()->tabAt(QPoint(5, 65)), -1);
 }
 
+TEST_F(TabSelection, ASelectedTabDoesNotSpillOverThePage)
+{
+    // A spot of the page that no control covers on tabs 1 and 6.
+    const QPoint page(3, 75);
+    tabs()->setCurrentIndex(1);
+    const QRgb plainPage = tabs()->grab().toImage().pixel(page);
+    tabs()->setCurrentIndex(6);
+    EXPECT_EQ(tabs()->grab().toImage().pixel(page), plainPage);
+}
+
 TEST_F(TabSelection, ComingBackToTheFirstTabShowsTheTextsItHad)
 {
     showActive();
