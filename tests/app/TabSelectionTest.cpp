@@ -130,18 +130,6 @@ TEST_F(TabSelection, RowsStayInPlaceWhenABackRowTabIsSelected)
     }
 }
 
-TEST_F(TabSelection, TheTabsCoverTheVisibleWidthInThreeColumns)
-{
-    for (int row = 0; row < 3; ++row) {
-        EXPECT_EQ(tabs()->tabRect(row * 3).left(), 0);
-        EXPECT_EQ(tabs()->tabRect(row * 3).right() + 1, tabs()->tabRect(row * 3 + 1).left());
-        EXPECT_EQ(tabs()->tabRect(row * 3 + 1).right() + 1, tabs()->tabRect(row * 3 + 2).left());
-        EXPECT_EQ(tabs()->tabRect(row * 3 + 2).right() + 1, form->width());
-    }
-    EXPECT_EQ(tabs()->tabAt(QPoint(5, 45)), 6);
-    EXPECT_EQ(tabs()->tabAt(QPoint(5, 65)), -1);
-}
-
 TEST_F(TabSelection, ASelectedTabDoesNotSpillOverThePage)
 {
     // A spot of the page that no control covers on tabs 1 and 6.
