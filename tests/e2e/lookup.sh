@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The installed program opens its window centred, looks a fault up typed
+# with the mouse and keyboard, hands the report to the editor, and ends at
+# once when its window is closed.
+source "$(dirname "$0")/lib.sh"
+
+report="$program_dir/SegmInfo.txt"
+rm -f "$report"
+start_program
+
+# The window: its client area is 468 x 327 and its frame stands in the middle
+# of the 1024 x 768 screen. The program places it before the window manager
+# has framed it, so the title bar may push it down by half its height.
+info="$(xwininfo -id "$window")"
+x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+width=$(awk '/^ *Width:/ { print $NF }' <<<"$info")
+height=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
+[ "$width" -eq 468 ] && [ "$height" -eq 327 ] || fail "client area is ${width}x${height}"
+read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+centre_x=$(( x - left + (left + width + right) / 2 ))
+centre_y=$(( y - top + (top + height + bottom) / 2 ))
+off_x=$(( centre_x - 512 )) off_y=$(( centre_y - 384 ))
+[ "${off_x#-}" -le 2 ] || fail "not centred across: frame centre at x=$centre_x"
+[ "${off_y#-}" -le $(( top / 2 + 2 )) ] || fail "not centred down: frame centre at y=$centre_y"
+
+click_on_tab 2880 1200 1095 945     # Segm
+xdotool type --delay 50 "05"
+click_on_tab 4440 1200 1095 945     # Sag
+xdotool type --delay 50 "3"
+click_on_tab 5880 1320 615 615      # the arrow button
+wait_for_editor_calls 1
+
+grep -qxF "call 1 argc 1" "$FAKE_NOTEPAD_LOG" || fail "the editor was not called with one argument"
+grep -qxF "arg $report" "$FAKE_NOTEPAD_LOG" || fail "the editor was not given $report"
+
+# The report is the block of segment 5, step 3, copied byte for byte from the
+# database up to its terminator line, every line ended by CR LF.
+header="$(printf '\321\305\303\314 5.3.')"
+LC_ALL=C awk -v header="$header" 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
+    !found && index($0, header) == 1 { found = 1; print; next }
+    found && substr($0, 1, 1) == "@" { exit }
+    found { print }' "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
+[ -s "$work/expected" ] || fail "the sample database has no block for 5.3"
+cmp -s "$work/expected" "$report" || fail "the report differs from the database's block"
+cmp -s "$report" "$FAKE_NOTEPAD_LOG.file1" || fail "the report changed after the editor was started"
+
+# Closing the window ends the program within a second and writes nothing.
+before="$(md5sum < "$report")"
+wmctrl -i -c "$window"
+for _ in $(seq 20); do
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.05
+done
+kill -0 "$program_pid" 2>/dev/null && fail "the program still runs a second after its window was closed"
+[ "$(md5sum < "$report")" = "$before" ] || fail "closing changed the report"
+program_pid=""
+echo "lookup end to end: ok"
