@@ -68,6 +68,9 @@ Label* placeLabel(QWidget* parent, const QString& name, QRect geometry, const QS
 void giveLinkLook(QLabel* label, const QCursor& linkPointer)
 {
     label->setFont(serifFont(18, {.bold = true, .italic = true, .underline = true}));
+    // Without an explicit role the label would take the tab page's button
+    // text colour and the blue would never be drawn.
+    label->setForegroundRole(QPalette::WindowText);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
     label->setPalette(palette);

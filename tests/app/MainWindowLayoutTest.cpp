@@ -267,8 +267,17 @@ TEST_F(MainWindowLayout, LinksLookLikeLinksAndShareOneSettingNoOtherLabelHas)
     const auto* forum = control<QLabel>(QStringLiteral("Label3"));
     EXPECT_EQ(site->text(), siteAddress);
     EXPECT_EQ(forum->text(), forumAddress);
-    for (const QLabel* link : {site, forum})
-        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    for (const QLabel* link : {site, forum}) {
+        EXPECT_EQ(link->palette().color(link->foregroundRole()), QColor(0, 0, 255));
+        // The colour must reach the screen, not only the palette.
+        const QImage drawn = const_cast<QLabel*>(link)->grab().toImage();
+        bool blueDrawn = false;
+        for (int y = 0; y < drawn.height() && !blueDrawn; ++y) {
+            for (int x = 0; x < drawn.width() && !blueDrawn; ++x)
+                blueDrawn = drawn.pixel(x, y) == qRgb(0, 0, 255);
+        }
+        EXPECT_TRUE(blueDrawn) << link->objectName().toStdString();
+    }
 
     EXPECT_EQ(site->alignment(), forum->alignment());
     for (const QLabel* label : form->findChildren<QLabel*>()) {
