@@ -11,16 +11,12 @@ LinkLabel::LinkLabel(QWidget* parent)
 
 void LinkLabel::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    event->accept();
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit clicked();
 }
 

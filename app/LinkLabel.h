@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickTracker.h"
+
 #include <QLabel>
 
 namespace zornalit {
@@ -19,7 +21,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace zornalit

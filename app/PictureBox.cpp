@@ -36,20 +36,14 @@ void PictureBox::paintEvent(QPaintEvent* event)
     painter.drawImage(inside.topLeft(), unscaled);
 }
 
-// The press is kept (not passed on to the tab control below), so that the
-// release comes back here and can count as a click.
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
+    m_click.press(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    event->accept();
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (m_click.release(event, rect()))
         emit clicked();
 }
 

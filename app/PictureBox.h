@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickTracker.h"
+
 #include <QFrame>
 #include <QImage>
 
@@ -27,7 +29,7 @@ protected:
 
 private:
     QImage m_image;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace zornalit
