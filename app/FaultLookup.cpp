@@ -63,9 +63,12 @@ void showReport(const Platform& platform, const QByteArrayList& block)
 
 } // namespace
 
-QueryBoxes runFaultLookup(const Platform& platform, const StepCodes& codes, const QueryBoxes& typed)
+QueryBoxes runFaultLookup(const Platform& platform, const StepCodes& codes, const QueryBoxes& typed,
+                          const ShowQueryBoxes& showBoxes)
 {
     const QueryCheck check = normaliseQuery(typed, codes);
+    if (showBoxes)
+        showBoxes(check.boxes);
     if (!check.passed()) {
         showError(platform, check.error);
         return check.boxes;

@@ -63,11 +63,13 @@ void Form1::connectHandlers()
 
 void Form1::findFaultDescription()
 {
-    const QueryBoxes shown = runFaultLookup(m_platform, m_stepCodes, {Segm->text(), Sag->text()});
-    if (Segm->text() != shown.segment)
-        Segm->setText(shown.segment);
-    if (Sag->text() != shown.step)
-        Sag->setText(shown.step);
+    const auto showBoxes = [this](const QueryBoxes& boxes) {
+        if (Segm->text() != boxes.segment)
+            Segm->setText(boxes.segment);
+        if (Sag->text() != boxes.step)
+            Sag->setText(boxes.step);
+    };
+    showBoxes(runFaultLookup(m_platform, m_stepCodes, {Segm->text(), Sag->text()}, showBoxes));
 }
 
 void Form1::openTabDocument(int index)

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/LinkAddresses.h"
+#include "lookup/QueryInput.h"
 #include "reference/ReadmeButton.h"
 
 #include <QLabel>
@@ -42,13 +43,36 @@ TEST_F(Handlers, ArrowButtonReportsABadQueryAndKeepsWhatNormalisationMade)
     form->load();
     control<QLineEdit>(QStringLiteral("Segm"))->setText(QStringLiteral("abc"));
     control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("1a"));
+    QString segmentWhileShown;
+    fake.messages.whileShown = [&](const ShownMessage&) {
+        segmentWhileShown = control<QLineEdit>(QStringLiteral("Segm"))->text();
+    };
     control<QPushButton>(QStringLiteral("Command2"))->click();
 
     ASSERT_EQ(fake.messages.shown.size(), 1);
+    // The operator already sees what normalisation made while reading the message.
+    EXPECT_EQ(segmentWhileShown, QStringLiteral("ABC"));
     EXPECT_EQ(fake.messages.shown[0].title, QStringLiteral("Ошибка!"));
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("Segm"))->text(), QStringLiteral("ABC"));
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("Sag"))->text(), QStringLiteral("1a"));
     EXPECT_TRUE(fake.viewer.opened.isEmpty());
+}
+
+TEST_F(Handlers, TheNotFoundMessageFindsTheBoxesNormalised)
+{
+    form->load();
+    fake.files.contents.insert(fake.path("SEGM_WIN_ALL.txt"), QByteArray("no blocks\r\n"));
+    control<QLineEdit>(QStringLiteral("Segm"))->setText(QStringLiteral("0c"));
+    control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("0f"));
+    QueryBoxes whileShown;
+    fake.messages.whileShown = [&](const ShownMessage&) {
+        whileShown = {control<QLineEdit>(QStringLiteral("Segm"))->text(), control<QLineEdit>(QStringLiteral("Sag"))->text()};
+    };
+    control<QPushButton>(QStringLiteral("Command2"))->click();
+
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.messages.shown[0].title, QStringLiteral("СЕГМ C.F."));
+    EXPECT_EQ(whileShown, (QueryBoxes{QStringLiteral("C"), QStringLiteral("F")}));
 }
 
 TEST_F(Handlers, DocumentButtonsOpenTheirDocumentsEveryTime)
