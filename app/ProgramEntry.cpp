@@ -3,11 +3,13 @@
 #include "DisplayCheck.h"
 #include "Fonts.h"
 #include "Form1.h"
+#include "PlatformStartGuard.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 namespace zornalit {
 
@@ -19,7 +21,9 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
         return 1;
     }
 
+    std::optional<PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
+    guard.reset();
     installFontSubstitutes();
     QtPlatform services;
     Form1 window(services.platform());
