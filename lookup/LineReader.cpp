@@ -120,7 +120,15 @@ void LineReader::dropWholeLines()
     while (lastCr >= m_scanned && start[lastCr] != cr)
         --lastCr;
     if (lastCr < m_scanned) {
-        m_scanned = available; // one unfinished line: keep it all
+        // One unfinished line, and it does not start with the wanted byte:
+        // none of it is needed, however long it grows (a file with LF line
+        // ends is one such line).
+        if (available > 0) {
+            m_begin = m_end;
+            m_midLine = true;
+        }
+        m_scanned = 0;
+        m_skipScanned = 0;
         return;
     }
 
@@ -129,6 +137,7 @@ void LineReader::dropWholeLines()
         ++next;
     // A CR at the very end may still be followed by the LF of its CR LF.
     m_crBeforeBegin = lastCr == available - 1;
+    m_midLine = false;
     m_begin += next;
     m_scanned = available - next;
     m_skipScanned = 0;
@@ -143,7 +152,7 @@ std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
 
         const char* start = m_buffer.constData() + m_begin;
         const qsizetype available = m_end - m_begin;
-        if (available > 0 && start[0] == first)
+        if (available > 0 && !m_midLine && start[0] == first)
             return next();
 
         // A byte starts a line when a lone CR or a CR LF stands before it.
@@ -154,6 +163,7 @@ std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
                 break;
             const qsizetype at = static_cast<const char*>(hit) - start;
             if (start[at - 1] == cr || (start[at - 1] == lf && at >= 2 && start[at - 2] == cr)) {
+                m_midLine = false;
                 m_begin += at;
                 m_scanned = 0;
                 m_skipScanned = 0;
@@ -172,6 +182,7 @@ std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
             // The end of the file without a wanted line.
             m_begin = m_end;
             m_crBeforeBegin = false;
+            m_midLine = false;
             return std::nullopt;
         }
     }

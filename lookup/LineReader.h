@@ -29,6 +29,9 @@ public:
     // first must be neither CR nor LF.
     std::optional<QByteArrayView> nextStartingWith(char first);
 
+    // How many bytes the reader holds in memory now.
+    qsizetype heldBytes() const { return m_buffer.size(); }
+
     // Whether the device reported an error; the lines before it were read.
     bool failed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
@@ -50,6 +53,7 @@ private:
     qsizetype m_scanned = 0;      // bytes from m_begin known to hold no CR
     qsizetype m_skipScanned = 0;  // bytes from m_begin known to start no wanted line
     bool m_crBeforeBegin = false; // a CR ended the bytes before m_begin; an LF at m_begin is its
+    bool m_midLine = false;       // m_begin lies inside a line that is being passed over
     bool m_atEnd = false;
     QString m_error;
 };

@@ -172,6 +172,25 @@ TEST(LineReader, LinesOfSeveralMegabytes)
     EXPECT_FALSE(reader.nextStartingWith('w').has_value());
 }
 
+TEST(LineReader, PassingOverAHugeLineHoldsLittleOfIt)
+{
+    // A file saved with LF line ends is one line to this reader; looking for
+    // a wanted line must not keep all of it.
+    QByteArray text;
+    for (int i = 0; i < 400000; ++i)
+        text += "y line with an LF end\n";
+    text += "\rwanted\r\n";
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer);
+    const auto found = reader.nextStartingWith('w');
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(*found, "wanted");
+    EXPECT_LT(reader.heldBytes(), 1024 * 1024) << "of " << text.size();
+    EXPECT_FALSE(reader.nextStartingWith('w').has_value());
+}
+
 TEST(LineReader, ReportsADeviceError)
 {
     TrickleDevice device("one\r\ntwo", 4, true);
