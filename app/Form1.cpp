@@ -37,8 +37,20 @@ void Form1::placeAtScreenCentre()
     if (!where)
         return;
     QRect placed = frameGeometry();
-    placed.moveCenter(where->availableGeometry().center());
+    placed.moveCenter(where->geometry().center());
     move(placed.topLeft());
+    // Before the window is shown its frame is not known yet: the title bar
+    // would push the window off the centre by half its height.
+    m_awaitingFrame = !isVisible() && frameGeometry().size() == size();
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (m_awaitingFrame && frameGeometry().size() != size()) {
+        m_awaitingFrame = false;
+        placeAtScreenCentre();
+    }
 }
 
 void Form1::connectHandlers()

@@ -35,7 +35,8 @@ public:
     // its picture, the window's own pictures, then the step-code table.
     void load();
 
-    // Puts the window in the middle of its screen.
+    // Puts the window in the middle of its screen, and again once the window
+    // manager has framed it and the frame's size is known.
     void placeAtScreenCentre();
 
     const StepCodes& stepCodes() const { return m_stepCodes; }
@@ -44,6 +45,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void buildWindow();
@@ -69,6 +71,7 @@ private:
     Platform m_platform;
     StepCodes m_stepCodes;
     std::unique_ptr<Form2> m_about;
+    bool m_awaitingFrame = false;
 
     TabControl* SSTab1 = nullptr;
 
