@@ -120,8 +120,10 @@ void Form1::reactToFreeTextClick()
 {
     const QString before = Text1->text();
     const QString after = clickFreeText(m_platform, *Звук, before);
-    if (after != before)
+    if (after != before) {
         Text1->setText(after);
+        Text1->setCursorPosition(0);
+    }
 }
 
 // Closing the main window ends the program at once, whatever other windows

@@ -223,6 +223,7 @@ void Form1::buildLinksTab()
 
     Text1 = place<FreeTextBox>(SSTab1, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
     Text1->setText(QString(25, QLatin1Char('@')));
+    Text1->setCursorPosition(0); // show the text from its start, as a text box does
     Text1->setToolTip(QStringLiteral("Easter egg"));
 
     Frame2 = placeFrame(SSTab1, QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855));

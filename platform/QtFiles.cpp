@@ -11,6 +11,12 @@
 #include <cstring>
 #include <functional>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace zornalit {
 
 namespace {
@@ -131,10 +137,32 @@ std::unique_ptr<QFile> openRegular(const QString& path, QString* why)
         return nullptr;
     }
     auto file = std::make_unique<QFile>(path);
+#ifdef Q_OS_UNIX
+    // The file may have been swapped for a FIFO since it was looked at:
+    // open without waiting, and check what was really opened.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        tell(why, readFailure(path, QString::fromLocal8Bit(std::strerror(errno))));
+        return nullptr;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        tell(why, readFailure(path, QStringLiteral("это не обычный файл")));
+        return nullptr;
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    if (!file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        tell(why, readFailure(path, systemReason(*file)));
+        return nullptr;
+    }
+#else
     if (!file->open(QIODevice::ReadOnly)) {
         tell(why, readFailure(path, systemReason(*file)));
         return nullptr;
     }
+#endif
     return file;
 }
 

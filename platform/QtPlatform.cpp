@@ -10,7 +10,7 @@
 
 namespace zornalit {
 
-struct QtPlatform::Parts {
+struct QtPlatform::Services {
     QtProgramFolder folder;
     QtMessageBox messages;
     QtTextViewer viewer;
@@ -21,7 +21,7 @@ struct QtPlatform::Parts {
 };
 
 QtPlatform::QtPlatform()
-    : m_parts(std::make_unique<Parts>())
+    : m_services(std::make_unique<Services>())
 {
 }
 
@@ -29,8 +29,8 @@ QtPlatform::~QtPlatform() = default;
 
 Platform QtPlatform::platform()
 {
-    return Platform{m_parts->folder, m_parts->messages, m_parts->viewer, m_parts->files,
-                    m_parts->bitmaps, m_parts->clipboard, m_parts->sound};
+    return Platform{m_services->folder, m_services->messages, m_services->viewer, m_services->files,
+                    m_services->bitmaps, m_services->clipboard, m_services->sound};
 }
 
 } // namespace zornalit

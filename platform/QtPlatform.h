@@ -18,8 +18,8 @@ public:
     Platform platform();
 
 private:
-    struct Parts;
-    std::unique_ptr<Parts> m_parts;
+    struct Services;
+    std::unique_ptr<Services> m_services;
 };
 
 } // namespace zornalit
