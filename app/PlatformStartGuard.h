@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include "platform/HeldMessages.h"
 
 #include <QString>
 
@@ -13,17 +13,12 @@ namespace zornalit {
 class PlatformStartGuard {
 public:
     PlatformStartGuard();
-    ~PlatformStartGuard();
-    PlatformStartGuard(const PlatformStartGuard&) = delete;
-    PlatformStartGuard& operator=(const PlatformStartGuard&) = delete;
 
     // The line told when the display cannot be reached.
     static QString failureLine();
 
 private:
-    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text);
-
-    QtMessageHandler m_previous = nullptr;
+    HeldMessages m_held;
 };
 
 } // namespace zornalit

@@ -1,16 +1,14 @@
 #include "SoundQueue.h"
 
+#include "HeldMessages.h"
 #include "SoundConversion.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QList>
 #include <QMediaDevices>
-#include <QThread>
 #include <QtDebug>
 
 #include <algorithm>
-#include <utility>
 
 namespace zornalit {
 
@@ -25,37 +23,15 @@ constexpr int pumpMilliseconds = 20;
 constexpr int quietTicksBeforeClose = 10;
 
 // Qt's audio back end says in its own words on stderr that it found no
-// sound server; the queue says so itself, once, in the operator's
-// language. Messages of this thread are held back while the output is
-// looked up and passed on only if an output was found after all.
-namespace held {
-QtMessageHandler previous = nullptr;
-Qt::HANDLE thread = nullptr;
-QList<std::pair<QtMsgType, QString>> messages;
-} // namespace held
-
-void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (QThread::currentThreadId() == held::thread) {
-        held::messages.append({type, text});
-        return;
-    }
-    if (held::previous)
-        held::previous(type, context, text);
-}
-
+// sound server; the queue says so itself, once, in the operator's language.
+// What Qt says while the output is looked up is passed on only if an output
+// was found after all.
 QAudioDevice defaultOutputQuietly()
 {
-    held::thread = QThread::currentThreadId();
-    held::previous = qInstallMessageHandler(holdMessage);
+    HeldMessages held;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    qInstallMessageHandler(held::previous);
-    held::thread = nullptr;
-    const auto messages = std::exchange(held::messages, {});
-    if (!device.isNull()) {
-        for (const auto& [type, text] : messages)
-            qt_message_output(type, QMessageLogContext(), text);
-    }
+    if (device.isNull())
+        held.drop();
     return device;
 }
 
