@@ -1,6 +1,7 @@
 #include "QtBitmaps.h"
 
-#include <QFileInfo>
+#include "RegularFile.h"
+
 #include <QImageReader>
 #include <QtDebug>
 
@@ -29,15 +30,11 @@ QString readerReason(const QImageReader& reader)
 
 QImage QtBitmaps::load(const QString& path)
 {
-    const QFileInfo info(path);
-    QString why;
+    // A folder or a FIFO is refused first: the reader would fail or, worse,
+    // wait forever.
+    QString why = regularFileProblem(path);
     QImage image;
-    if (!info.exists()) {
-        why = QStringLiteral("файл не найден");
-    } else if (!info.isFile()) {
-        // A folder or a FIFO: the reader would fail or, worse, wait forever.
-        why = QStringLiteral("это не обычный файл");
-    } else {
+    if (why.isEmpty()) {
         QImageReader reader(path);
         reader.setDecideFormatFromContent(true);
         image = reader.read();
