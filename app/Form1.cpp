@@ -81,7 +81,9 @@ void Form1::findFaultDescription()
         if (Sag->text() != boxes.step)
             Sag->setText(boxes.step);
     };
-    showBoxes(runFaultLookup(m_platform, m_stepCodes, {Segm->text(), Sag->text()}, showBoxes));
+    // The lookup hands the boxes their texts before any message it shows;
+    // what it returns is the same again.
+    runFaultLookup(m_platform, m_stepCodes, {Segm->text(), Sag->text()}, showBoxes);
 }
 
 void Form1::openTabDocument(int index)
@@ -105,7 +107,7 @@ void Form1::readReadme()
 // closing loads it anew for the next showing.
 void Form1::showAboutWindow()
 {
-    if (!m_about)
+    if (!m_about) // shown before start-up prepared it
         prepareAboutWindow();
     m_about->showModal();
     prepareAboutWindow();
@@ -120,10 +122,8 @@ void Form1::reactToFreeTextClick()
 {
     const QString before = Text1->text();
     const QString after = clickFreeText(m_platform, *Звук, before);
-    if (after != before) {
-        Text1->setText(after);
-        Text1->setCursorPosition(0);
-    }
+    if (after != before)
+        Text1->showText(after);
 }
 
 // Closing the main window ends the program at once, whatever other windows

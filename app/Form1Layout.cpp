@@ -176,10 +176,7 @@ void Form1::buildSegmentsTab()
 
     Picture5 = place<PictureBox>(SSTab1, QStringLiteral("Picture5"), rectFromTwips(240, 2280, 6255, 2295));
 
-    for (QWidget* control : {static_cast<QWidget*>(Label7), static_cast<QWidget*>(Segm), static_cast<QWidget*>(Label5),
-                             static_cast<QWidget*>(Sag), static_cast<QWidget*>(Label6), static_cast<QWidget*>(Command2),
-                             static_cast<QWidget*>(Picture5)})
-        SSTab1->addControl(SegmentsTab, control);
+    SSTab1->addControls(SegmentsTab, {Label7, Segm, Label5, Sag, Label6, Command2, Picture5});
 }
 
 void Form1::buildDocumentTabs()
@@ -222,8 +219,7 @@ void Form1::buildLinksTab()
     giveLinkLook(Label2, linkPointer);
 
     Text1 = place<FreeTextBox>(SSTab1, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
-    Text1->setText(QString(25, QLatin1Char('@')));
-    Text1->setCursorPosition(0); // show the text from its start, as a text box does
+    Text1->showText(QString(25, QLatin1Char('@')));
     Text1->setToolTip(QStringLiteral("Easter egg"));
 
     Frame2 = placeFrame(SSTab1, QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855));
@@ -235,10 +231,7 @@ void Form1::buildLinksTab()
 
     Label4 = placeLabel(SSTab1, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
 
-    for (QWidget* control : {static_cast<QWidget*>(Picture2), static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Label2),
-                             static_cast<QWidget*>(Text1), static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Label3),
-                             static_cast<QWidget*>(Label4)})
-        SSTab1->addControl(LinksTab, control);
+    SSTab1->addControls(LinksTab, {Picture2, Frame1, Label2, Text1, Frame2, Label3, Label4});
 }
 
 void Form1::buildAboutTab()
@@ -257,9 +250,7 @@ void Form1::buildAboutTab()
     Command8->setPicture(artwork::icon(artwork::aboutButtonImage, QSize(32, 32)), QSize(32, 32));
     Command8->setAccessibleName(QStringLiteral("О программе"));
 
-    for (QWidget* control : {static_cast<QWidget*>(Picture1), static_cast<QWidget*>(Label1),
-                             static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command8)})
-        SSTab1->addControl(AboutTab, control);
+    SSTab1->addControls(AboutTab, {Picture1, Label1, Command1, Command8});
 }
 
 // The Tab key visits the controls in this order; the hidden ones (those of

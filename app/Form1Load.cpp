@@ -29,8 +29,8 @@ QImage Form1::loadImage(const QString& fileName) const
     return m_platform.bitmaps.load(m_platform.folder.fileNamed(fileName));
 }
 
-// The About window exists, hidden, from start-up on; closing it may discard
-// it, so each preparation makes sure there is one and gives it its picture.
+// The About window exists, hidden, from start-up on; each preparation gives
+// it its picture anew, read from the file as it is now.
 void Form1::prepareAboutWindow()
 {
     if (!m_about)

@@ -12,6 +12,12 @@ FreeTextBox::FreeTextBox(QWidget* parent)
     setMaxLength(std::numeric_limits<int>::max());
 }
 
+void FreeTextBox::showText(const QString& text)
+{
+    setText(text);
+    setCursorPosition(0);
+}
+
 void FreeTextBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QLineEdit::mouseReleaseEvent(event);

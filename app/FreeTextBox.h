@@ -10,6 +10,10 @@ class FreeTextBox : public QLineEdit {
 public:
     explicit FreeTextBox(QWidget* parent = nullptr);
 
+    // Sets the text and shows it from its start, as a text box does; a line
+    // edit would show its end when it is wider than the box.
+    void showText(const QString& text);
+
 signals:
     void clicked();
 

@@ -49,6 +49,12 @@ void TabControl::addControl(int tab, QWidget* control)
     control->setVisible(tab == m_current);
 }
 
+void TabControl::addControls(int tab, std::initializer_list<QWidget*> controls)
+{
+    for (QWidget* control : controls)
+        addControl(tab, control);
+}
+
 QList<QWidget*> TabControl::controlsOf(int tab) const
 {
     QList<QWidget*> result;
@@ -128,8 +134,7 @@ void TabControl::setTabHeight(int pixels)
 
 int TabControl::stripHeight() const
 {
-    const int rows = (count() + tabsPerRow - 1) / tabsPerRow;
-    return rows * m_tabHeight;
+    return rowCount() * m_tabHeight;
 }
 
 // The part of the control that its window actually shows. The control may
@@ -234,8 +239,7 @@ void TabControl::paintEvent(QPaintEvent*)
 
     // Row by row from the back; in each row the selected tab last, so that
     // it overlaps its neighbours as a selected tab does.
-    const int rows = (count() + tabsPerRow - 1) / tabsPerRow;
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < rowCount(); ++row) {
         const int first = row * tabsPerRow;
         const int last = std::min(count(), first + tabsPerRow);
         for (int index = first; index < last; ++index) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <vector>
 
 namespace zornalit {
@@ -31,6 +32,7 @@ public:
 
     // Puts a control on a tab. It is shown only while that tab is selected.
     void addControl(int tab, QWidget* control);
+    void addControls(int tab, std::initializer_list<QWidget*> controls);
     QList<QWidget*> controlsOf(int tab) const;
 
     int currentIndex() const { return m_current; }
@@ -73,6 +75,7 @@ private:
     void keepFocusOutOfHiddenControls(int newIndex);
     void showSelectedControls();
     QRect drawnArea() const;
+    int rowCount() const { return (count() + tabsPerRow - 1) / tabsPerRow; }
     void drawTab(QPainter& painter, int index) const;
 
     std::vector<Tab> m_tabs;
