@@ -12,6 +12,19 @@ namespace zornalit::artwork {
 
 namespace {
 
+// A transparent pixmap of size with the drawing over all of it; only
+// transparent when the drawing cannot be read.
+QPixmap drawn(QSvgRenderer& drawing, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    if (drawing.isValid()) {
+        QPainter painter(&pixmap);
+        drawing.render(&painter);
+    }
+    return pixmap;
+}
+
 // Renders a drawing only when, and at the size, a picture of it is needed,
 // and keeps each rendering; nothing is drawn while the window is built.
 class DrawingIconEngine final : public QIconEngine {
@@ -47,12 +60,7 @@ private:
         // The drawing is read once, on the first rendering.
         if (!m_drawing)
             m_drawing = std::make_shared<QSvgRenderer>(m_resource);
-        QPixmap rendered(size);
-        rendered.fill(Qt::transparent);
-        if (m_drawing->isValid()) {
-            QPainter painter(&rendered);
-            m_drawing->render(&painter);
-        }
+        const QPixmap rendered = drawn(*m_drawing, size);
         m_rendered.insert(key, rendered);
         return rendered;
     }
@@ -67,13 +75,8 @@ private:
 
 QPixmap render(const QString& resource, QSize logicalSize, qreal devicePixelRatio)
 {
-    QPixmap pixmap(logicalSize * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-    }
+    QSvgRenderer drawing(resource);
+    QPixmap pixmap = drawn(drawing, logicalSize * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }

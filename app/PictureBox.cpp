@@ -5,6 +5,13 @@
 
 namespace zornalit {
 
+void drawAtOwnSize(QPainter& painter, QPoint topLeft, const QImage& bitmap)
+{
+    QImage unscaled = bitmap;
+    unscaled.setDevicePixelRatio(1.0);
+    painter.drawImage(topLeft, unscaled);
+}
+
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
 {
@@ -29,11 +36,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    // Drawn in device-independent pixels: one picture pixel is one pixel of
-    // the layout, which Qt enlarges on a high-density screen like the rest.
-    QImage unscaled = m_image;
-    unscaled.setDevicePixelRatio(1.0);
-    painter.drawImage(inside.topLeft(), unscaled);
+    drawAtOwnSize(painter, inside.topLeft(), m_image);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

@@ -5,7 +5,14 @@
 #include <QFrame>
 #include <QImage>
 
+class QPainter;
+
 namespace zornalit {
+
+// Draws a bitmap at its own size with its top-left corner at topLeft, in
+// device-independent pixels: one picture pixel is one pixel of the layout,
+// which Qt enlarges on a high-density screen like the rest.
+void drawAtOwnSize(QPainter& painter, QPoint topLeft, const QImage& bitmap);
 
 // A sunken box that shows a picture at the picture's own size from its
 // top-left corner, clipped at the border and never scaled. Clicking it

@@ -1,5 +1,7 @@
 #include "PictureButton.h"
 
+#include "PictureBox.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -83,9 +85,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     painter.setClipRect(inside);
     const QRect picture = pictureRect().translated(shift);
     if (!m_image.isNull()) {
-        QImage unscaled = m_image;
-        unscaled.setDevicePixelRatio(1.0);
-        painter.drawImage(picture.topLeft(), unscaled);
+        drawAtOwnSize(painter, picture.topLeft(), m_image);
     } else if (!m_picture.isNull()) {
         m_picture.paint(&painter, picture, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     }
