@@ -3,6 +3,7 @@
 #include "lookup/FaultFiles.h"
 #include "lookup/FaultSearch.h"
 #include "lookup/ReportBytes.h"
+#include "platform/FileErrorText.h"
 #include "platform/ViewerLaunch.h"
 
 namespace zornalit {
@@ -37,12 +38,12 @@ std::optional<SearchOutcome> searchDatabase(const Platform& platform, const Quer
     QString why;
     const std::unique_ptr<QIODevice> database = platform.files.openForReading(path, &why);
     if (!database) {
-        showError(platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(path)));
+        showError(platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(quotedPath(path))));
         return std::nullopt;
     }
     SearchOutcome outcome = searchFaults(*database, query, codes);
     if (outcome.result == SearchOutcome::Result::ReadFailed) {
-        showError(platform, QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, outcome.error));
+        showError(platform, QStringLiteral("Не удалось прочитать файл %1: %2").arg(quotedPath(path), outcome.error));
         return std::nullopt;
     }
     return outcome;
@@ -53,9 +54,13 @@ std::optional<SearchOutcome> searchDatabase(const Platform& platform, const Quer
 void showReport(const Platform& platform, const QByteArrayList& block)
 {
     const QString path = platform.folder.fileNamed(faultReportFileName);
+    const QByteArray bytes = reportBytes(block);
+    const Files::ContentWriter writeReport = [&bytes](QIODevice& out, QString* reason) {
+        return writeAllTo(out, bytes, reason);
+    };
     QString why;
-    if (!platform.files.replaceContents(path, reportBytes(block), &why)) {
-        showError(platform, reasonOr(why, QStringLiteral("Не удалось записать файл %1").arg(path)));
+    if (!platform.files.replaceContents(path, writeReport, &why)) {
+        showError(platform, reasonOr(why, QStringLiteral("Не удалось записать файл %1").arg(quotedPath(path))));
         return;
     }
     openInViewer(platform, path);

@@ -4,6 +4,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace zornalit {
@@ -12,22 +13,36 @@ namespace zornalit {
 // a Russian sentence in *why that names the file, ready for a message box.
 class Files {
 public:
+    // Produces a new content into out, checking every write; false with a
+    // Russian reason in *why when it could not.
+    using ContentWriter = std::function<bool(QIODevice& out, QString* why)>;
+
     virtual ~Files() = default;
 
     // Opens a regular file for sequential reading. Directories, FIFOs and
     // devices are refused without ever blocking on them.
     virtual std::unique_ptr<QIODevice> openForReading(const QString& path, QString* why) = 0;
 
-    // Replaces the whole content of path. Either the new content is in place
-    // or the old file is left exactly as it was.
-    virtual bool replaceContents(const QString& path, const QByteArray& bytes, QString* why) = 0;
+    // Replaces the whole content of path with what write produces. Either the
+    // complete new content is in place, or the old file is left byte-identical
+    // (except for the documented in-place fallback of a read-only folder).
+    // A link at path is replaced itself; what it points to is never written.
+    virtual bool replaceContents(const QString& path, const ContentWriter& write, QString* why) = 0;
 
-    // Copies a whole file, replacing the target if it exists.
+    // The same, for content already at hand.
+    bool replaceContents(const QString& path, const QByteArray& bytes, QString* why);
+
+    // Copies a whole file, replacing the target (never writing through a
+    // link at the target) if it exists.
     virtual bool copyReplacing(const QString& from, const QString& to, QString* why) = 0;
 
+    // Removes a file, or a link itself, never what it points to.
     virtual bool remove(const QString& path, QString* why) = 0;
 
     virtual bool exists(const QString& path) const = 0;
 };
+
+// Writes all of bytes to out; false with the device's reason otherwise.
+bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why);
 
 } // namespace zornalit

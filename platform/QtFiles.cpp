@@ -1,223 +1,221 @@
 #include "QtFiles.h"
 
-#include "RegularFile.h"
+#include "FileErrorText.h"
+#include "HandleDevice.h"
+#include "SystemFileCalls.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
-#include <functional>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <QRandomGenerator>
 
 namespace zornalit {
 
 namespace {
 
-void tell(QString* why, const QString& text)
+bool fail(QString* why, const QString& text)
 {
     if (why)
         *why = text;
+    return false;
 }
 
-QString readFailure(const QString& path, const QString& reason)
+QString openFailure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Не удалось открыть файл «%1»: %2").arg(path, reason);
+    return QStringLiteral("Не удалось открыть файл %1: %2").arg(quotedPath(path), reason);
 }
 
 QString writeFailure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, reason);
+    return QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), reason);
 }
 
-QString systemReason(const QFileDevice& file)
+QString folderOf(const QString& path)
 {
-    const QString system = file.errorString();
-    switch (file.error()) {
-    case QFileDevice::ResourceError:
-        return QStringLiteral("не хватает места на диске (%1)").arg(system);
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("нет прав доступа (%1)").arg(system);
-    case QFileDevice::ReadError:
-        return QStringLiteral("ошибка чтения (%1)").arg(system);
-    case QFileDevice::WriteError:
-        return QStringLiteral("ошибка записи (%1)").arg(system);
-    case QFileDevice::RenameError:
-        return QStringLiteral("не удалось заменить старый файл новым (%1)").arg(system);
+    return QFileInfo(path).absolutePath();
+}
+
+// Why no new file could be made beside path.
+QString creationReason(const QString& path, const FileError& error)
+{
+    switch (error.kind) {
+    case FileError::Kind::NotFound:
+        return QStringLiteral("папка %1 не существует").arg(quotedPath(folderOf(path)));
+    case FileError::Kind::NoPermission:
+        return QStringLiteral("нет прав на запись в папку %1").arg(quotedPath(folderOf(path)));
     default:
-        return system;
+        return fileErrorReason(error);
     }
 }
 
-// After a failed write Qt often knows no more than "Unknown error"; the
-// system's own error number, taken right after the failure, says more.
-QString writeReason(const QFileDevice& file, int savedErrno)
+// The reason a writer gave, or the device's when the device failed under it.
+QString writeFailureOf(const QString& path, const HandleDevice& out, const QString& writerReason)
 {
-    if (savedErrno == ENOSPC)
-        return QStringLiteral("не хватает места на диске");
-    switch (file.error()) {
-    case QFileDevice::ResourceError:
-    case QFileDevice::PermissionsError:
-    case QFileDevice::WriteError:
-    case QFileDevice::RenameError:
-        if (savedErrno == 0)
-            return systemReason(file);
-        break;
-    default:
-        break;
-    }
-    if (savedErrno != 0)
-        return QStringLiteral("ошибка записи (%1)").arg(QString::fromLocal8Bit(std::strerror(savedErrno)));
-    return systemReason(file);
+    if (out.failed() || writerReason.isEmpty())
+        return writeFailure(path, out.failed() ? fileErrorReason(out.error()) : QStringLiteral("запись прервана"));
+    return writerReason;
 }
 
-// Why a new file cannot even be started at path, judged from its folder
-// and from what stands at path now; empty when nothing is known to be wrong.
-QString writeObstacle(const QString& path)
+// Finishes a new content: everything written out, on the disk, and closed.
+bool completeWrite(HandleDevice& out, const Files::ContentWriter& write, QString* writerReason)
 {
-    const QFileInfo target(path);
-    if (target.isDir())
-        return QStringLiteral("на его месте находится папка");
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir())
-        return QStringLiteral("папка «%1» не существует").arg(QDir::toNativeSeparators(folder.filePath()));
-    if (!folder.isWritable())
-        return QStringLiteral("нет прав на запись в папку «%1»").arg(QDir::toNativeSeparators(folder.filePath()));
-    return {};
-}
-
-// Writes a whole new file at path through fill(); the old file, if any,
-// stays untouched unless everything was written and flushed.
-bool writeWhole(const QString& path, const std::function<bool(QSaveFile&, QString*)>& fill, QString* why)
-{
-    if (const QString obstacle = writeObstacle(path); !obstacle.isEmpty()) {
-        tell(why, writeFailure(path, obstacle));
-        return false;
-    }
-    QSaveFile file(path);
-    // Writing straight into the target would destroy it on a half-done write.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly)) {
-        tell(why, writeFailure(path, systemReason(file)));
-        return false;
-    }
-    if (!fill(file, why)) {
-        file.cancelWriting();
-        return false;
-    }
-    errno = 0;
-    if (!file.commit()) {
-        tell(why, writeFailure(path, writeReason(file, errno)));
-        return false;
-    }
-    return true;
-}
-
-bool writeAll(QSaveFile& file, const char* data, qint64 size, QString* why)
-{
-    errno = 0;
-    if (file.write(data, size) != size) {
-        tell(why, writeFailure(file.fileName(), writeReason(file, errno)));
-        return false;
-    }
-    return true;
-}
-
-std::unique_ptr<QFile> openRegular(const QString& path, QString* why)
-{
-    if (const QString problem = regularFileProblem(path); !problem.isEmpty()) {
-        tell(why, readFailure(path, problem));
-        return nullptr;
-    }
-    auto file = std::make_unique<QFile>(path);
-#ifdef Q_OS_UNIX
-    // The file may have been swapped for a FIFO since it was looked at:
-    // open without waiting, and check what was really opened.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (descriptor < 0) {
-        tell(why, readFailure(path, QString::fromLocal8Bit(std::strerror(errno))));
-        return nullptr;
-    }
-    struct stat status {};
-    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(descriptor);
-        tell(why, readFailure(path, QStringLiteral("это не обычный файл")));
-        return nullptr;
-    }
-    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
-    if (!file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(descriptor);
-        tell(why, readFailure(path, systemReason(*file)));
-        return nullptr;
-    }
-#else
-    if (!file->open(QIODevice::ReadOnly)) {
-        tell(why, readFailure(path, systemReason(*file)));
-        return nullptr;
-    }
-#endif
-    return file;
+    return write(out, writerReason) && out.syncToDisk() && out.finish();
 }
 
 } // namespace
 
-std::unique_ptr<QIODevice> QtFiles::openForReading(const QString& path, QString* why)
+QtFiles::QtFiles()
+    : m_ownCalls(std::make_unique<SystemFileCalls>())
+    , m_calls(*m_ownCalls)
 {
-    return openRegular(path, why);
 }
 
-bool QtFiles::replaceContents(const QString& path, const QByteArray& bytes, QString* why)
+QtFiles::QtFiles(FileCalls& calls)
+    : m_calls(calls)
 {
-    return writeWhole(
-        path, [&](QSaveFile& file, QString* reason) { return writeAll(file, bytes.constData(), bytes.size(), reason); },
-        why);
+}
+
+QtFiles::~QtFiles() = default;
+
+std::unique_ptr<QIODevice> QtFiles::openForReading(const QString& path, QString* why)
+{
+    if (path.isEmpty()) {
+        fail(why, openFailure(path, QStringLiteral("не указано имя файла")));
+        return nullptr;
+    }
+    FileError error;
+    const int handle = m_calls.openForReading(path, &error);
+    if (handle < 0) {
+        fail(why, openFailure(path, fileErrorReason(error)));
+        return nullptr;
+    }
+    return std::make_unique<HandleDevice>(m_calls, handle, QIODevice::ReadOnly);
+}
+
+bool QtFiles::replaceContents(const QString& path, const ContentWriter& write, QString* why)
+{
+    const PathKind kind = m_calls.kindOf(path);
+    if (kind == PathKind::Folder)
+        return fail(why, writeFailure(path, QStringLiteral("на его месте находится папка")));
+    if (kind == PathKind::Other)
+        return fail(why, writeFailure(path, QStringLiteral("на его месте находится не обычный файл")));
+
+    QString temporary;
+    FileError error;
+    const int handle = createTemporaryBeside(path, &temporary, &error);
+    if (handle < 0) {
+        // A folder closed to new files may still hold a report the program
+        // is allowed to write; a link is never written through.
+        if (kind == PathKind::Regular && error.kind == FileError::Kind::NoPermission)
+            return rewriteInPlace(path, write, why);
+        return fail(why, writeFailure(path, creationReason(path, error)));
+    }
+
+    HandleDevice out(m_calls, handle, QIODevice::WriteOnly);
+    QString writerReason;
+    if (!completeWrite(out, write, &writerReason)) {
+        out.close();
+        FileError ignored;
+        removeLeavingNothing(temporary, &ignored);
+        return fail(why, writeFailureOf(path, out, writerReason));
+    }
+    // The rename replaces whatever stands at path, a link included, in one
+    // step: the old content stays whole until the new one is.
+    if (!m_calls.rename(temporary, path, &error)) {
+        FileError ignored;
+        removeLeavingNothing(temporary, &ignored);
+        return fail(why, writeFailure(path, QStringLiteral("не удалось заменить старый файл новым (%1)")
+                                                .arg(fileErrorReason(error))));
+    }
+    return true;
+}
+
+int QtFiles::createTemporaryBeside(const QString& path, QString* temporary, FileError* error)
+{
+    const QFileInfo target(path);
+    const QDir folder = target.absoluteDir();
+    // A name left by an earlier run that was cut short is simply avoided.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name = QStringLiteral("%1.%2.tmp")
+                                 .arg(target.fileName())
+                                 .arg(QRandomGenerator::global()->bounded(0x1000000), 6, 16, QLatin1Char('0'));
+        *temporary = folder.filePath(name);
+        const int handle = m_calls.createNew(*temporary, error);
+        if (handle >= 0 || error->kind != FileError::Kind::AlreadyExists)
+            return handle;
+    }
+    return -1;
+}
+
+bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QString* why)
+{
+    FileError error;
+    const int handle = m_calls.openForRewrite(path, &error);
+    if (handle < 0) {
+        if (error.kind == FileError::Kind::NoPermission) {
+            return fail(why, writeFailure(path, QStringLiteral("нет прав на запись ни в папку %1, ни в сам файл")
+                                                    .arg(quotedPath(folderOf(path)))));
+        }
+        return fail(why, writeFailure(path, fileErrorReason(error)));
+    }
+    HandleDevice out(m_calls, handle, QIODevice::WriteOnly);
+    QString writerReason;
+    const bool done = write(out, &writerReason) && out.endHere() && out.syncToDisk() && out.finish();
+    if (done)
+        return true;
+    out.close();
+    if (!out.wroteAny())
+        return fail(why, writeFailureOf(path, out, writerReason));
+    const QString reason = out.failed() ? fileErrorReason(out.error()) : writerReason;
+    return fail(why, QStringLiteral("Файл %1 записан не полностью, его содержимое неполное: %2")
+                         .arg(quotedPath(path), reason.isEmpty() ? QStringLiteral("запись прервана") : reason));
 }
 
 bool QtFiles::copyReplacing(const QString& from, const QString& to, QString* why)
 {
-    const std::unique_ptr<QFile> source = openRegular(from, why);
+    const std::unique_ptr<QIODevice> source = openForReading(from, why);
     if (!source)
         return false;
-    const auto copy = [&](QSaveFile& file, QString* reason) {
+    const auto copy = [&](QIODevice& out, QString* reason) {
         QByteArray chunk(64 * 1024, Qt::Uninitialized);
         for (;;) {
             const qint64 got = source->read(chunk.data(), chunk.size());
             if (got < 0) {
-                tell(reason, QStringLiteral("Не удалось прочитать файл «%1»: %2")
-                                 .arg(from, systemReason(*source)));
-                return false;
+                return fail(reason, QStringLiteral("Не удалось прочитать файл %1: %2")
+                                        .arg(quotedPath(from), source->errorString()));
             }
             if (got == 0)
                 return true;
-            if (!writeAll(file, chunk.constData(), got, reason))
-                return false;
+            if (out.write(chunk.constData(), got) != got)
+                return fail(reason, out.errorString());
         }
     };
-    return writeWhole(to, copy, why);
+    return replaceContents(to, copy, why);
 }
 
 bool QtFiles::remove(const QString& path, QString* why)
 {
-    const QFileInfo info(path);
     const auto failure = [&](const QString& reason) {
-        tell(why, QStringLiteral("Не удалось удалить файл «%1»: %2").arg(path, reason));
-        return false;
+        return fail(why, QStringLiteral("Не удалось удалить файл %1: %2").arg(quotedPath(path), reason));
     };
-    if (!info.exists() && !info.isSymLink())
+    switch (m_calls.kindOf(path)) {
+    case PathKind::Missing:
         return failure(QStringLiteral("файл не найден"));
-    if (info.isDir() && !info.isSymLink())
+    case PathKind::Folder:
         return failure(QStringLiteral("это папка, а не файл"));
-    QFile file(path);
-    if (!file.remove())
-        return failure(systemReason(file));
+    default:
+        break;
+    }
+    FileError error;
+    if (!removeLeavingNothing(path, &error))
+        return failure(fileErrorReason(error));
     return true;
+}
+
+bool QtFiles::removeLeavingNothing(const QString& path, FileError* error)
+{
+    // A file that a player or a virus scanner has only just let go of may
+    // refuse to go at the first attempt on Windows; one more try is enough.
+    return m_calls.remove(path, error) || m_calls.remove(path, error);
 }
 
 bool QtFiles::exists(const QString& path) const

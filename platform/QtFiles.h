@@ -1,18 +1,37 @@
 #pragma once
 
+#include "FileCalls.h"
 #include "Files.h"
+
+#include <memory>
 
 namespace zornalit {
 
-// Files on the local disk. Writes go to a temporary file in the target's
-// folder that is renamed over the target only when complete.
+// Files on the local disk. A new content goes to a temporary file in the
+// target's folder, is written whole and synced, and is then renamed over
+// the target, link or not. Only when the folder allows no new file but the
+// target is a writable regular file is the target written over in place.
 class QtFiles : public Files {
 public:
+    QtFiles();
+    // Works through calls, which tests replace to make any step fail.
+    explicit QtFiles(FileCalls& calls);
+    ~QtFiles() override;
+
+    using Files::replaceContents;
     std::unique_ptr<QIODevice> openForReading(const QString& path, QString* why) override;
-    bool replaceContents(const QString& path, const QByteArray& bytes, QString* why) override;
+    bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override;
     bool copyReplacing(const QString& from, const QString& to, QString* why) override;
     bool remove(const QString& path, QString* why) override;
     bool exists(const QString& path) const override;
+
+private:
+    int createTemporaryBeside(const QString& path, QString* temporary, FileError* error);
+    bool rewriteInPlace(const QString& path, const ContentWriter& write, QString* why);
+    bool removeLeavingNothing(const QString& path, FileError* error);
+
+    std::unique_ptr<FileCalls> m_ownCalls;
+    FileCalls& m_calls;
 };
 
 } // namespace zornalit

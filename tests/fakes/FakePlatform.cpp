@@ -37,7 +37,7 @@ std::unique_ptr<QIODevice> FakeFiles::openForReading(const QString& path, QStrin
     return buffer;
 }
 
-bool FakeFiles::replaceContents(const QString& path, const QByteArray& bytes, QString* why)
+bool FakeFiles::replaceContents(const QString& path, const ContentWriter& write, QString* why)
 {
     m_journal << QStringLiteral("replace %1").arg(path);
     if (unwritable.contains(path)) {
@@ -45,7 +45,11 @@ bool FakeFiles::replaceContents(const QString& path, const QByteArray& bytes, QS
             *why = QStringLiteral("Не удалось записать файл %1").arg(path);
         return false;
     }
-    contents.insert(path, bytes);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(buffer, why))
+        return false;
+    contents.insert(path, buffer.data());
     return true;
 }
 

@@ -63,8 +63,9 @@ class FakeFiles : public Files {
 public:
     explicit FakeFiles(Journal& journal) : m_journal(journal) {}
 
+    using Files::replaceContents;
     std::unique_ptr<QIODevice> openForReading(const QString& path, QString* why) override;
-    bool replaceContents(const QString& path, const QByteArray& bytes, QString* why) override;
+    bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override;
     bool copyReplacing(const QString& from, const QString& to, QString* why) override;
     bool remove(const QString& path, QString* why) override;
     bool exists(const QString& path) const override;
@@ -107,7 +108,7 @@ private:
 
 class FakeSoundDevice : public SoundDevice {
 public:
-    FakeSoundDevice(Journal& journal, FakeFiles& files) : m_journal(journal), m_files(files) {}
+    FakeSoundDevice(Journal& journal, Files& files) : m_journal(journal), m_files(files) {}
     bool open(const QString& path, QString* why) override;
     bool play(QString* why) override;
     void close() override;
@@ -121,7 +122,7 @@ public:
 
 private:
     Journal& m_journal;
-    FakeFiles& m_files;
+    Files& m_files;
     QString m_open;
 };
 

@@ -1,0 +1,45 @@
+#include "FileErrorText.h"
+
+#include <QDir>
+
+namespace zornalit {
+
+QString fileErrorReason(const FileError& error)
+{
+    using Kind = FileError::Kind;
+    switch (error.kind) {
+    case Kind::NotFound:
+        return QStringLiteral("файл не найден");
+    case Kind::NoPermission:
+        return QStringLiteral("нет прав доступа");
+    case Kind::NoSpace:
+        return QStringLiteral("не хватает места на диске");
+    case Kind::TooLarge:
+        return QStringLiteral("файл превысил допустимый размер");
+    case Kind::ReadOnlyDisk:
+        return QStringLiteral("диск доступен только для чтения");
+    case Kind::Folder:
+        return QStringLiteral("это папка, а не файл");
+    case Kind::NotRegular:
+        return QStringLiteral("это не обычный файл");
+    case Kind::Link:
+        return QStringLiteral("это символическая ссылка");
+    case Kind::AlreadyExists:
+        return QStringLiteral("файл уже существует");
+    case Kind::InputOutput:
+        return QStringLiteral("ошибка ввода-вывода");
+    case Kind::None:
+    case Kind::Other:
+        break;
+    }
+    if (error.number == 0)
+        return QStringLiteral("системная ошибка");
+    return QStringLiteral("системная ошибка, код ошибки %1").arg(error.number);
+}
+
+QString quotedPath(const QString& path)
+{
+    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
+}
+
+} // namespace zornalit

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FileCalls.h"
+
+#include <QString>
+
+namespace zornalit {
+
+// A short Russian reason for a failed file call, to follow a sentence that
+// names the file: "нет прав доступа", "не хватает места на диске"… Kinds
+// without words of their own give the system's error number.
+QString fileErrorReason(const FileError& error);
+
+// How the messages name a file or a folder: in «» quotes, with the
+// platform's own separators.
+QString quotedPath(const QString& path);
+
+} // namespace zornalit

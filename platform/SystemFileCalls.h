@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FileCalls.h"
+
+namespace zornalit {
+
+// The file calls of the operating system: POSIX, or the C runtime and the
+// Win32 calls on Windows.
+class SystemFileCalls : public FileCalls {
+public:
+    PathKind kindOf(const QString& path) const override;
+    int openForReading(const QString& path, FileError* error) override;
+    int createNew(const QString& path, FileError* error) override;
+    int openForRewrite(const QString& path, FileError* error) override;
+    qint64 read(int handle, char* data, qint64 size, FileError* error) override;
+    bool write(int handle, const char* data, qint64 size, FileError* error) override;
+    bool seek(int handle, qint64 position, FileError* error) override;
+    qint64 size(int handle) const override;
+    bool truncate(int handle, qint64 size, FileError* error) override;
+    bool sync(int handle, FileError* error) override;
+    bool close(int handle, FileError* error) override;
+    bool rename(const QString& from, const QString& to, FileError* error) override;
+    bool remove(const QString& path, FileError* error) override;
+};
+
+// The kind of a C library error number (errno).
+FileError fileErrorOfErrno(int number);
+
+} // namespace zornalit
