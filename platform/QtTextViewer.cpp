@@ -2,10 +2,30 @@
 
 #include "EditorChoice.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace zornalit {
+
+namespace {
+
+// Why a program could not be started, judged from the file itself: the
+// process's own message is the system's, in English.
+QString launchFailureReason(const QString& program)
+{
+    const QString found = QFileInfo(program).isAbsolute() ? program : QStandardPaths::findExecutable(program);
+    const QFileInfo file(found);
+    if (found.isEmpty() || !file.exists())
+        return QStringLiteral("программа не найдена");
+    if (file.isDir())
+        return QStringLiteral("на месте программы находится папка");
+    if (!file.isExecutable())
+        return QStringLiteral("нет прав на запуск программы");
+    return QStringLiteral("программа не запускается");
+}
+
+} // namespace
 
 #ifdef Q_OS_WIN
 
@@ -19,7 +39,7 @@ LaunchOutcome QtTextViewer::open(const QString& path)
     const QString commandLine = QStringLiteral("notepad.exe ") + path;
     if (process.startDetached())
         return {true, commandLine};
-    return {false, QStringLiteral("%1 (%2)").arg(commandLine, process.errorString())};
+    return {false, QStringLiteral("%1 (%2)").arg(commandLine, launchFailureReason(process.program()))};
 }
 
 #else
@@ -44,7 +64,7 @@ LaunchOutcome QtTextViewer::open(const QString& path)
         process.setStandardErrorFile(QProcess::nullDevice());
         if (process.startDetached())
             return {true, command.describe()};
-        failures << QStringLiteral("%1 (не запускается: %2)").arg(command.describe(), process.errorString());
+        failures << QStringLiteral("%1 (%2)").arg(command.describe(), launchFailureReason(command.program));
     }
     return {false, failures.join(QStringLiteral("; "))};
 }

@@ -232,10 +232,11 @@ public:
         device->failing = failing;
         return device;
     }
-    bool replaceContents(const QString& path, const QByteArray& bytes, QString* why) override
+    using FakeFiles::replaceContents;
+    bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override
     {
         openAtReplace = openDevices;
-        return FakeFiles::replaceContents(path, bytes, why);
+        return FakeFiles::replaceContents(path, write, why);
     }
 
     bool failing = false;

@@ -28,7 +28,7 @@ std::unique_ptr<QIODevice> FakeFiles::openForReading(const QString& path, QStrin
     m_journal << QStringLiteral("read %1").arg(path);
     if (unreadable.contains(path) || !contents.contains(path)) {
         if (why)
-            *why = QStringLiteral("Не удалось прочитать файл %1").arg(path);
+            *why = QStringLiteral("Не удалось прочитать файл «%1»").arg(path);
         return nullptr;
     }
     auto buffer = std::make_unique<QBuffer>();
@@ -42,7 +42,7 @@ bool FakeFiles::replaceContents(const QString& path, const ContentWriter& write,
     m_journal << QStringLiteral("replace %1").arg(path);
     if (unwritable.contains(path)) {
         if (why)
-            *why = QStringLiteral("Не удалось записать файл %1").arg(path);
+            *why = QStringLiteral("Не удалось записать файл «%1»").arg(path);
         return false;
     }
     QBuffer buffer;
@@ -58,12 +58,12 @@ bool FakeFiles::copyReplacing(const QString& from, const QString& to, QString* w
     m_journal << QStringLiteral("copy %1 -> %2").arg(from, to);
     if (unreadable.contains(from) || !contents.contains(from)) {
         if (why)
-            *why = QStringLiteral("Не удалось прочитать файл %1").arg(from);
+            *why = QStringLiteral("Не удалось прочитать файл «%1»").arg(from);
         return false;
     }
     if (unwritable.contains(to)) {
         if (why)
-            *why = QStringLiteral("Не удалось записать файл %1").arg(to);
+            *why = QStringLiteral("Не удалось записать файл «%1»").arg(to);
         return false;
     }
     contents.insert(to, contents.value(from));
@@ -75,7 +75,7 @@ bool FakeFiles::remove(const QString& path, QString* why)
     m_journal << QStringLiteral("remove %1").arg(path);
     if (unwritable.contains(path) || !contents.contains(path)) {
         if (why)
-            *why = QStringLiteral("Не удалось удалить файл %1").arg(path);
+            *why = QStringLiteral("Не удалось удалить файл «%1»").arg(path);
         return false;
     }
     contents.remove(path);
@@ -116,7 +116,7 @@ bool FakeSoundDevice::open(const QString& path, QString* why)
         whenOpening(path);
     if (undecodable.contains(path) || !m_files.exists(path)) {
         if (why)
-            *why = QStringLiteral("Не удалось открыть звуковой файл %1").arg(path);
+            *why = QStringLiteral("Не удалось открыть звуковой файл «%1»").arg(path);
         return false;
     }
     m_open = path;

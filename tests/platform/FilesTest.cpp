@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace zornalit {
@@ -89,30 +87,6 @@ TEST_F(QtFilesTest, AFailedReplaceKeepsTheOldFileAndNamesIt)
     EXPECT_FALSE(m_files.replaceContents(nowhere, "x", &m_why));
     EXPECT_TRUE(m_why.contains(nowhere)) << m_why.toStdString();
     EXPECT_TRUE(m_why.contains(QStringLiteral("не существует")));
-}
-
-TEST_F(QtFilesTest, ADiskThatFillsUpMidWriteLeavesTheOldFileIntact)
-{
-    // A file-size limit makes writes fail the way a full disk does, without
-    // needing a full disk.
-    const QByteArray old("the old report\r\n");
-    write(QStringLiteral("SegmInfo.txt"), old);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-
-    const bool written = m_files.replaceContents(path(QStringLiteral("SegmInfo.txt")), QByteArray(100000, 'x'), &m_why);
-
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(written);
-    EXPECT_TRUE(m_why.contains(path(QStringLiteral("SegmInfo.txt")))) << m_why.toStdString();
-    EXPECT_TRUE(m_why.contains(QStringLiteral("ошибка записи"))) << m_why.toStdString();
-    EXPECT_EQ(read(QStringLiteral("SegmInfo.txt")), old);
-    EXPECT_EQ(entries(), QStringList{QStringLiteral("SegmInfo.txt")});
 }
 
 TEST_F(QtFilesTest, CopyReplacesAnExistingTargetByteForByte)

@@ -1,6 +1,7 @@
 #include "platform/QtTextViewer.h"
 
 #include "QStringPrinting.h"
+#include "support/LatinLetters.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -81,6 +82,23 @@ TEST_F(QtTextViewerTest, WithNoEditorAtAllSaysWhatWasLookedFor)
     EXPECT_FALSE(outcome.started);
     for (const QString& name : {QStringLiteral("notepad.exe"), QStringLiteral("gedit"), QStringLiteral("xdg-open")})
         EXPECT_TRUE(outcome.tried.contains(name)) << outcome.tried.toStdString();
+}
+
+TEST_F(QtTextViewerTest, AnEditorThatWillNotStartIsExplainedInRussian)
+{
+    // Found on PATH and executable, but its interpreter does not exist.
+    QFile script(m_bin.filePath(QStringLiteral("mousepad")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write("#!/nonexistent/interpreter\n");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+
+    const QString report = QStringLiteral("/opt/SegmInfo.txt");
+    const LaunchOutcome outcome = QtTextViewer().open(report);
+    EXPECT_FALSE(outcome.started);
+    const QString command = QStringLiteral("%1 --encoding WINDOWS-1251 %2").arg(m_bin.filePath(QStringLiteral("mousepad")), report);
+    EXPECT_TRUE(outcome.tried.contains(QStringLiteral("программа не запускается"))) << outcome.tried.toStdString();
+    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, {command}), QString()) << outcome.tried.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,133 @@
+#include "app/FaultLookup.h"
+
+#include "fakes/FailingFileCalls.h"
+#include "fakes/FakePlatform.h"
+#include "platform/QtFiles.h"
+#include "support/LatinLetters.h"
+#include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace zornalit {
+namespace {
+
+using testing::FailingFileCalls;
+using testing::FakePlatform;
+using testing::ScratchFolder;
+
+const QString database = QStringLiteral("SEGM_WIN_ALL.txt");
+const QString report = QStringLiteral("SegmInfo.txt");
+const QByteArray oldReport("\xD1\xC5\xC3\xCC 1.1.\r\nthe report of the last lookup\r\n");
+const QByteArray header("\xD1\xC5\xC3\xCC 5.3.\r\n");
+
+// A database whose block for 5.3 makes a report of about reportSize bytes,
+// with remarks and another block around it.
+QByteArray databaseWithBlockOf(int reportSize, QByteArray* expectedReport)
+{
+    QByteArray block = header;
+    for (int line = 0; block.size() < reportSize; ++line)
+        block += "\xCE\xE1\xF0\xFB\xE2 " + QByteArray::number(line) + "\r\n";
+    *expectedReport = block;
+    return "\xC1\xE0\xE7\xE0\r\n" + block + "@\r\n\xD1\xC5\xC3\xCC 7.1.\r\n\xD1\xE1\xEE\xE9\r\n@\r\n";
+}
+
+// The lookup with the real file layer over a program folder on disk, each
+// file call of which can be made to fail.
+class FaultLookupAnomalies : public ::testing::Test {
+protected:
+    FaultLookupAnomalies()
+    {
+        codes.fill();
+        fake.folder.folder = folder.path();
+    }
+
+    // One press of the arrow button for 5 / 3, from a fresh start.
+    void lookUp()
+    {
+        ASSERT_TRUE(folder.write(report, oldReport));
+        fake.messages.shown.clear();
+        fake.viewer.opened.clear();
+        calls.steps.clear();
+        const Platform platform{fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, fake.sound};
+        runFaultLookup(platform, codes, {QStringLiteral("5"), QStringLiteral("3")});
+    }
+
+    // The folder holds the database and a report that is either the old one,
+    // untouched, with a message and no editor, or the whole new one, opened.
+    void expectOldReportOrNew(const QByteArray& newReport, const QString& trace)
+    {
+        SCOPED_TRACE(trace.toStdString());
+        EXPECT_EQ(folder.entries(), (QStringList{database, report}));
+        if (fake.messages.shown.isEmpty()) {
+            EXPECT_EQ(folder.read(report), newReport);
+            EXPECT_EQ(fake.viewer.opened, QStringList{folder.path(report)});
+            return;
+        }
+        EXPECT_EQ(folder.read(report), oldReport);
+        EXPECT_TRUE(fake.viewer.opened.isEmpty());
+        ASSERT_EQ(fake.messages.shown.size(), 1);
+        const testing::ShownMessage& message = fake.messages.shown.first();
+        EXPECT_EQ(message.style, MessageStyle::Error);
+        EXPECT_TRUE(message.prompt.contains(QStringLiteral("«%1»").arg(folder.path(report)))
+                    || message.prompt.contains(QStringLiteral("«%1»").arg(folder.path(database))))
+            << message.prompt.toStdString();
+        EXPECT_EQ(testing::latinLettersOutside(message.prompt, {folder.path(report), folder.path(database)}), QString())
+            << message.prompt.toStdString();
+    }
+
+    ScratchFolder folder;
+    FailingFileCalls calls;
+    QtFiles files{calls};
+    FakePlatform fake;
+    StepCodes codes;
+};
+
+TEST_F(FaultLookupAnomalies, EveryFailingFileCallKeepsTheOldReportAndSaysSo)
+{
+    for (const int size : {200, 9 * 1024, 100 * 1000}) {
+        SCOPED_TRACE(size);
+        QByteArray newReport;
+        ASSERT_TRUE(folder.write(database, databaseWithBlockOf(size, &newReport)));
+        calls.failAt = 0;
+        lookUp();
+        ASSERT_TRUE(fake.messages.shown.isEmpty());
+        ASSERT_EQ(folder.read(report), newReport);
+        const QStringList cleanRun = calls.steps;
+
+        for (int failing = 1; failing <= cleanRun.size(); ++failing) {
+            calls.failAt = failing;
+            lookUp();
+            const QString trace = calls.steps.join(QStringLiteral(", "));
+            ASSERT_TRUE(calls.fired()) << trace.toStdString();
+            expectOldReportOrNew(newReport, trace);
+            // Only letting go of the database, once it is read, may fail
+            // without harm; every other failure stops the lookup.
+            const bool databaseClose = cleanRun[failing - 1] == QLatin1String("close")
+                && !cleanRun.mid(0, failing).join(QLatin1Char(' ')).contains(QStringLiteral("create"));
+            if (!databaseClose) {
+                EXPECT_EQ(fake.messages.shown.size(), 1) << trace.toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(FaultLookupAnomalies, ADiskThatStaysBrokenStillLosesNothing)
+{
+    QByteArray newReport;
+    ASSERT_TRUE(folder.write(database, databaseWithBlockOf(9 * 1024, &newReport)));
+    calls.failAt = 0;
+    lookUp();
+    const qsizetype steps = calls.steps.size();
+    calls.failFromThenOn = true;
+    for (int failing = 1; failing <= steps; ++failing) {
+        calls.failAt = failing;
+        lookUp();
+        const QString trace = calls.steps.join(QStringLiteral(", "));
+        EXPECT_TRUE(fake.viewer.opened.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
+        EXPECT_TRUE(folder.read(report) == oldReport || folder.read(report) == newReport) << trace.toStdString();
+        EXPECT_TRUE(!fake.messages.shown.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
+    }
+}
+
+} // namespace
+} // namespace zornalit
