@@ -111,6 +111,36 @@ TEST_F(FaultLookupAnomalies, EveryFailingFileCallKeepsTheOldReportAndSaysSo)
     }
 }
 
+TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHalfWrittenReportIsCalledIncomplete)
+{
+    calls.refuseNewFiles = true;
+    QByteArray newReport;
+    ASSERT_TRUE(folder.write(database, databaseWithBlockOf(100 * 1000, &newReport)));
+    calls.failAt = 0;
+    lookUp();
+    ASSERT_TRUE(fake.messages.shown.isEmpty());
+    ASSERT_EQ(folder.read(report), newReport);
+    const qsizetype steps = calls.steps.size();
+
+    for (int failing = 1; failing <= steps; ++failing) {
+        calls.failAt = failing;
+        lookUp();
+        const QString trace = calls.steps.join(QStringLiteral(", "));
+        SCOPED_TRACE(trace.toStdString());
+        EXPECT_EQ(folder.entries(), (QStringList{database, report}));
+        if (fake.messages.shown.isEmpty()) {
+            EXPECT_EQ(folder.read(report), newReport);
+            continue;
+        }
+        EXPECT_TRUE(fake.viewer.opened.isEmpty());
+        const QString prompt = fake.messages.shown.first().prompt;
+        if (folder.read(report) != oldReport)
+            EXPECT_TRUE(prompt.contains(QStringLiteral("неполное"))) << prompt.toStdString();
+        EXPECT_EQ(testing::latinLettersOutside(prompt, {folder.path(report), folder.path(database)}), QString())
+            << prompt.toStdString();
+    }
+}
+
 TEST_F(FaultLookupAnomalies, ADiskThatStaysBrokenStillLosesNothing)
 {
     QByteArray newReport;
