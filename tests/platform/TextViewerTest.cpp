@@ -1,4 +1,5 @@
 #include "platform/QtTextViewer.h"
+#include "platform/EditorChoice.h"
 
 #include "QStringPrinting.h"
 #include "support/LatinLetters.h"
@@ -82,6 +83,7 @@ TEST_F(QtTextViewerTest, WithNoEditorAtAllSaysWhatWasLookedFor)
     EXPECT_FALSE(outcome.started);
     for (const QString& name : {QStringLiteral("notepad.exe"), QStringLiteral("gedit"), QStringLiteral("xdg-open")})
         EXPECT_TRUE(outcome.tried.contains(name)) << outcome.tried.toStdString();
+    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, editorNamesLookedFor()), QString()) << outcome.tried.toStdString();
 }
 
 TEST_F(QtTextViewerTest, AnEditorThatWillNotStartIsExplainedInRussian)
