@@ -2,7 +2,7 @@
 
 #include "lookup/FaultFiles.h"
 #include "lookup/FaultSearch.h"
-#include "lookup/ReportBytes.h"
+#include "lookup/BlockCopy.h"
 #include "platform/ViewerLaunch.h"
 
 namespace zornalit {
@@ -30,31 +30,36 @@ QString reasonOr(const QString& why, const QString& fallback)
 }
 
 // Searches the database; on a failure to read it, says so and gives nothing.
-std::optional<SearchOutcome> searchDatabase(const Platform& platform, const QueryBoxes& query,
+std::optional<SearchOutcome> searchDatabase(const Platform& platform, QIODevice& database, const QueryBoxes& query,
                                             const StepCodes& codes)
 {
-    const QString path = platform.folder.fileNamed(faultDatabaseFileName);
-    QString why;
-    const std::unique_ptr<QIODevice> database = platform.files.openForReading(path, &why);
-    if (!database) {
-        showError(platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(path)));
-        return std::nullopt;
-    }
-    SearchOutcome outcome = searchFaults(*database, query, codes);
+    SearchOutcome outcome = searchFaults(database, query, codes);
     if (outcome.result == SearchOutcome::Result::ReadFailed) {
+        const QString path = platform.folder.fileNamed(faultDatabaseFileName);
         showError(platform, QStringLiteral("Не удалось прочитать файл %1: %2").arg(path, outcome.error));
         return std::nullopt;
     }
     return outcome;
 }
 
-// Replaces the report with the block and opens it in the editor. A report
-// that cannot be written stays as it was, and no editor is started.
-void showReport(const Platform& platform, const QByteArrayList& block)
+// Replaces the report with the block, copied straight from the database, and
+// opens it in the editor. A report that cannot be written whole stays as it
+// was, and no editor is started.
+void showReport(const Platform& platform, QIODevice& database, qint64 blockStart)
 {
     const QString path = platform.folder.fileNamed(faultReportFileName);
+    const auto writeBlock = [&](QIODevice& out, QString* why) {
+        const BlockCopy copy = copyBlock(database, blockStart, out);
+        if (copy.result == BlockCopy::Result::ReadFailed && why) {
+            *why = QStringLiteral("Не удалось прочитать файл %1: %2")
+                       .arg(platform.folder.fileNamed(faultDatabaseFileName), copy.error);
+        } else if (copy.result == BlockCopy::Result::WriteFailed && why) {
+            *why = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, copy.error);
+        }
+        return copy.result == BlockCopy::Result::Copied;
+    };
     QString why;
-    if (!platform.files.replaceContents(path, reportBytes(block), &why)) {
+    if (!platform.files.replaceContents(path, writeBlock, &why)) {
         showError(platform, reasonOr(why, QStringLiteral("Не удалось записать файл %1").arg(path)));
         return;
     }
@@ -77,11 +82,18 @@ QueryBoxes runFaultLookup(const Platform& platform, const StepCodes& codes, cons
     // The boxes end every lookup showing the query as asked, whatever step
     // the fallback found.
     const QueryBoxes& query = check.boxes;
-    const std::optional<SearchOutcome> outcome = searchDatabase(platform, query, codes);
+    const QString databasePath = platform.folder.fileNamed(faultDatabaseFileName);
+    QString why;
+    const std::unique_ptr<QIODevice> database = platform.files.openForReading(databasePath, &why);
+    if (!database) {
+        showError(platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(databasePath)));
+        return query;
+    }
+    const std::optional<SearchOutcome> outcome = searchDatabase(platform, *database, query, codes);
     if (!outcome)
         return query;
     if (outcome->result == SearchOutcome::Result::Found)
-        showReport(platform, outcome->block);
+        showReport(platform, *database, outcome->blockStart);
     else
         platform.messages.show(notFoundPrompt, MessageStyle::Plain, notFoundTitle(query));
     return query;

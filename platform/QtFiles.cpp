@@ -180,6 +180,11 @@ bool QtFiles::replaceContents(const QString& path, const QByteArray& bytes, QStr
         why);
 }
 
+bool QtFiles::replaceContents(const QString& path, const ContentWriter& write, QString* why)
+{
+    return writeWhole(path, [&](QSaveFile& file, QString* reason) { return write(file, reason); }, why);
+}
+
 bool QtFiles::copyReplacing(const QString& from, const QString& to, QString* why)
 {
     const std::unique_ptr<QFile> source = openRegular(from, why);

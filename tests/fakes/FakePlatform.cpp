@@ -49,6 +49,18 @@ bool FakeFiles::replaceContents(const QString& path, const QByteArray& bytes, QS
     return true;
 }
 
+bool FakeFiles::replaceContents(const QString& path, const ContentWriter& write, QString* why)
+{
+    QByteArray written;
+    QBuffer out(&written);
+    out.open(QIODevice::WriteOnly);
+    if (!write(out, why)) {
+        m_journal << QStringLiteral("replace %1").arg(path);
+        return false;
+    }
+    return replaceContents(path, written, why);
+}
+
 bool FakeFiles::copyReplacing(const QString& from, const QString& to, QString* why)
 {
     m_journal << QStringLiteral("copy %1 -> %2").arg(from, to);
