@@ -1,7 +1,7 @@
 #include "platform/SndfileDecoder.h"
 
 #include "QStringPrinting.h"
-#include "SoundTestFiles.h"
+#include "support/SoundTestFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
