@@ -30,7 +30,8 @@ protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
         const qint64 at = pos();
-        if (m_readLimit >= 0 && at >= m_readLimit) {
+        // The end of the content is an end, not a failure.
+        if (m_readLimit >= 0 && at >= m_readLimit && at < m_content.size()) {
             setErrorString(QStringLiteral("сбой чтения"));
             return -1;
         }
