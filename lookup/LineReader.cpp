@@ -200,7 +200,7 @@ std::optional<LineReader::LineHead> LineReader::takeHead(qsizetype headBytes)
 
     const char* start = m_buffer.constData() + m_begin;
     const qsizetype available = m_end - m_begin;
-    const LineHead head{QByteArrayView(), m_bufferOffset + m_begin};
+    const qint64 offset = m_bufferOffset + m_begin;
     const qsizetype looked = std::min(available, headBytes + 1);
     const void* found = std::memchr(start, cr, static_cast<std::size_t>(looked));
     m_scanned = 0;
@@ -210,18 +210,18 @@ std::optional<LineReader::LineHead> LineReader::takeHead(qsizetype headBytes)
         m_begin += length + 1;
         m_midLine = false;
         m_crBeforeBegin = true;
-        return LineHead{QByteArrayView(start, length), head.offset};
+        return LineHead{QByteArrayView(start, length), offset};
     }
     if (available <= headBytes) {
         // The last line of the file, without a line end.
         m_begin = m_end;
         m_midLine = false;
-        return LineHead{QByteArrayView(start, available), head.offset};
+        return LineHead{QByteArrayView(start, available), offset};
     }
     // The line goes on; the rest of it is passed over by the next search.
     m_begin += headBytes;
     m_midLine = true;
-    return LineHead{QByteArrayView(start, headBytes), head.offset};
+    return LineHead{QByteArrayView(start, headBytes), offset};
 }
 
 std::optional<LineReader::LineHead> LineReader::nextHeadStartingWith(char first, qsizetype headBytes)
