@@ -36,14 +36,14 @@ sound_corpus="$build/fuzz-corpus-sound"
 mkdir -p "$artifacts" "$lookup_corpus" "$sound_corpus"
 
 # Lookup seeds: the small example database with a few queries. Byte 0 is the
-# read failure point (255: none), byte 1 the read chunk and write failure,
+# read failure point (below 128: none), byte 1 the read chunk and write failure,
 # byte 2 the write failure point, byte 3 the typed lengths, then the typed
 # characters.
 example=$'Title\r\n\xD1\xC5\xC3\xCC 5.3.\r\nfirst\r\n\r\nlast\r\n@\r\n\r\n\xD1\xC5\xC3\xCC 12.1A.\r\none\r\n@ end\r\n'
-printf '\xff\x80\x00\x1153%s' "$example" >"$lookup_corpus/seed-5-3"
-printf '\xff\x06\x00\x1251F%s' "$example" >"$lookup_corpus/seed-5-1F"
-printf '\x80\x81\x80\x22121B%s' "$example" >"$lookup_corpus/seed-12-1B"
-printf '\xff\x00\x00\x1150%s' "$example" >"$lookup_corpus/seed-5-0"
+printf '\x00\x80\x00\x1153%s' "$example" >"$lookup_corpus/seed-5-3"
+printf '\x00\x06\x00\x1251F%s' "$example" >"$lookup_corpus/seed-5-1F"
+printf '\x00\x81\x80\x22121B%s' "$example" >"$lookup_corpus/seed-12-1B"
+printf '\xc0\x00\x00\x1150%s' "$example" >"$lookup_corpus/seed-5-0"
 
 # Sound seeds: tiny files of a few formats.
 sox -D -n -r 8000 -c 1 -b 16 "$sound_corpus/seed.wav" trim 0 0.01

@@ -3,11 +3,12 @@
 // with devices that fail part way, and checks the outcome against a plain
 // model of the rules written here, apart from the code under test.
 //
-// Input: byte 0 chooses after how many database bytes reading fails (255:
-// never); byte 1 the read chunk (bit 7 set: more than the database, else 1 to 64
+// Input: byte 0 chooses after how many database bytes reading fails (below
+// 128: never; from 128 to 255: after none to all of them); byte 1 the read chunk (bit 7 set: more than the database, else 1 to 64
 // bytes from bits 1 to 6) and whether writing the report fails (bit 0);
 // byte 2 after how many report bytes writing fails; byte 3 the lengths of
-// the typed segment (high nibble, 0 to 3) and step (low nibble, 0 to 3).
+// the typed segment (high nibble, 0 to 3) and step (low nibble, 0 to 3), or
+// with both 8 or more, a query typed as the database's last header reads.
 // Then one byte per typed character (see typedCharacter), and everything
 // after them is the database.
 
@@ -21,6 +22,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -198,8 +200,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return filled;
     }();
 
-    const qsizetype segmentLength = std::min(data[3] >> 4, 3);
-    const qsizetype stepLength = std::min(data[3] & 15, 3);
+    // Both lengths 8 or more: the query is typed as the last header of the
+    // database reads, so that queries meet headers of any shape often.
+    const bool typedFromHeader = (data[3] & 0x88) == 0x88;
+    const qsizetype segmentLength = typedFromHeader ? 0 : std::min(data[3] >> 4, 3);
+    const qsizetype stepLength = typedFromHeader ? 0 : std::min(data[3] & 15, 3);
     std::size_t at = 4;
     if (size < at + std::size_t(segmentLength + stepLength))
         return 0;
@@ -209,6 +214,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (qsizetype i = 0; i < stepLength; ++i)
         typed.step += typedCharacter(data[at++]);
     const QByteArray database(reinterpret_cast<const char*>(data) + at, qsizetype(size - at));
+    if (typedFromHeader) {
+        const QList<ModelLine> lines = modelLines(database);
+        const auto header = std::find_if(lines.rbegin(), lines.rend(), [](const ModelLine& line) {
+            return !line.segment.isEmpty();
+        });
+        if (header == lines.rend())
+            return 0;
+        typed = {header->segment, header->step};
+    }
 
     // The query boxes.
     const QueryCheck normalised = normaliseQuery(typed, codes);
@@ -220,7 +234,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "the boxes do not show the normalised query");
 
     // The search, on a database that may fail to read part way.
-    const qint64 readLimit = data[0] == 255 ? -1 : qint64(data[0]) * database.size() / 254;
+    const qint64 readLimit = data[0] < 128 ? -1 : qint64(data[0] - 128) * database.size() / 127;
     const bool readsWhole = readLimit < 0 || readLimit >= database.size();
     // A chunk larger than the whole database reads it as the usual chunk
     // does a small one, without a large buffer for every input.
