@@ -54,7 +54,7 @@ void showReport(const Platform& platform, QIODevice& database, qint64 blockStart
             *why = QStringLiteral("Не удалось прочитать файл %1: %2")
                        .arg(platform.folder.fileNamed(faultDatabaseFileName), copy.error);
         } else if (copy.result == BlockCopy::Result::WriteFailed && why) {
-            *why = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, copy.error);
+            *why = QStringLiteral("Не удалось записать файл «%1»: ошибка записи").arg(path);
         }
         return copy.result == BlockCopy::Result::Copied;
     };
