@@ -2,7 +2,7 @@
 
 #include "lookup/FaultFiles.h"
 #include "lookup/FaultSearch.h"
-#include "lookup/ReportBytes.h"
+#include "lookup/BlockCopy.h"
 #include "platform/FileErrorText.h"
 #include "platform/ViewerLaunch.h"
 
@@ -31,35 +31,36 @@ QString reasonOr(const QString& why, const QString& fallback)
 }
 
 // Searches the database; on a failure to read it, says so and gives nothing.
-std::optional<SearchOutcome> searchDatabase(const Platform& platform, const QueryBoxes& query,
+std::optional<SearchOutcome> searchDatabase(const Platform& platform, QIODevice& database, const QueryBoxes& query,
                                             const StepCodes& codes)
 {
-    const QString path = platform.folder.fileNamed(faultDatabaseFileName);
-    QString why;
-    const std::unique_ptr<QIODevice> database = platform.files.openForReading(path, &why);
-    if (!database) {
-        showError(platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(quotedPath(path))));
-        return std::nullopt;
-    }
-    SearchOutcome outcome = searchFaults(*database, query, codes);
+    SearchOutcome outcome = searchFaults(database, query, codes);
     if (outcome.result == SearchOutcome::Result::ReadFailed) {
+        const QString path = platform.folder.fileNamed(faultDatabaseFileName);
         showError(platform, QStringLiteral("Не удалось прочитать файл %1: %2").arg(quotedPath(path), outcome.error));
         return std::nullopt;
     }
     return outcome;
 }
 
-// Replaces the report with the block and opens it in the editor. A report
-// that cannot be written stays as it was, and no editor is started.
-void showReport(const Platform& platform, const QByteArrayList& block)
+// Replaces the report with the block, copied straight from the database, and
+// opens it in the editor. A report that cannot be written whole stays as it
+// was, and no editor is started.
+void showReport(const Platform& platform, QIODevice& database, qint64 blockStart)
 {
     const QString path = platform.folder.fileNamed(faultReportFileName);
-    const QByteArray bytes = reportBytes(block);
-    const Files::ContentWriter writeReport = [&bytes](QIODevice& out, QString* reason) {
-        return writeAllTo(out, bytes, reason);
+    const auto writeBlock = [&](QIODevice& out, QString* why) {
+        const BlockCopy copy = copyBlock(database, blockStart, out);
+        if (copy.result == BlockCopy::Result::ReadFailed && why) {
+            *why = QStringLiteral("Не удалось прочитать файл %1: %2")
+                       .arg(quotedPath(platform.folder.fileNamed(faultDatabaseFileName)), copy.error);
+        } else if (copy.result == BlockCopy::Result::WriteFailed && why) {
+            *why = QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), copy.error);
+        }
+        return copy.result == BlockCopy::Result::Copied;
     };
     QString why;
-    if (!platform.files.replaceContents(path, writeReport, &why)) {
+    if (!platform.files.replaceContents(path, writeBlock, &why)) {
         showError(platform, reasonOr(why, QStringLiteral("Не удалось записать файл %1").arg(quotedPath(path))));
         return;
     }
@@ -82,11 +83,18 @@ QueryBoxes runFaultLookup(const Platform& platform, const StepCodes& codes, cons
     // The boxes end every lookup showing the query as asked, whatever step
     // the fallback found.
     const QueryBoxes& query = check.boxes;
-    const std::optional<SearchOutcome> outcome = searchDatabase(platform, query, codes);
+    const QString databasePath = platform.folder.fileNamed(faultDatabaseFileName);
+    QString why;
+    const std::unique_ptr<QIODevice> database = platform.files.openForReading(databasePath, &why);
+    if (!database) {
+        showError(platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(quotedPath(databasePath))));
+        return query;
+    }
+    const std::optional<SearchOutcome> outcome = searchDatabase(platform, *database, query, codes);
     if (!outcome)
         return query;
     if (outcome->result == SearchOutcome::Result::Found)
-        showReport(platform, outcome->block);
+        showReport(platform, *database, outcome->blockStart);
     else
         platform.messages.show(notFoundPrompt, MessageStyle::Plain, notFoundTitle(query));
     return query;

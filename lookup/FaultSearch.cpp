@@ -40,11 +40,6 @@ private:
     QList<bool> m_writable;
 };
 
-bool isTerminator(QByteArrayView line)
-{
-    return !line.isEmpty() && line.front() == '@';
-}
-
 } // namespace
 
 SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const StepCodes& codes,
@@ -60,39 +55,25 @@ SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const S
         return outcome;
 
     std::optional<qsizetype> best;
-    bool capturing = false;
     LineReader reader(database, chunkBytes);
-    for (;;) {
-        // Outside the block being kept only header lines matter, and they
-        // are found without splitting the lines in between.
-        const std::optional<QByteArrayView> line = capturing ? reader.next() : reader.nextStartingWith(headerKeyword[0]);
-        if (!line)
-            break;
-        if (capturing && isTerminator(*line)) {
-            capturing = false;
-            outcome.terminated = true;
+    // Only header lines matter, and only their heads are read, so no line is
+    // ever held whole. The block itself is copied later from its position.
+    while (const std::optional<LineReader::LineHead> line = reader.nextHeadStartingWith(headerKeyword[0], headerHeadBytes)) {
+        if (!beginsWithKeyword(line->bytes))
+            continue;
+        const HeaderFields fields = readHeaderFields(line->bytes);
+        if (fields.segment != *segment)
+            continue;
+        const std::optional<qsizetype> rank = ranks.rankOf(fields.step);
+        // A later header of a step already found, or of a worse one, is only
+        // a line; the first header of a better step wins.
+        if (rank && (!best || *rank < *best)) {
+            best = rank;
+            outcome.foundStep = steps[*rank];
+            outcome.blockStart = line->offset;
             if (best == 0)
                 break; // nothing can beat the step asked for
-            continue;
         }
-        if (beginsWithKeyword(*line)) {
-            const HeaderFields fields = readHeaderFields(*line);
-            if (fields.segment == *segment) {
-                const std::optional<qsizetype> rank = ranks.rankOf(fields.step);
-                // A later header of a step already found, or of a worse one,
-                // is only a line; the first header of a better step wins.
-                if (rank && (!best || *rank < *best)) {
-                    best = rank;
-                    outcome.foundStep = steps[*rank];
-                    outcome.block = {line->toByteArray()};
-                    outcome.terminated = false;
-                    capturing = true;
-                    continue;
-                }
-            }
-        }
-        if (capturing)
-            outcome.block << line->toByteArray();
     }
 
     if (reader.failed()) {

@@ -4,7 +4,6 @@
 #include "QueryInput.h"
 #include "StepCodes.h"
 
-#include <QByteArrayList>
 #include <QIODevice>
 #include <QString>
 
@@ -20,10 +19,9 @@ struct SearchOutcome {
     Result result = Result::NotFound;
     // The step whose header was found: the one asked for or a lower one.
     QString foundStep;
-    // The header line, then its body lines, exactly as read; no terminator.
-    QByteArrayList block;
-    // False when the file ended before the block's terminator line.
-    bool terminated = false;
+    // The database position where the block's header line starts; copyBlock
+    // writes the block from there.
+    qint64 blockStart = -1;
     // What the device said when reading failed.
     QString error;
 };
@@ -32,8 +30,8 @@ struct SearchOutcome {
 // database, falling back to lower steps (see fallbackSteps). The outcome is
 // the one that trying each step in turn, each time reading the file from its
 // first line and taking the first header that fits, would give; the file is
-// read once, in one pass, and only the block of the best header seen so far
-// is kept. The header's segment must equal the segment exactly; its step,
+// read once, in one pass, holding only the head of the line being looked at
+// and the position of the best header seen so far. The header's segment must equal the segment exactly; its step,
 // without surrounding spaces, must equal the step tried.
 SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const StepCodes& codes,
                            qsizetype chunkBytes = LineReader::defaultChunkBytes);

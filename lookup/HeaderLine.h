@@ -19,6 +19,11 @@ inline constexpr char headerKeyword[] = "\xD1\xC5\xC3\xCC";
 
 HeaderFields readHeaderFields(QByteArrayView line);
 
+// Every field lies within a line's first this many bytes (the longest reach
+// is the dot after a two-character step of a two-character segment, at
+// position 11), so a line's head is all a header is read from.
+inline constexpr qsizetype headerHeadBytes = 16;
+
 // Whether the line begins with the keyword; only such a line can be a header.
 bool beginsWithKeyword(QByteArrayView line);
 

@@ -13,6 +13,7 @@ constexpr char lf = '\n';
 LineReader::LineReader(QIODevice& device, qsizetype chunkBytes)
     : m_device(device)
     , m_chunkBytes(std::max<qsizetype>(chunkBytes, 1))
+    , m_bufferOffset(device.isSequential() ? 0 : device.pos())
 {
 }
 
@@ -25,6 +26,7 @@ bool LineReader::fill()
     // after them; a line longer than the buffer makes the buffer grow.
     const qsizetype unread = m_end - m_begin;
     if (m_begin > 0) {
+        m_bufferOffset += m_begin;
         if (unread > 0)
             std::memmove(m_buffer.data(), m_buffer.constData() + m_begin, static_cast<std::size_t>(unread));
         m_begin = 0;
@@ -143,17 +145,17 @@ void LineReader::dropWholeLines()
     m_skipScanned = 0;
 }
 
-std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
+bool LineReader::seekLineStartingWith(char first)
 {
     for (;;) {
         settleLineEnd();
         if (failed())
-            return std::nullopt;
+            return false;
 
         const char* start = m_buffer.constData() + m_begin;
         const qsizetype available = m_end - m_begin;
         if (available > 0 && !m_midLine && start[0] == first)
-            return next();
+            return true;
 
         // A byte starts a line when a lone CR or a CR LF stands before it.
         qsizetype from = std::max<qsizetype>(m_skipScanned, 1);
@@ -167,7 +169,7 @@ std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
                 m_begin += at;
                 m_scanned = 0;
                 m_skipScanned = 0;
-                return next();
+                return true;
             }
             from = at + 1;
         }
@@ -178,14 +180,62 @@ std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
         dropWholeLines();
         if (!fill()) {
             if (failed())
-                return std::nullopt;
+                return false;
             // The end of the file without a wanted line.
             m_begin = m_end;
             m_crBeforeBegin = false;
             m_midLine = false;
-            return std::nullopt;
+            return false;
         }
     }
+}
+
+std::optional<LineReader::LineHead> LineReader::takeHead(qsizetype headBytes)
+{
+    // Enough bytes to tell whether the line ends within its head.
+    while (m_end - m_begin <= headBytes && fill()) {
+    }
+    if (failed())
+        return std::nullopt;
+
+    const char* start = m_buffer.constData() + m_begin;
+    const qsizetype available = m_end - m_begin;
+    const qint64 offset = m_bufferOffset + m_begin;
+    const qsizetype looked = std::min(available, headBytes + 1);
+    const void* found = std::memchr(start, cr, static_cast<std::size_t>(looked));
+    m_scanned = 0;
+    m_skipScanned = 0;
+    if (found) {
+        const qsizetype length = static_cast<const char*>(found) - start;
+        m_begin += length + 1;
+        m_midLine = false;
+        m_crBeforeBegin = true;
+        return LineHead{QByteArrayView(start, length), offset};
+    }
+    if (available <= headBytes) {
+        // The last line of the file, without a line end.
+        m_begin = m_end;
+        m_midLine = false;
+        return LineHead{QByteArrayView(start, available), offset};
+    }
+    // The line goes on; the rest of it is passed over by the next search.
+    m_begin += headBytes;
+    m_midLine = true;
+    return LineHead{QByteArrayView(start, headBytes), offset};
+}
+
+std::optional<LineReader::LineHead> LineReader::nextHeadStartingWith(char first, qsizetype headBytes)
+{
+    if (!seekLineStartingWith(first))
+        return std::nullopt;
+    return takeHead(std::max<qsizetype>(headBytes, 1));
+}
+
+std::optional<QByteArrayView> LineReader::nextStartingWith(char first)
+{
+    if (!seekLineStartingWith(first))
+        return std::nullopt;
+    return next();
 }
 
 } // namespace zornalit

@@ -29,6 +29,20 @@ public:
     // first must be neither CR nor LF.
     std::optional<QByteArrayView> nextStartingWith(char first);
 
+    // The start of a line: at most the bytes asked for, and the device
+    // position of the line's first byte.
+    struct LineHead {
+        QByteArrayView bytes;
+        qint64 offset = 0;
+    };
+
+    // The head of the next line whose first byte is first (neither CR nor
+    // LF): its first headBytes bytes, or all of it when shorter. The rest
+    // of that line is passed over unread, so a line of any length costs no
+    // more memory than a short one. The bytes stay valid until the next call;
+    // next() must not follow a head whose line went on.
+    std::optional<LineHead> nextHeadStartingWith(char first, qsizetype headBytes);
+
     // How many bytes the reader holds in memory now.
     qsizetype heldBytes() const { return m_buffer.size(); }
 
@@ -44,10 +58,16 @@ private:
     void settleLineEnd();
     // Passes over the whole lines read so far, keeping the last, unfinished one.
     void dropWholeLines();
+    // Moves to the start of the next line beginning with first (or stays at
+    // the current one if it does); false at the end of the file or an error.
+    bool seekLineStartingWith(char first);
+    // Takes the head of the line that starts at m_begin.
+    std::optional<LineHead> takeHead(qsizetype headBytes);
 
     QIODevice& m_device;
     qsizetype m_chunkBytes;
     QByteArray m_buffer;
+    qint64 m_bufferOffset = 0;    // where the first byte of m_buffer lies in the device
     qsizetype m_begin = 0;        // first unread byte: the start of a line
     qsizetype m_end = 0;          // one past the last byte read from the device
     qsizetype m_scanned = 0;      // bytes from m_begin known to hold no CR

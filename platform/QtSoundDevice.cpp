@@ -3,6 +3,8 @@
 #include "SndfileDecoder.h"
 #include "SoundQueue.h"
 
+#include <new>
+
 namespace zornalit {
 
 QtSoundDevice::QtSoundDevice()
@@ -16,11 +18,18 @@ bool QtSoundDevice::open(const QString& path, QString* why)
 {
     // Opening another file closes the one before, as a device holds one.
     m_open.reset();
-    auto sound = std::make_unique<DecodedSound>();
-    if (!decodeSoundFile(path, sound.get(), why))
-        return false;
-    m_open = std::move(sound);
-    return true;
+    m_path = path;
+    // Every sound is bounded by design; should memory run out all the same,
+    // the sound is refused instead of ending the program.
+    try {
+        auto sound = std::make_unique<DecodedSound>();
+        if (!decodeSoundFile(path, sound.get(), why))
+            return false;
+        m_open = std::move(sound);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return outOfMemory(why);
+    }
 }
 
 bool QtSoundDevice::play(QString* why)
@@ -32,8 +41,24 @@ bool QtSoundDevice::play(QString* why)
     }
     // A missing sound card is reported by the queue itself, once; the
     // program goes on silently.
-    m_queue->enqueue(*m_open);
-    return true;
+    try {
+        QString reason;
+        if (m_queue->enqueue(*m_open, &reason))
+            return true;
+        if (why)
+            *why = QStringLiteral("Не удалось воспроизвести звуковой файл «%1»: %2").arg(m_path, reason);
+        return false;
+    } catch (const std::bad_alloc&) {
+        return outOfMemory(why);
+    }
+}
+
+bool QtSoundDevice::outOfMemory(QString* why)
+{
+    m_open.reset();
+    if (why)
+        *why = QStringLiteral("Не удалось воспроизвести звуковой файл «%1»: недостаточно памяти").arg(m_path);
+    return false;
 }
 
 void QtSoundDevice::close()

@@ -9,7 +9,7 @@ namespace zornalit {
 struct DecodedSound;
 class SoundQueue;
 
-// Sound files decoded whole into memory by libsndfile and played through
+// Sound files decoded whole into memory, within a fixed budget, by libsndfile and played through
 // Qt Multimedia. Lives as long as the program, so that queued sounds play
 // out after the handler that queued them has returned.
 class QtSoundDevice : public SoundDevice {
@@ -25,6 +25,9 @@ public:
     bool isPlaying() const;
 
 private:
+    bool outOfMemory(QString* why);
+
+    QString m_path;
     std::unique_ptr<DecodedSound> m_open;
     std::unique_ptr<SoundQueue> m_queue;
 };

@@ -4,11 +4,10 @@
 
 #include <QFile>
 
-#ifdef Q_OS_WIN
-#define ENABLE_SNDFILE_WINDOWS_PROTOTYPES 1
-#endif
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 
 namespace zornalit {
@@ -20,49 +19,120 @@ struct SndfileCloser {
 };
 using SndfileHandle = std::unique_ptr<SNDFILE, SndfileCloser>;
 
-SndfileHandle openSoundFile(const QString& path, SF_INFO* info)
+constexpr qint64 megabyte = 1024 * 1024;
+constexpr int mostChannels = 64;
+constexpr int highestRate = 768000;
+
+// libsndfile reads the sound through these from bytes in memory.
+struct MemoryFile {
+    const QByteArray& bytes;
+    sf_count_t at = 0;
+};
+
+MemoryFile& memoryOf(void* user)
 {
-#ifdef Q_OS_WIN
-    return SndfileHandle(sf_wchar_open(reinterpret_cast<const wchar_t*>(path.utf16()), SFM_READ, info));
-#else
-    return SndfileHandle(sf_open(QFile::encodeName(path).constData(), SFM_READ, info));
-#endif
+    return *static_cast<MemoryFile*>(user);
+}
+
+sf_count_t memoryLength(void* user)
+{
+    return memoryOf(user).bytes.size();
+}
+
+sf_count_t memorySeek(sf_count_t offset, int whence, void* user)
+{
+    MemoryFile& file = memoryOf(user);
+    sf_count_t base = 0;
+    if (whence == SEEK_CUR)
+        base = file.at;
+    else if (whence == SEEK_END)
+        base = file.bytes.size();
+    const sf_count_t target = base + offset;
+    if (target < 0 || target > file.bytes.size())
+        return -1;
+    file.at = target;
+    return file.at;
+}
+
+sf_count_t memoryRead(void* into, sf_count_t count, void* user)
+{
+    MemoryFile& file = memoryOf(user);
+    const sf_count_t got = std::clamp<sf_count_t>(file.bytes.size() - file.at, 0, std::max<sf_count_t>(count, 0));
+    std::memcpy(into, file.bytes.constData() + file.at, static_cast<std::size_t>(got));
+    file.at += got;
+    return got;
+}
+
+sf_count_t memoryWrite(const void*, sf_count_t, void*)
+{
+    return 0;
+}
+
+sf_count_t memoryTell(void* user)
+{
+    return memoryOf(user).at;
+}
+
+// libsndfile's own reasons are English; the operator reads these.
+QString reasonFor(int error)
+{
+    switch (error) {
+    case SF_ERR_UNRECOGNISED_FORMAT:
+        return QStringLiteral("формат звука не распознан");
+    case SF_ERR_UNSUPPORTED_ENCODING:
+        return QStringLiteral("такой способ записи звука не поддерживается");
+    case SF_ERR_MALFORMED_FILE:
+        return QStringLiteral("звуковой файл повреждён");
+    case SF_ERR_SYSTEM:
+        return QStringLiteral("ошибка чтения звукового файла");
+    default:
+        return QStringLiteral("звук не удалось прочитать (ошибка %1)").arg(error);
+    }
+}
+
+bool fail(QString* reason, const QString& text)
+{
+    if (reason)
+        *reason = text;
+    return false;
+}
+
+QString tooLarge()
+{
+    return QStringLiteral("звук слишком велик: после распаковки он занял бы больше %1 МБ")
+        .arg(decodedSoundBudgetBytes / megabyte);
 }
 
 bool refuse(const QString& path, const QString& reason, QString* why)
 {
-    if (why)
-        *why = QStringLiteral("Не удалось открыть звуковой файл «%1»: %2").arg(path, reason);
-    return false;
+    return fail(why, QStringLiteral("Не удалось открыть звуковой файл «%1»: %2").arg(path, reason));
 }
 
 } // namespace
 
-bool decodeSoundFile(const QString& path, DecodedSound* sound, QString* why)
+bool decodeSound(const QByteArray& bytes, DecodedSound* sound, QString* reason)
 {
-    if (const QString problem = regularFileProblem(path); !problem.isEmpty())
-        return refuse(path, problem, why);
-
+    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    MemoryFile memory{bytes};
     SF_INFO info{};
-    const SndfileHandle file = openSoundFile(path, &info);
-    if (!file) {
-        return refuse(path, QStringLiteral("формат звука не распознан (%1)").arg(QString::fromLocal8Bit(sf_strerror(nullptr))),
-                      why);
-    }
-    if (info.channels < 1 || info.channels > 64 || info.samplerate < 1 || info.samplerate > 768000)
-        return refuse(path, QStringLiteral("недопустимые параметры звука"), why);
+    const SndfileHandle file(sf_open_virtual(&io, SFM_READ, &info, &memory));
+    if (!file)
+        return fail(reason, reasonFor(sf_error(nullptr)));
+    if (info.channels < 1 || info.channels > mostChannels || info.samplerate < 1 || info.samplerate > highestRate)
+        return fail(reason, QStringLiteral("недопустимые параметры звука"));
 
-    // The frame count in the header may be missing or wrong; the limit is
-    // checked against what is actually read as well.
-    const qint64 longest = qint64(info.samplerate) * longestSoundSeconds;
-    const QString tooLong = QStringLiteral("звук длиннее %1 секунд").arg(longestSoundSeconds);
-    if (info.frames > longest)
-        return refuse(path, tooLong, why);
+    // The frame count in the header may be missing or wrong: what is read is
+    // counted against the budget as well.
+    const qint64 mostSamples = decodedSoundBudgetBytes / qint64(sizeof(float));
+    const qint64 mostFrames = mostSamples / info.channels;
+    const bool lengthKnown = info.frames > 0 && info.frames < SF_COUNT_MAX;
+    if (lengthKnown && info.frames > mostFrames)
+        return fail(reason, tooLarge());
 
     DecodedSound decoded;
     decoded.channels = info.channels;
     decoded.sampleRate = info.samplerate;
-    if (info.frames > 0)
+    if (lengthKnown)
         decoded.samples.reserve(std::size_t(info.frames) * std::size_t(info.channels));
 
     constexpr sf_count_t chunkFrames = 4096;
@@ -73,15 +143,38 @@ bool decodeSoundFile(const QString& path, DecodedSound* sound, QString* why)
         if (got <= 0)
             break;
         frames += got;
-        if (frames > longest)
-            return refuse(path, tooLong, why);
+        if (frames > mostFrames)
+            return fail(reason, tooLarge());
         decoded.samples.insert(decoded.samples.end(), chunk.begin(), chunk.begin() + got * info.channels);
     }
-    if (sf_error(file.get()) != SF_ERR_NO_ERROR) {
-        return refuse(path, QStringLiteral("файл повреждён (%1)").arg(QString::fromLocal8Bit(sf_strerror(file.get()))),
-                      why);
-    }
+    if (const int error = sf_error(file.get()); error != SF_ERR_NO_ERROR)
+        return fail(reason, reasonFor(error));
     *sound = std::move(decoded);
+    return true;
+}
+
+bool decodeSoundFile(const QString& path, DecodedSound* sound, QString* why)
+{
+    if (const QString problem = regularFileProblem(path); !problem.isEmpty())
+        return refuse(path, problem, why);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(path, QStringLiteral("нет доступа к файлу"), why);
+    const QString tooBig = QStringLiteral("файл больше %1 МБ").arg(soundFileBudgetBytes / megabyte);
+    if (file.size() > soundFileBudgetBytes)
+        return refuse(path, tooBig, why);
+    // The file may grow after its size was looked at.
+    const QByteArray bytes = file.read(soundFileBudgetBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(path, QStringLiteral("ошибка чтения"), why);
+    if (bytes.size() > soundFileBudgetBytes)
+        return refuse(path, tooBig, why);
+    file.close();
+
+    QString reason;
+    if (!decodeSound(bytes, sound, &reason))
+        return refuse(path, reason, why);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace zornalit {
 
@@ -71,20 +72,40 @@ QAudioFormat chooseOutputFormat(const DecodedSound& sound,
     return preferred;
 }
 
+namespace {
+
+// Frames of the sound at the format's rate; 0 when it cannot be converted.
+// Counted in floating point, so that no rate or length overflows it.
+double outputFramesOf(const DecodedSound& sound, const QAudioFormat& format)
+{
+    if (!format.isValid() || format.channelCount() < 1 || format.bytesPerSample() < 1 || sound.channels < 1
+        || sound.sampleRate < 1 || sound.frames() == 0) {
+        return 0;
+    }
+    return std::max(1.0, std::round(double(sound.frames()) * format.sampleRate() / sound.sampleRate));
+}
+
+} // namespace
+
+qint64 convertedSize(const DecodedSound& sound, const QAudioFormat& format)
+{
+    const double bytes = outputFramesOf(sound, format) * format.channelCount() * format.bytesPerSample();
+    // Beyond any budget; the exact figure does not matter then.
+    constexpr double huge = double(qint64(1) << 60);
+    return bytes > huge ? qint64(1) << 60 : qint64(bytes);
+}
+
 QByteArray convertSound(const DecodedSound& sound, const QAudioFormat& format)
 {
+    const qint64 size = convertedSize(sound, format);
+    if (size == 0 || size > std::numeric_limits<qsizetype>::max() / 2)
+        return {};
     const int outputChannels = format.channelCount();
     const int bytesPerSample = format.bytesPerSample();
-    if (!format.isValid() || outputChannels < 1 || bytesPerSample < 1 || sound.channels < 1 || sound.sampleRate < 1)
-        return {};
     const qint64 inputFrames = sound.frames();
-    if (inputFrames == 0)
-        return {};
-
     const double step = double(sound.sampleRate) / double(format.sampleRate());
-    const qint64 outputFrames
-        = std::max<qint64>(1, qint64(std::llround(double(inputFrames) * format.sampleRate() / sound.sampleRate)));
-    QByteArray bytes(outputFrames * outputChannels * bytesPerSample, Qt::Uninitialized);
+    const qint64 outputFrames = qint64(outputFramesOf(sound, format));
+    QByteArray bytes(size, Qt::Uninitialized);
     char* out = bytes.data();
     for (qint64 frame = 0; frame < outputFrames; ++frame) {
         const double position = double(frame) * step;

@@ -46,20 +46,32 @@ SoundQueue::SoundQueue(QObject* parent)
 
 SoundQueue::~SoundQueue() = default;
 
-void SoundQueue::enqueue(const DecodedSound& sound)
+bool SoundQueue::enqueue(const DecodedSound& sound, QString* why)
 {
     if (sound.frames() == 0)
-        return;
+        return true;
     if (!m_sink && !startOutput(sound))
-        return;
-    const QByteArray frames = convertSound(sound, m_format);
-    if (frames.isEmpty()) {
+        return true;
+    const qint64 size = convertedSize(sound, m_format);
+    if (size == 0) {
         qWarning().noquote() << QStringLiteral("Звук пропущен: формат звуковой карты не поддерживается");
-        return;
+        return true;
     }
-    m_pending.append(frames);
+    // What was sent already is dropped first; only what waits counts.
+    m_pending.remove(0, m_sent);
+    m_sent = 0;
+    if (size > queuedSoundBudgetBytes - m_pending.size()) {
+        if (why) {
+            *why = QStringLiteral("звук для воспроизведения занял бы больше %1 МБ вместе с ещё не доигравшими звуками")
+                       .arg(queuedSoundBudgetBytes / (1024 * 1024));
+        }
+        feed();
+        return false;
+    }
+    m_pending.append(convertSound(sound, m_format));
     m_quietTicks = 0;
     feed();
+    return true;
 }
 
 bool SoundQueue::isPlaying() const

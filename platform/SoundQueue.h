@@ -14,6 +14,9 @@ class QIODevice;
 
 namespace zornalit {
 
+// The most converted sound that may wait for the output at once.
+constexpr qint64 queuedSoundBudgetBytes = 16 * 1024 * 1024;
+
 // Plays sounds one after another on the default audio output, each to its
 // end. Everything is pushed from memory by a timer on the calling thread, so
 // nothing ever waits for the sound card.
@@ -26,7 +29,9 @@ public:
     // Adds the sound after whatever is playing and returns at once. Without
     // a usable audio output the sound is skipped; that is reported once on
     // stderr, not again for every sound while the output stays missing.
-    void enqueue(const DecodedSound& sound);
+    // False, with a Russian reason, when the sound converted for the output
+    // would not fit in queuedSoundBudgetBytes beside what still waits.
+    bool enqueue(const DecodedSound& sound, QString* why);
 
     // Whether anything queued has not been heard to its end yet.
     bool isPlaying() const;

@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Builds the fault-search fuzz target with clang (address and undefined
-# behaviour sanitizers) and runs it for the given number of seconds.
-# Exits non-zero when the fuzzer finds a crash or a broken rule; the input
-# that did it is left in the build folder's fuzz-artifacts/.
+# Builds the two fuzz targets with clang (address and undefined behaviour
+# sanitizers) and runs them for the given number of seconds in all: two
+# thirds for the lookup (the query boxes, the database search and the copy
+# of the block into the report), one third for the sound decoding.
+# Exits non-zero when a fuzzer finds a crash, a broken rule or memory beyond
+# its limits; the input that did it is left in the build folder's
+# fuzz-artifacts/.
 #
 #   tools/run-fuzz.sh SECONDS
 #   ZORNALIT_FUZZ_BUILD_DIR=/tmp/fuzz tools/run-fuzz.sh 60
 set -euo pipefail
 
 seconds=${1:-}
-if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ]; then
-    echo "usage: $0 SECONDS" >&2
+if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [ "$seconds" -lt 2 ]; then
+    echo "usage: $0 SECONDS (at least 2)" >&2
     exit 2
 fi
+lookup_seconds=$((seconds * 2 / 3))
+sound_seconds=$((seconds - lookup_seconds))
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZORNALIT_FUZZ_BUILD_DIR:-$repo/build-fuzz}
@@ -23,23 +28,50 @@ cmake -S "$repo" -B "$build" \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DZORNALIT_FUZZ=ON \
     -DZORNALIT_BENCH=OFF >"$build/configure.log" 2>&1 || { cat "$build/configure.log" >&2; exit 1; }
-cmake --build "$build" --target fuzz_fault_search -j2
+cmake --build "$build" --target fuzz_fault_search fuzz_sound_decode -j2
 
-corpus="$build/fuzz-corpus"
 artifacts="$build/fuzz-artifacts"
-mkdir -p "$corpus" "$artifacts"
+lookup_corpus="$build/fuzz-corpus"
+sound_corpus="$build/fuzz-corpus-sound"
+mkdir -p "$artifacts" "$lookup_corpus" "$sound_corpus"
 
-# Seeds: the small example database with a few queries. Byte 0 is the step
-# position, byte 1 the segment width and read chunk, bytes 2-3 the segment.
+# Lookup seeds: the small example database with a few queries. Byte 0 is the
+# read failure point (below 128: none), byte 1 the read chunk and write failure,
+# byte 2 the write failure point, byte 3 the typed lengths, then the typed
+# characters.
 example=$'Title\r\n\xD1\xC5\xC3\xCC 5.3.\r\nfirst\r\n\r\nlast\r\n@\r\n\r\n\xD1\xC5\xC3\xCC 12.1A.\r\none\r\n@ end\r\n'
-printf '\x03\x805-%s' "$example" >"$corpus/seed-5-3"
-printf '\x1f\x065-%s' "$example" >"$corpus/seed-5-1F"
-printf '\x1b\x0312%s' "$example" >"$corpus/seed-12-1B"
-printf '\x00\x005-%s' "$example" >"$corpus/seed-5-0"
+printf '\x00\x80\x00\x1153%s' "$example" >"$lookup_corpus/seed-5-3"
+printf '\x00\x06\x00\x1251F%s' "$example" >"$lookup_corpus/seed-5-1F"
+printf '\x00\x81\x80\x22121B%s' "$example" >"$lookup_corpus/seed-12-1B"
+printf '\xc0\x00\x00\x1150%s' "$example" >"$lookup_corpus/seed-5-0"
 
+# Sound seeds: tiny files of a few formats.
+sox -D -n -r 8000 -c 1 -b 16 "$sound_corpus/seed.wav" trim 0 0.01
+sox -D -n -r 8000 -c 1 -e u-law "$sound_corpus/seed-ulaw.wav" trim 0 0.005
+sox -D -n -r 8000 -c 2 -b 16 "$sound_corpus/seed.flac" synth 0.02 sine 440
+sox -D -n -r 8000 -c 1 "$sound_corpus/seed.aiff" trim 0 0.005
+
+# A single allocation beyond the limit, or a process grown beyond the RSS
+# limit (sanitizer overhead included), is a finding. The decoded sound's
+# budget is 16 MB; the lookup needs little whatever its input.
 "$build/tests/fuzz/fuzz_fault_search" \
-    -max_total_time="$seconds" \
+    -max_total_time="$lookup_seconds" \
+    -max_len=512 \
+    -malloc_limit_mb=64 \
+    -rss_limit_mb=1536 \
     -timeout=10 \
     -print_final_stats=1 \
     -artifact_prefix="$artifacts/" \
-    "$corpus"
+    "$lookup_corpus"
+
+# The MP3 decoder behind libsndfile complains on stderr about every broken
+# frame; those lines are dropped, the fuzzer's own report is kept.
+"$build/tests/fuzz/fuzz_sound_decode" \
+    -max_total_time="$sound_seconds" \
+    -max_len=4096 \
+    -malloc_limit_mb=64 \
+    -rss_limit_mb=1536 \
+    -timeout=10 \
+    -print_final_stats=1 \
+    -artifact_prefix="$artifacts/" \
+    "$sound_corpus" 2>&1 | { grep -v '^\[src/libmpg123/' || true; }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the fuzz target for a minute, the
+# Builds everything and runs every test: the two fuzz targets for a minute, the
 # whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, then
 # the whole suite on the normal build (unit, widget and end-to-end tests).
 # ZORNALIT_QUICK=1 runs only the normal build's suite.
@@ -13,7 +13,7 @@ jobs="$(nproc)"
 build="${ZORNALIT_BUILD_DIR:-$root/build}"
 
 if [ "${ZORNALIT_QUICK:-0}" != 1 ]; then
-    echo "== Фаззинг разбора базы (60 с)"
+    echo "== Фаззинг поиска по базе и разбора звука (60 с)"
     "$root/tools/run-fuzz.sh" "${ZORNALIT_FUZZ_SECONDS:-60}"
 
     echo "== Тесты под AddressSanitizer и UndefinedBehaviorSanitizer"

@@ -4,7 +4,15 @@
 // half-way through. BM_Floor is the least any lookup must do: read the file
 // once and count its lines. Every case reports the process's peak resident
 // memory; it must not grow with the size of the database.
+//
+// BM_Shape looks up a block and copies it into the report (a sink that only
+// counts) on databases of hostile shapes, each in a process of its own so
+// that its peak memory is its own: the 1 MB database for comparison, a 1 GB
+// line that starts like the keyword, the same line starting with "x", a block
+// of 21 million one-byte lines and a block without its "@" that runs to the
+// end of a 1 GB file. The large shapes are made on the fly, not on disk.
 
+#include "lookup/BlockCopy.h"
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
 #include "lookup/StepCodes.h"
@@ -17,7 +25,10 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstring>
 #include <random>
 
@@ -182,7 +193,7 @@ void lookup(benchmark::State& state, const QString& segment, const QString& step
             state.SkipWithError("the lookup gave a wrong outcome");
             return;
         }
-        benchmark::DoNotOptimize(outcome.block.size());
+        benchmark::DoNotOptimize(outcome.blockStart);
     }
     reportPeakMemory(state, megabytes);
 }
@@ -202,10 +213,151 @@ void BM_NotFound33(benchmark::State& state)
     lookup(state, "7", "1F", "");
 }
 
+// A read-only database made of pieces, each a pattern repeated, produced as
+// it is read, so that a shape of gigabytes costs neither disk nor memory.
+class GeneratedDatabase : public QIODevice {
+public:
+    void add(const QByteArray& pattern, qint64 repeats = 1)
+    {
+        // A tile of whole patterns of at least 64 KB, copied from in big steps.
+        QByteArray tile = pattern;
+        while (tile.size() < 64 * 1024)
+            tile += pattern;
+        m_pieces.append({tile, pattern.size(), m_size, pattern.size() * repeats});
+        m_size += pattern.size() * repeats;
+    }
+
+    bool open() { return QIODevice::open(QIODevice::ReadOnly | QIODevice::Unbuffered); }
+    qint64 size() const override { return m_size; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        qint64 done = 0;
+        qint64 at = pos();
+        for (const Piece& piece : m_pieces) {
+            while (done < maxSize && at >= piece.start && at < piece.start + piece.size) {
+                const qint64 inPiece = at - piece.start;
+                const qint64 inTile = inPiece % piece.patternSize;
+                const qint64 count = std::min({maxSize - done, piece.size - inPiece, piece.tile.size() - inTile});
+                std::memcpy(data + done, piece.tile.constData() + inTile, static_cast<std::size_t>(count));
+                done += count;
+                at += count;
+            }
+        }
+        return done;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    struct Piece {
+        QByteArray tile;
+        qint64 patternSize;
+        qint64 start;
+        qint64 size;
+    };
+    QList<Piece> m_pieces;
+    qint64 m_size = 0;
+};
+
+// Where the report goes: counts the bytes and keeps none.
+class CountingSink : public QIODevice {
+public:
+    CountingSink() { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+    qint64 counted = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        counted += size;
+        return size;
+    }
+};
+
+constexpr qint64 gigabyte = 1024 * megabyte;
+
+void addExampleBlocks(GeneratedDatabase& database)
+{
+    database.add(win(u"СЕГМ 5.3.\r\nОбрыв шины управления\r\n\r\nПроверьте платы в кассете\r\n@\r\n"_qs));
+}
+
+// One lookup of segment 5 step 3 and the copy of its block; the size of the
+// report it wrote, or -1.
+qint64 lookUpAndCopy(QIODevice& database)
+{
+    StepCodes codes;
+    codes.fill();
+    const SearchOutcome outcome = searchFaults(database, {"5", "3"}, codes);
+    if (outcome.result != SearchOutcome::Result::Found)
+        return -1;
+    CountingSink report;
+    if (copyBlock(database, outcome.blockStart, report).result != BlockCopy::Result::Copied)
+        return -1;
+    return report.counted;
+}
+
+qint64 lookUpShape(int shape)
+{
+    if (shape == 0) {
+        QFile file(databaseOf(1));
+        return file.open(QIODevice::ReadOnly) ? lookUpAndCopy(file) : -1;
+    }
+    GeneratedDatabase database;
+    switch (shape) {
+    case 1: // a 1 GB line that starts with the keyword's first byte
+    case 2: // the same line starting with "x"
+        database.add(shape == 1 ? "\xD1" : "x");
+        database.add("y", gigabyte);
+        database.add("\r\n");
+        addExampleBlocks(database);
+        break;
+    case 3: // a block of 21 million one-byte lines
+        database.add(win(u"СЕГМ 5.3.\r\n"_qs));
+        database.add("a\r\n", 21 * 1000 * 1000);
+        database.add("@\r\n");
+        break;
+    case 4: // a block without its terminator to the end of a 1 GB file
+        database.add(win(u"СЕГМ 5.3.\r\n"_qs));
+        database.add(win(u"Проверьте кассету и плату управления, замените источник питания.\r\n"_qs),
+                     gigabyte / 66);
+        break;
+    default:
+        return -1;
+    }
+    return database.open() ? lookUpAndCopy(database) : -1;
+}
+
+// Runs one shape in a child process and reports the child's own peak memory.
+void BM_Shape(benchmark::State& state)
+{
+    const int shape = static_cast<int>(state.range(0));
+    if (shape == 0)
+        databaseOf(1); // made here, so the child only reads it
+    for (auto _ : state) {
+        const auto started = std::chrono::steady_clock::now();
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(lookUpShape(shape) > 0 ? 0 : 1);
+        int status = 0;
+        rusage usage{};
+        if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the lookup failed");
+            return;
+        }
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+        state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+        state.counters["seconds"] = took.count();
+    }
+}
+
 BENCHMARK(BM_Floor)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstHit)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fallback29)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NotFound33)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+// 0: the 1 MB database; 1: a 1 GB line starting with "С"; 2: the same with
+// "x"; 3: 21 million one-byte lines; 4: a block to the end of a 1 GB file.
+BENCHMARK(BM_Shape)->DenseRange(0, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zornalit

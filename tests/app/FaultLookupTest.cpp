@@ -204,15 +204,15 @@ public:
 protected:
     qint64 readData(char* data, qint64 maxSize) override
     {
-        if (m_at == m_bytes.size()) {
+        const qint64 at = pos();
+        if (at >= m_bytes.size()) {
             if (!failing)
                 return 0;
             setErrorString(QStringLiteral("ошибка ввода-вывода"));
             return -1;
         }
-        const qint64 count = std::min<qint64>(maxSize, m_bytes.size() - m_at);
-        std::memcpy(data, m_bytes.constData() + m_at, static_cast<std::size_t>(count));
-        m_at += count;
+        const qint64 count = std::min<qint64>(maxSize, m_bytes.size() - at);
+        std::memcpy(data, m_bytes.constData() + at, static_cast<std::size_t>(count));
         return count;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
@@ -220,7 +220,6 @@ protected:
 private:
     QByteArray m_bytes;
     int& m_openDevices;
-    qint64 m_at = 0;
 };
 
 class WatchedFiles : public testing::FakeFiles {
@@ -244,13 +243,14 @@ public:
     int openAtReplace = -1;
 };
 
-TEST_F(FaultLookup, TheDatabaseIsClosedBeforeTheReportIsWritten)
+TEST_F(FaultLookup, TheReportIsCopiedFromTheOpenDatabaseWhichIsThenClosed)
 {
     WatchedFiles files(fake.journal);
     files.contents.insert(databasePath, exampleDatabase);
     const Platform platform{fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, fake.sound};
     runFaultLookup(platform, codes, {"5", "7"});
-    EXPECT_EQ(files.openAtReplace, 0);
+    EXPECT_EQ(files.openAtReplace, 1) << "the block is copied from the database it was found in";
+    EXPECT_EQ(files.openDevices, 0);
     EXPECT_EQ(files.contents.value(reportPath), exampleReport);
 }
 
@@ -266,6 +266,22 @@ TEST_F(FaultLookup, AReadErrorIsReportedNotTakenForNotFound)
     EXPECT_TRUE(messages()[0].prompt.contains(databasePath));
     EXPECT_TRUE(messages()[0].prompt.contains(QStringLiteral("ошибка ввода-вывода")));
     EXPECT_FALSE(files.contents.contains(reportPath));
+    EXPECT_EQ(files.openDevices, 0);
+}
+
+TEST_F(FaultLookup, AReadErrorWhileCopyingTheBlockKeepsTheOldReport)
+{
+    WatchedFiles files(fake.journal);
+    files.failing = true;
+    files.contents.insert(databasePath, win(u"СЕГМ 5.3.\r\nодна\r\nдве"_qs));
+    files.contents.insert(reportPath, "old report");
+    const Platform platform{fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, fake.sound};
+    runFaultLookup(platform, codes, {"5", "3"});
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].style, MessageStyle::Error);
+    EXPECT_TRUE(messages()[0].prompt.contains(databasePath));
+    EXPECT_EQ(files.contents.value(reportPath), "old report");
+    EXPECT_TRUE(fake.viewer.opened.isEmpty());
     EXPECT_EQ(files.openDevices, 0);
 }
 

@@ -1,84 +1,191 @@
-// Feeds arbitrary databases and queries to the fault search and checks what
-// it gives against the rules directly.
+// Feeds arbitrary typed queries and databases through the whole lookup (the
+// query normalisation, the search and the copy of the block into the report)
+// with devices that fail part way, and checks the outcome against a plain
+// model of the rules written here, apart from the code under test.
 //
-// Input: byte 0 chooses the step (its value modulo 32 is a position in the
-// step-code table); byte 1 chooses the segment width (bit 0: one or two
-// characters) and the read chunk (bit 7 set: the usual size, else 1 to 64
-// bytes from bits 1 to 6); bytes 2 and 3 are the segment's Windows-1251
-// bytes; everything after them is the database.
+// Input: byte 0 chooses after how many database bytes reading fails (below
+// 128: never; from 128 to 255: after none to all of them); byte 1 the read chunk (bit 7 set: more than the database, else 1 to 64
+// bytes from bits 1 to 6) and whether writing the report fails (bit 0);
+// byte 2 after how many report bytes writing fails; byte 3 the lengths of
+// the typed segment (high nibble, 0 to 3) and step (low nibble, 0 to 3), or
+// with both 8 or more, a query typed as the database's last header reads.
+// Then one byte per typed character (see typedCharacter), and everything
+// after them is the database.
 
+#include "lookup/BlockCopy.h"
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
-#include "lookup/HeaderLine.h"
-#include "lookup/ReportBytes.h"
-#include "lookup/StepFallback.h"
+#include "lookup/QueryInput.h"
+#include "support/FailingDevice.h"
 
-#include <QBuffer>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
 using namespace zornalit;
-
-void fail(const char* what)
-{
-    std::fprintf(stderr, "fault search broke a rule: %s\n", what);
-    std::abort();
-}
+using testing::FailingDevice;
 
 void check(bool holds, const char* what)
 {
-    if (!holds)
-        fail(what);
+    if (!holds) {
+        std::fprintf(stderr, "the lookup broke a rule: %s\n", what);
+        std::abort();
+    }
 }
 
-// The database's lines, split as simply as the rules say.
-QByteArrayList linesOf(const QByteArray& bytes)
+// A typed character: ASCII below 0x80, a Windows-1251 character up to 0xEF,
+// and above that characters the code page cannot write or that change
+// length when upper-cased.
+QString typedCharacter(unsigned char byte)
 {
-    QByteArrayList lines;
-    QByteArray current;
-    bool open = false;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r') {
-            lines << current;
-            current.clear();
-            open = false;
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            current += bytes[i];
-            open = true;
-        }
+    if (byte < 0x80)
+        return QString(QChar(byte));
+    if (byte < 0xF0)
+        return cp1251::decode(QByteArrayView(reinterpret_cast<const char*>(&byte), 1));
+    switch (byte & 7) {
+    case 0: return QStringLiteral("\u4E00");
+    case 1: return QStringLiteral("\u00DF"); // upper-cases to two letters
+    case 2: return QString(QChar(0xD800));  // a lone surrogate
+    case 3: return QStringLiteral("\U0001F600");
+    case 4: return QStringLiteral("\uFB00");  // upper-cases to two letters
+    case 5: return QStringLiteral("\u0131");  // dotless i
+    case 6: return QStringLiteral("\u0451");  // ё, upper-cases to Ё
+    default: return QStringLiteral("\u00B5"); // upper-cases outside the code page
     }
-    if (open)
-        lines << current;
+}
+
+// --- The model: the rules, plainly. ---
+
+struct ModelQuery {
+    QString segment;
+    QString step;
+    bool passed = false;
+};
+
+qsizetype characterCount(const QString& text)
+{
+    return text.toUcs4().size(); // a lone surrogate counts as one
+}
+
+QString withoutLeadingZero(const QString& text)
+{
+    const QList<uint> characters = text.toUcs4();
+    if (characters.size() == 2 && characters[0] == '0')
+        return text.startsWith(u'0') ? text.mid(1) : text;
+    return text;
+}
+
+ModelQuery modelQuery(const QString& segment, const QString& step, const StepCodes& codes)
+{
+    ModelQuery query{segment.toUpper(), step.toUpper(), false};
+    if (characterCount(query.segment) >= 3)
+        return query;
+    query.segment = withoutLeadingZero(query.segment);
+    if (query.segment.isEmpty())
+        return query;
+    if (characterCount(query.step) >= 3)
+        return query;
+    query.step = withoutLeadingZero(query.step);
+    if (query.step.isEmpty())
+        return query;
+    for (int p = 0; p < StepCodes::count; ++p) {
+        if (codes.at(p) == query.step)
+            query.passed = true;
+    }
+    return query;
+}
+
+// The steps tried, best first: the one asked for, every lower code down to
+// "0", then "1" once more.
+QStringList modelSteps(const QString& step, const StepCodes& codes)
+{
+    int position = -1;
+    for (int p = 0; p < StepCodes::count; ++p) {
+        if (codes.at(p) == step)
+            position = p;
+    }
+    QStringList steps;
+    for (int p = position; p >= 0; --p)
+        steps << codes.at(p);
+    steps << QStringLiteral("1");
+    return steps;
+}
+
+struct ModelLine {
+    QByteArrayView bytes;
+    QString segment; // of a header; empty otherwise
+    QString step;
+};
+
+QByteArrayView trimSpaces(QByteArrayView text)
+{
+    while (!text.isEmpty() && text.front() == ' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && text.back() == ' ')
+        text.chop(1);
+    return text;
+}
+
+ModelLine modelLine(QByteArrayView line)
+{
+    ModelLine model{line, {}, {}};
+    if (line.size() < 4 || line.first(4) != QByteArrayView("\xD1\xC5\xC3\xCC"))
+        return model;
+    const auto mid = [&](qsizetype from, qsizetype count) {
+        return from >= line.size() ? QByteArrayView() : line.sliced(from, std::min(count, line.size() - from));
+    };
+    const bool narrow = line.size() > 6 && line[6] == '.';
+    QByteArrayView step = mid(narrow ? 7 : 8, 2);
+    if (step.size() == 2 && step[1] == '.')
+        step = step.first(1);
+    model.segment = cp1251::decode(mid(5, narrow ? 1 : 2));
+    model.step = cp1251::decode(trimSpaces(step));
+    return model;
+}
+
+QList<ModelLine> modelLines(QByteArrayView bytes)
+{
+    QList<ModelLine> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r')
+            continue;
+        lines << modelLine(bytes.sliced(start, i - start));
+        if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < bytes.size())
+        lines << modelLine(bytes.sliced(start));
     return lines;
 }
 
-// Index in steps of the step a line is a header for, or -1.
-qsizetype rankOf(const QByteArray& line, const QByteArray& segment, const QStringList& steps)
-{
-    if (!beginsWithKeyword(line))
-        return -1;
-    const HeaderFields fields = readHeaderFields(line);
-    if (fields.segment != segment)
-        return -1;
-    const QByteArrayView step = trimmedStep(fields.step);
-    for (qsizetype rank = 0; rank < steps.size(); ++rank) {
-        if (step == steps[rank].toLatin1())
-            return rank;
-    }
-    return -1;
-}
+struct ModelOutcome {
+    bool found = false;
+    QString step;
+    QByteArray report;
+};
 
-SearchOutcome run(const QByteArray& database, const QueryBoxes& query, const StepCodes& codes, qsizetype chunk)
+ModelOutcome modelLookup(QByteArrayView database, const ModelQuery& query, const StepCodes& codes)
 {
-    QBuffer buffer;
-    buffer.setData(database);
-    buffer.open(QIODevice::ReadOnly);
-    return searchFaults(buffer, query, codes, chunk);
+    const QList<ModelLine> lines = modelLines(database);
+    for (const QString& step : modelSteps(query.step, codes)) {
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (lines[i].segment != query.segment || lines[i].step != step)
+                continue;
+            ModelOutcome outcome{true, step, {}};
+            for (qsizetype k = i; k < lines.size() && (k == i || !lines[k].bytes.startsWith('@')); ++k)
+                outcome.report += lines[k].bytes.toByteArray() + "\r\n";
+            return outcome;
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -87,69 +194,78 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 4)
         return 0;
-
     static const StepCodes codes = [] {
         StepCodes filled;
         filled.fill();
         return filled;
     }();
 
-    const QString step = codes.at(data[0] % StepCodes::count);
-    const qsizetype width = (data[1] & 1) ? 2 : 1;
-    const qsizetype chunk = (data[1] & 0x80) ? LineReader::defaultChunkBytes : 1 + ((data[1] >> 1) & 63);
-    const QByteArray segment(reinterpret_cast<const char*>(data) + 2, width);
-    const QByteArray database(reinterpret_cast<const char*>(data) + 4, static_cast<qsizetype>(size - 4));
-    const QueryBoxes query{cp1251::decode(segment), step};
-
-    const SearchOutcome outcome = run(database, query, codes, chunk);
-    check(outcome.result != SearchOutcome::Result::ReadFailed, "a buffer cannot fail to read");
-
-    const SearchOutcome usual = run(database, query, codes, LineReader::defaultChunkBytes);
-    check(usual.result == outcome.result && usual.block == outcome.block && usual.foundStep == outcome.foundStep
-              && usual.terminated == outcome.terminated,
-          "the outcome depends on the read chunk size");
-
-    const QByteArrayList lines = linesOf(database);
-    const QStringList steps = fallbackSteps(step, codes);
-
-    // The best step any header offers, and the first header for it.
-    qsizetype bestRank = -1;
-    qsizetype first = -1;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const qsizetype rank = rankOf(lines[i], segment, steps);
-        if (rank >= 0 && (bestRank < 0 || rank < bestRank)) {
-            bestRank = rank;
-            first = i;
-        }
+    // Both lengths 8 or more: the query is typed as the last header of the
+    // database reads, so that queries meet headers of any shape often.
+    const bool typedFromHeader = (data[3] & 0x88) == 0x88;
+    const qsizetype segmentLength = typedFromHeader ? 0 : std::min(data[3] >> 4, 3);
+    const qsizetype stepLength = typedFromHeader ? 0 : std::min(data[3] & 15, 3);
+    std::size_t at = 4;
+    if (size < at + std::size_t(segmentLength + stepLength))
+        return 0;
+    QueryBoxes typed;
+    for (qsizetype i = 0; i < segmentLength; ++i)
+        typed.segment += typedCharacter(data[at++]);
+    for (qsizetype i = 0; i < stepLength; ++i)
+        typed.step += typedCharacter(data[at++]);
+    const QByteArray database(reinterpret_cast<const char*>(data) + at, qsizetype(size - at));
+    if (typedFromHeader) {
+        const QList<ModelLine> lines = modelLines(database);
+        const auto header = std::find_if(lines.rbegin(), lines.rend(), [](const ModelLine& line) {
+            return !line.segment.isEmpty();
+        });
+        if (header == lines.rend())
+            return 0;
+        typed = {header->segment, header->step};
     }
 
-    if (outcome.result == SearchOutcome::Result::NotFound) {
-        check(bestRank < 0, "a fitting header was missed");
-        check(outcome.block.isEmpty(), "not found, yet a block");
+    // The query boxes.
+    const QueryCheck normalised = normaliseQuery(typed, codes);
+    const ModelQuery expectedQuery = modelQuery(typed.segment, typed.step, codes);
+    check(normalised.passed() == expectedQuery.passed, "a query passed or failed against the rules");
+    if (!normalised.passed())
+        return 0;
+    check(normalised.boxes.segment == expectedQuery.segment && normalised.boxes.step == expectedQuery.step,
+          "the boxes do not show the normalised query");
+
+    // The search, on a database that may fail to read part way.
+    const qint64 readLimit = data[0] < 128 ? -1 : qint64(data[0] - 128) * database.size() / 127;
+    const bool readsWhole = readLimit < 0 || readLimit >= database.size();
+    // A chunk larger than the whole database reads it as the usual chunk
+    // does a small one, without a large buffer for every input.
+    const qsizetype chunk = (data[1] & 0x80) ? database.size() + 1 : 1 + ((data[1] >> 1) & 63);
+    FailingDevice device(database, readLimit);
+    const SearchOutcome outcome = searchFaults(device, normalised.boxes, codes, chunk);
+    if (outcome.result == SearchOutcome::Result::ReadFailed) {
+        check(!readsWhole, "a read failure where reading cannot fail");
         return 0;
     }
+    const ModelOutcome expected = modelLookup(database, expectedQuery, codes);
+    check((outcome.result == SearchOutcome::Result::Found) == expected.found, "found or missed against the rules");
+    if (!expected.found)
+        return 0;
+    check(outcome.foundStep == expected.step, "found another step than the best one");
 
-    check(bestRank >= 0, "found a block where no header fits");
-    check(outcome.foundStep == steps[bestRank], "found a worse step than the best one");
-    check(!outcome.block.isEmpty(), "a block without its header");
-
-    // Every report line is a byte-exact copy of the database's lines, in
-    // order, from the first fitting header on.
-    check(first + outcome.block.size() <= lines.size(), "the block is longer than the rest of the file");
-    for (qsizetype k = 0; k < outcome.block.size(); ++k) {
-        check(outcome.block[k] == lines[first + k], "a report line is not a copy of its database line");
-        if (k > 0)
-            check(!outcome.block[k].startsWith('@'), "a terminator line was copied");
+    // The copy into a report that may fail to write part way.
+    const qint64 writeLimit = (data[1] & 1) ? qint64(data[2]) * expected.report.size() / 255 : -1;
+    FailingDevice report({}, -1, writeLimit);
+    const BlockCopy copy = copyBlock(device, outcome.blockStart, report, chunk);
+    check(expected.report.startsWith(report.written()), "the report is not a copy of the block");
+    switch (copy.result) {
+    case BlockCopy::Result::Copied:
+        check(report.written() == expected.report, "a report copied whole differs from the block");
+        break;
+    case BlockCopy::Result::WriteFailed:
+        check(writeLimit >= 0 && writeLimit < expected.report.size(), "a write failure where writing cannot fail");
+        break;
+    case BlockCopy::Result::ReadFailed:
+        check(!readsWhole, "a read failure where reading cannot fail");
+        break;
     }
-    const qsizetype after = first + outcome.block.size();
-    if (outcome.terminated)
-        check(after < lines.size() && lines[after].startsWith('@'), "a block ended without its terminator");
-    else
-        check(after == lines.size(), "a block stopped before its terminator or the end of the file");
-
-    const QByteArray report = reportBytes(outcome.block);
-    check(report.endsWith("\r\n"), "the report's last line lacks its line end");
-    check(report.split('\r').size() == outcome.block.size() + 1, "a report line holds a CR");
-    check(linesOf(report) == outcome.block, "the report does not read back as the block");
     return 0;
 }

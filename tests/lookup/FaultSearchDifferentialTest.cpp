@@ -4,6 +4,7 @@
 
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
+#include "support/CopiedBlock.h"
 
 #include <gtest/gtest.h>
 
@@ -135,7 +136,8 @@ private:
         case 4:
             return {};
         default:
-            return junk(below(12));
+            // Now and then a line longer than the part of it a header is read from.
+            return below(10) == 0 ? junk(17 + below(64)) : junk(below(12));
         }
     }
 
@@ -186,8 +188,10 @@ TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
             const SearchOutcome actual = searchFaults(buffer, {segment, step}, codes, chunk);
 
             QStringList block;
-            for (const QByteArray& line : actual.block)
-                block << cp1251::decode(line);
+            if (actual.result == SearchOutcome::Result::Found) {
+                for (const QByteArray& line : testing::copiedBlock(bytes, actual.blockStart, chunk))
+                    block << cp1251::decode(line);
+            }
             const bool same = actual.result == (expected.found ? SearchOutcome::Result::Found
                                                                 : SearchOutcome::Result::NotFound)
                 && actual.foundStep == expected.step && block == expected.block;
@@ -196,7 +200,7 @@ TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
                               << "; model found " << expected.found << " step " << expected.step.toStdString()
                               << " with " << expected.block.size() << " lines, search found "
                               << (actual.result == SearchOutcome::Result::Found) << " step "
-                              << actual.foundStep.toStdString() << " with " << actual.block.size() << " lines";
+                              << actual.foundStep.toStdString() << " with " << block.size() << " lines";
         }
     }
 }

@@ -1,7 +1,7 @@
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
-#include "lookup/ReportBytes.h"
 #include "lookup/StepFallback.h"
+#include "support/CopiedBlock.h"
 
 #include <gtest/gtest.h>
 
@@ -37,21 +37,32 @@ const QStringList example = {
     u"@ конец описания"_qs,             // 10
 };
 
+// What a lookup gives: the outcome of the search and the block it copies.
+struct Lookup {
+    SearchOutcome::Result result;
+    QString foundStep;
+    QByteArrayList block;
+};
+
 class FaultSearch : public ::testing::Test {
 protected:
     FaultSearch() { codes.fill(); }
 
-    SearchOutcome search(const QByteArray& bytes, const QString& segment, const QString& step)
+    Lookup search(const QByteArray& bytes, const QString& segment, const QString& step)
     {
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
-        return searchFaults(buffer, {segment, step}, codes);
+        const SearchOutcome outcome = searchFaults(buffer, {segment, step}, codes);
+        Lookup found{outcome.result, outcome.foundStep, {}};
+        if (outcome.result == SearchOutcome::Result::Found)
+            found.block = testing::copiedBlock(bytes, outcome.blockStart);
+        return found;
     }
 
     QByteArrayList blockOf(const QByteArray& bytes, const QString& segment, const QString& step)
     {
-        const SearchOutcome outcome = search(bytes, segment, step);
+        const Lookup outcome = search(bytes, segment, step);
         EXPECT_EQ(outcome.result, SearchOutcome::Result::Found) << segment.toStdString() << '.' << step.toStdString();
         return outcome.block;
     }
@@ -89,27 +100,26 @@ TEST_F(FaultSearch, FallbackOrder)
 
 TEST_F(FaultSearch, ExampleHits)
 {
-    const SearchOutcome first = search(exampleBytes, "5", "3");
+    const Lookup first = search(exampleBytes, "5", "3");
     ASSERT_EQ(first.result, SearchOutcome::Result::Found);
     EXPECT_EQ(first.block, lines({2, 3, 4, 5}));
     EXPECT_EQ(first.foundStep, "3");
-    EXPECT_TRUE(first.terminated);
 
     EXPECT_EQ(blockOf(exampleBytes, "12", "1A"), lines({8, 9}));
 }
 
 TEST_F(FaultSearch, ExampleFallsBackToALowerStep)
 {
-    const SearchOutcome fromSeven = search(exampleBytes, "5", "7");
+    const Lookup fromSeven = search(exampleBytes, "5", "7");
     ASSERT_EQ(fromSeven.result, SearchOutcome::Result::Found);
     EXPECT_EQ(fromSeven.foundStep, "3");
     EXPECT_EQ(fromSeven.block, lines({2, 3, 4, 5}));
 
-    const SearchOutcome fromTop = search(exampleBytes, "5", "1F");
+    const Lookup fromTop = search(exampleBytes, "5", "1F");
     EXPECT_EQ(fromTop.foundStep, "3");
     EXPECT_EQ(fromTop.block, lines({2, 3, 4, 5}));
 
-    const SearchOutcome from1B = search(exampleBytes, "12", "1B");
+    const Lookup from1B = search(exampleBytes, "12", "1B");
     EXPECT_EQ(from1B.foundStep, "1A");
     EXPECT_EQ(from1B.block, lines({8, 9}));
 }
@@ -128,7 +138,7 @@ TEST_F(FaultSearch, ExampleFindsNothing)
 TEST_F(FaultSearch, StepOneIsTriedAgainAfterZero)
 {
     const QByteArray bytes = database({u"СЕГМ 5.1."_qs, "one", "@"});
-    const SearchOutcome fromZero = search(bytes, "5", "0");
+    const Lookup fromZero = search(bytes, "5", "0");
     EXPECT_EQ(fromZero.foundStep, "1");
     EXPECT_EQ(fromZero.block, (QByteArrayList{win(u"СЕГМ 5.1."_qs), "one"}));
     EXPECT_EQ(search(database({u"СЕГМ 5.0."_qs, "zero", "@", u"СЕГМ 5.1."_qs, "@"}), "5", "0").foundStep, "0");
@@ -141,7 +151,7 @@ TEST_F(FaultSearch, AHigherStepLaterInTheFileWins)
         u"СЕГМ 5.4."_qs, "high", "@",
         u"СЕГМ 5.4."_qs, "second high", "@",
     });
-    const SearchOutcome outcome = search(bytes, "5", "7");
+    const Lookup outcome = search(bytes, "5", "7");
     EXPECT_EQ(outcome.foundStep, "4");
     EXPECT_EQ(outcome.block, (QByteArrayList{win(u"СЕГМ 5.4."_qs), "high"})) << "of two equal headers the first wins";
 }
@@ -194,26 +204,17 @@ TEST_F(FaultSearch, ABlockOfAnyLength)
     for (int i = 0; i < 250; ++i)
         lines << QStringLiteral("строка %1").arg(i);
     lines << "@" << "after";
-    const SearchOutcome outcome = search(database(lines), "5", "3");
+    const Lookup outcome = search(database(lines), "5", "3");
     ASSERT_EQ(outcome.block.size(), 251);
     EXPECT_EQ(outcome.block.last(), win(u"строка 249"_qs));
-    EXPECT_TRUE(outcome.terminated);
 }
 
 TEST_F(FaultSearch, ADatabaseThatEndsInsideTheBlock)
 {
     const QByteArray bytes = win(u"СЕГМ 5.3.\r\nfirst\r\n\r\nlast"_qs);
-    const SearchOutcome outcome = search(bytes, "5", "3");
+    const Lookup outcome = search(bytes, "5", "3");
     EXPECT_EQ(outcome.result, SearchOutcome::Result::Found);
     EXPECT_EQ(outcome.block, (QByteArrayList{win(u"СЕГМ 5.3."_qs), "first", "", "last"}));
-    EXPECT_FALSE(outcome.terminated);
-}
-
-TEST(ReportBytes, EveryLineEndsWithCrLf)
-{
-    EXPECT_EQ(reportBytes({"\xD1\xC5\xC3\xCC 5.3.", "", "a\nb", "\x98\xFF"}),
-              QByteArray("\xD1\xC5\xC3\xCC 5.3.\r\n\r\na\nb\r\n\x98\xFF\r\n"));
-    EXPECT_EQ(reportBytes({""}), QByteArray("\r\n"));
 }
 
 } // namespace

@@ -191,6 +191,58 @@ TEST(LineReader, PassingOverAHugeLineHoldsLittleOfIt)
     EXPECT_FALSE(reader.nextStartingWith('w').has_value());
 }
 
+TEST(LineReader, HeadsOfWantedLinesAgreeWithWholeLines)
+{
+    // The head of each line starting with 'w' and where it starts, read the
+    // plain way, against the reader's heads on random texts and reads.
+    std::mt19937 random(11);
+    const char alphabet[] = {'w', 'w', 'x', '\r', '\n', ' '};
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray text;
+        const int length = static_cast<int>(random() % 60);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % sizeof alphabet];
+        const qsizetype headBytes = 1 + static_cast<qsizetype>(random() % 6);
+
+        QList<std::pair<QByteArray, qint64>> expected;
+        qint64 start = 0;
+        for (const QByteArray& line : linesOf(text)) {
+            if (line.startsWith('w'))
+                expected.append({line.first(std::min(line.size(), headBytes)), start});
+            start += line.size() + 1;
+            if (start < text.size() && text[start - 1] == '\r' && text[start] == '\n')
+                ++start;
+        }
+
+        TrickleDevice device(text, 1 + static_cast<qint64>(random() % 5));
+        LineReader reader(device, 1 + static_cast<qsizetype>(random() % 6));
+        QList<std::pair<QByteArray, qint64>> heads;
+        while (const auto head = reader.nextHeadStartingWith('w', headBytes))
+            heads.append({head->bytes.toByteArray(), head->offset});
+        ASSERT_EQ(heads, expected) << "text " << text.toPercentEncoding().toStdString();
+    }
+}
+
+TEST(LineReader, AHugeWantedLineIsReadByItsHeadOnly)
+{
+    const QByteArray huge = "w" + QByteArray(8 * 1024 * 1024, 'y');
+    QBuffer buffer;
+    buffer.setData(huge + "\r\n" + huge + "\rwanted");
+    buffer.open(QIODevice::ReadOnly);
+    LineReader reader(buffer);
+    for (int i = 0; i < 2; ++i) {
+        const auto head = reader.nextHeadStartingWith('w', 4);
+        ASSERT_TRUE(head.has_value());
+        EXPECT_EQ(head->bytes, "wyyy");
+        EXPECT_LT(reader.heldBytes(), 1024 * 1024);
+    }
+    const auto last = reader.nextHeadStartingWith('w', 16);
+    ASSERT_TRUE(last.has_value());
+    EXPECT_EQ(last->bytes, "wanted");
+    EXPECT_EQ(last->offset, 2 * huge.size() + 3);
+    EXPECT_FALSE(reader.nextHeadStartingWith('w', 16).has_value());
+}
+
 TEST(LineReader, ReportsADeviceError)
 {
     TrickleDevice device("one\r\ntwo", 4, true);

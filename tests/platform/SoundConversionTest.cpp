@@ -101,5 +101,21 @@ TEST(ConvertSound, NothingComesOutOfNothingOrForAnUnusableFormat)
     EXPECT_TRUE(convertSound(sound(1, 8000, {0.5f}), QAudioFormat()).isEmpty());
 }
 
+TEST(ConvertSound, TheSizeIsKnownBeforeAnythingIsConverted)
+{
+    const DecodedSound stereo = sound(2, 22050, std::vector<float>(2 * 1001, 0.25f));
+    for (const QAudioFormat& to : {format(2, 22050, QAudioFormat::Int16), format(1, 48000, QAudioFormat::Float),
+                                   format(6, 8000, QAudioFormat::UInt8), format(2, 192000, QAudioFormat::Int32)}) {
+        EXPECT_EQ(convertedSize(stereo, to), convertSound(stereo, to).size()) << to.sampleRate();
+    }
+    EXPECT_EQ(convertedSize(sound(1, 8000, {}), format(1, 8000, QAudioFormat::Int16)), 0);
+    EXPECT_EQ(convertedSize(sound(1, 8000, {0.5f}), QAudioFormat()), 0);
+
+    // A few samples at one frame a second would take days at the output's
+    // rate: the size says so, without the memory being taken.
+    const DecodedSound slow = sound(8, 1, std::vector<float>(8 * 100000, 0.0f));
+    EXPECT_GT(convertedSize(slow, format(8, 192000, QAudioFormat::Float)), qint64(500) * 1000 * 1000 * 1000);
+}
+
 } // namespace
 } // namespace zornalit

@@ -2,7 +2,7 @@
 #include "platform/QtSoundDevice.h"
 
 #include "QStringPrinting.h"
-#include "SoundTestFiles.h"
+#include "support/SoundTestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
