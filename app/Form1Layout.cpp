@@ -165,6 +165,8 @@ void Form1::buildSegmentsTab()
     Label5 = placeLabel(SSTab1, QStringLiteral("Label5"), rectFromTwips(3960, 1200, 255, 735), QStringLiteral("."));
     Label5->setFont(largeRegular);
     Sag = placeQueryBox(SSTab1, QStringLiteral("Sag"), rectFromTwips(4440, 1200, 1095, 945), QStringLiteral("Шаг"));
+    Segm->setAccessibleDescription(QStringLiteral("Номер сегмента"));
+    Sag->setAccessibleDescription(QStringLiteral("Номер шага"));
     Label6 = placeLabel(SSTab1, QStringLiteral("Label6"), rectFromTwips(5520, 1200, 255, 735), QStringLiteral("."));
     Label6->setFont(largeRegular);
 

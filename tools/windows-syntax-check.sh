@@ -6,7 +6,7 @@
 # is linked and moc is not needed. Warnings count as errors, as they would
 # break the warning-free build there.
 #
-#   tools/windows-syntax-check.sh            # the program's own sources
+#   tools/windows-syntax-check.sh            # every source file a Windows build compiles
 #   tools/windows-syntax-check.sh FILE...    # only these files
 set -euo pipefail
 
@@ -26,7 +26,7 @@ fi
 if [ $# -gt 0 ]; then
     sources=("$@")
 else
-    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp platform/*.cpp reference/*.cpp extras/*.cpp)
+    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp platform/*.cpp reference/*.cpp extras/*.cpp tools/make_sample_images/*.cpp)
 fi
 
 # The system include folder cannot be given to the cross-compiler whole: its

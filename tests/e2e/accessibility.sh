@@ -65,6 +65,8 @@ click_tab 6
 read_tree tab 6
 click_tab 7
 read_tree tab 7
+click_tab 8
+read_tree tab 8
 
 stop_accessibility_bus
 echo "accessible tree: ok"

@@ -46,6 +46,9 @@ TAB_CONTROLS = {
         ("push button", "Прочитать файл readme.txt"),
         ("push button", "О программе"),
     ],
+    8: [
+        ("push button", "Справка по типам УТП"),
+    ],
 }
 
 TAB_CAPTIONS = [
