@@ -81,6 +81,24 @@ TEST_F(AccessibleControls, APageTabStandsWhereItsTabIsDrawnAndIsFoundThere)
     }
 }
 
+// After a tab is chosen from the keyboard, a screen reader finds the focus
+// on that page tab.
+TEST_F(AccessibleControls, TheFocusIsOnTheSelectedPageTabWhileTheStripHasIt)
+{
+    showActive();
+    tabs()->setFocus();
+    QTest::keyClick(tabs(), Qt::Key_End);
+    QTest::keyClick(tabs(), Qt::Key_Left);
+    ASSERT_EQ(tabs()->currentIndex(), 7);
+    EXPECT_EQ(accessible(tabs())->focusChild(), pageTab(7));
+    for (int index = 0; index < tabs()->count(); ++index)
+        EXPECT_EQ(pageTab(index)->state().focused, index == 7) << index;
+
+    control(QStringLiteral("Command1"))->setFocus();
+    EXPECT_FALSE(pageTab(7)->state().focused);
+    EXPECT_NE(accessible(tabs())->focusChild(), pageTab(7));
+}
+
 TEST_F(AccessibleControls, PictureBoxesAreNamedImages)
 {
     for (const char* name : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"}) {
