@@ -61,6 +61,12 @@ read_tree() {
 
 read_tree tab 0
 read_tree message
+
+# Choosing tabs from the keyboard: each tab reached is heard taking the focus.
+click_tab 0
+/usr/bin/python3 "$reader" "$program_pid" keys End Left >"$work/focused" || fail "listening for focus changes"
+printf 'P. S.: УТП\nО программе\n' >"$work/expected-focus"
+diff -u "$work/expected-focus" "$work/focused" >&2 || fail "the page tabs heard taking the focus differ"
 click_tab 6
 read_tree tab 6
 click_tab 7

@@ -6,16 +6,21 @@
     accessible_tree.py PID message     presses the arrow button with both
                                        query boxes empty, reads the error box
                                        and closes it through its own button
+    accessible_tree.py PID keys K...   presses the keys K (xdotool names) and
+                                       prints the page tabs that gained the
+                                       focus meanwhile, one a line
 
 Exits 1 with the reason on a failed check. Every wait is bounded; the whole
 run is cut off after a minute.
 """
 
 import signal
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 # The controls of a tab as a screen reader lists them: role and name. A name
 # ending in "*" is matched by its beginning.
@@ -246,6 +251,32 @@ def check_message(application):
     print("closed by its %r button" % button_name)
 
 
+def focused_page_tabs_while_pressing(keys):
+    """The names of the page tabs that a screen reader hears taking the
+    focus while the keys are pressed."""
+    focused = []
+
+    def heard(event):
+        try:
+            if event.detail1 == 1 and event.source.getRoleName() == "page tab":
+                focused.append(event.source.name)
+        except Exception:  # the source went away meanwhile
+            pass
+
+    def press_keys():
+        subprocess.run(["xdotool", "key", "--delay", "300"] + keys, check=True, timeout=20)
+        GLib.timeout_add(1000, lambda: pyatspi.Registry.stop() or False)
+        return False
+
+    pyatspi.Registry.registerEventListener(heard, "object:state-changed:focused")
+    # The program learns of a new listener through the registry: give it a
+    # moment before the keys go.
+    GLib.timeout_add(1500, press_keys)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(heard, "object:state-changed:focused")
+    return focused
+
+
 def main():
     signal.alarm(60)
     pyatspi.setTimeout(5000, 15000)
@@ -256,6 +287,9 @@ def main():
         check_tab(application, int(sys.argv[3]))
     elif sys.argv[2] == "message":
         check_message(application)
+    elif sys.argv[2] == "keys" and len(sys.argv) > 3:
+        for name in focused_page_tabs_while_pressing(sys.argv[3:]):
+            print(name)
     else:
         fail(__doc__)
 
