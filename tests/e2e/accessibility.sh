@@ -40,7 +40,10 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # The launcher owns org.a11y.Bus on the private session bus and starts the
 # accessibility bus at once; the registry is started on it when first asked.
-"$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+# It never sees the display it was run from, where it would announce its bus
+# to everyone; the program and the reader ask the private session bus.
+unset AT_SPI_BUS_ADDRESS
+env -u DISPLAY -u WAYLAND_DISPLAY "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
 launcher_pid=$!
 for _ in $(seq 100); do
     dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
