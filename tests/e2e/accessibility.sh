@@ -74,6 +74,7 @@ click_tab 6
 read_tree tab 6
 click_tab 7
 read_tree tab 7
+read_tree about
 click_tab 8
 read_tree tab 8
 

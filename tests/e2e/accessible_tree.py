@@ -6,6 +6,8 @@
     accessible_tree.py PID message     presses the arrow button with both
                                        query boxes empty, reads the error box
                                        and closes it through its own button
+    accessible_tree.py PID about       presses the About button, reads the
+                                       About window and closes it with Esc
     accessible_tree.py PID keys K...   presses the keys K (xdotool names) and
                                        prints the page tabs that gained the
                                        focus meanwhile, one a line
@@ -251,6 +253,26 @@ def check_message(application):
     print("closed by its %r button" % button_name)
 
 
+def check_about(application):
+    window = window_named(application, "Зорналит", "frame")
+    button = wait_for("the About button", lambda: next(
+        (accessible for _, accessible in descendants(window)
+         if accessible.getRoleName() == "push button" and accessible.name == "О программе"), None))
+    press(button)
+    # The title bar of the About window is blank; its accessible name is not.
+    about = window_named(application, "О программе", "frame")
+    print_tree(about)
+    pictures = [accessible.name for _, accessible in descendants(about) if accessible.getRoleName() == "image"]
+    if pictures != ["Картинка «О программе»"]:
+        fail("the About window shows the pictures %r" % pictures)
+    subprocess.run(["xdotool", "key", "Escape"], check=True, timeout=20)
+
+    def closed():
+        application.clearCache()
+        return not any(child.name == "О программе" and showing(child) for child in children(application))
+    wait_for("the About window to close on Esc", closed, 10)
+
+
 def focused_page_tabs_while_pressing(keys):
     """The names of the page tabs that a screen reader hears taking the
     focus while the keys are pressed."""
@@ -287,6 +309,8 @@ def main():
         check_tab(application, int(sys.argv[3]))
     elif sys.argv[2] == "message":
         check_message(application)
+    elif sys.argv[2] == "about":
+        check_about(application)
     elif sys.argv[2] == "keys" and len(sys.argv) > 3:
         for name in focused_page_tabs_while_pressing(sys.argv[3:]):
             print(name)
