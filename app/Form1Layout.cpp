@@ -165,6 +165,8 @@ void Form1::buildSegmentsTab()
     Label5 = placeLabel(SSTab1, QStringLiteral("Label5"), rectFromTwips(3960, 1200, 255, 735), QStringLiteral("."));
     Label5->setFont(largeRegular);
     Sag = placeQueryBox(SSTab1, QStringLiteral("Sag"), rectFromTwips(4440, 1200, 1095, 945), QStringLiteral("Шаг"));
+    Segm->setAccessibleDescription(QStringLiteral("Номер сегмента"));
+    Sag->setAccessibleDescription(QStringLiteral("Номер шага"));
     Label6 = placeLabel(SSTab1, QStringLiteral("Label6"), rectFromTwips(5520, 1200, 255, 735), QStringLiteral("."));
     Label6->setFont(largeRegular);
 
@@ -175,6 +177,7 @@ void Form1::buildSegmentsTab()
     Command2->setAccessibleName(findTip);
 
     Picture5 = place<PictureBox>(SSTab1, QStringLiteral("Picture5"), rectFromTwips(240, 2280, 6255, 2295));
+    Picture5->setAccessibleName(QStringLiteral("Обложка"));
 
     SSTab1->addControls(SegmentsTab, {Label7, Segm, Label5, Sag, Label6, Command2, Picture5});
 }
@@ -207,27 +210,39 @@ void Form1::buildDocumentTabs()
 void Form1::buildLinksTab()
 {
     const QCursor linkPointer = artwork::linkPointer();
+    // What a screen reader says of the four link controls besides their names.
+    const QString copiesAddress = QStringLiteral("Щелчок копирует адрес в буфер обмена");
 
     Picture2 = place<PictureBox>(SSTab1, QStringLiteral("Picture2"), rectFromTwips(120, 1200, 2175, 1455));
     Picture2->setToolTip(QStringLiteral("Фото любимой АТС"));
+    Picture2->setAccessibleName(Picture2->toolTip());
 
     Frame1 = placeFrame(SSTab1, QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735));
     Picture3 = place<PictureBox>(Frame1, QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615));
     Picture3->setCursor(linkPointer);
+    Frame1->setAccessibleName(QStringLiteral("Ссылка на сайт"));
+    Picture3->setAccessibleName(QStringLiteral("Сайт КВАНТ"));
+    Picture3->setAccessibleDescription(copiesAddress);
 
     Label2 = placeLabel<LinkLabel>(SSTab1, QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress);
     giveLinkLook(Label2, linkPointer);
+    Label2->setAccessibleDescription(copiesAddress);
 
     Text1 = place<FreeTextBox>(SSTab1, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
     Text1->showText(QString(25, QLatin1Char('@')));
     Text1->setToolTip(QStringLiteral("Easter egg"));
+    Text1->setAccessibleName(Text1->toolTip());
 
     Frame2 = placeFrame(SSTab1, QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855));
     Picture4 = place<PictureBox>(Frame2, QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735));
     Picture4->setCursor(linkPointer);
+    Frame2->setAccessibleName(QStringLiteral("Ссылка на форум"));
+    Picture4->setAccessibleName(QStringLiteral("Форум КВАНТ"));
+    Picture4->setAccessibleDescription(copiesAddress);
 
     Label3 = placeLabel<LinkLabel>(SSTab1, QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress);
     giveLinkLook(Label3, linkPointer);
+    Label3->setAccessibleDescription(copiesAddress);
 
     Label4 = placeLabel(SSTab1, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
 
@@ -237,6 +252,7 @@ void Form1::buildLinksTab()
 void Form1::buildAboutTab()
 {
     Picture1 = place<PictureBox>(SSTab1, QStringLiteral("Picture1"), rectFromTwips(0, 960, 2415, 2535));
+    Picture1->setAccessibleName(QStringLiteral("Фото"));
     Label1 = placeLabel(SSTab1, QStringLiteral("Label1"), rectFromTwips(2520, 960, 4095, 3735), descriptionText());
 
     Command1 = place<PictureButton>(SSTab1, QStringLiteral("Command1"), rectFromTwips(120, 3600, 1455, 975));

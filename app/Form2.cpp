@@ -25,11 +25,14 @@ Form2::Form2(QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(blankTitle);
+    // A screen reader needs a name where the title bar shows none.
+    setAccessibleName(QStringLiteral("О программе"));
     setWindowIcon(artwork::windowIcon());
     setFont(controlFont());
     setFixedSize(rectFromTwips(0, 0, 4830, 6255).size());
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(QStringLiteral("Картинка «О программе»"));
     Picture1->setGeometry(rectFromTwips(0, 0, 4815, 6255));
 }
 

@@ -1,5 +1,6 @@
 #include "ProgramEntry.h"
 
+#include "AccessibleControls.h"
 #include "DisplayCheck.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -25,6 +26,7 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
     QApplication application(argc, argv);
     guard.reset();
     installFontSubstitutes();
+    installAccessibleControls();
     QtPlatform services;
     Form1 window(services.platform());
     window.load();

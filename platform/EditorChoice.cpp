@@ -18,6 +18,11 @@ QString quotedIfNeeded(const QString& word)
 
 } // namespace
 
+QString notepadCommandLine(const QString& path)
+{
+    return notepad + QLatin1Char(' ') + path;
+}
+
 QString EditorCommand::describe() const
 {
     QStringList words{quotedIfNeeded(program)};

@@ -8,6 +8,11 @@
 
 namespace zornalit {
 
+// The Windows command line that opens path in the standard editor:
+// "notepad.exe", one space and the path as it is, unquoted, even when it
+// holds spaces; notepad takes the rest of its command line as the file name.
+QString notepadCommandLine(const QString& path);
+
 // One way of opening a text file: a program and its arguments, handed to
 // the system as they are, never through a shell.
 struct EditorCommand {

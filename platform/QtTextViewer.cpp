@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <string>
+
 namespace zornalit {
 
 namespace {
@@ -31,12 +33,16 @@ QString launchFailureReason(const QString& program)
 
 LaunchOutcome QtTextViewer::open(const QString& path)
 {
-    // The classic command line: the program, a space and the path as it
-    // is, without quotation marks.
+    // Qt would build the command line from the program and its arguments
+    // with two spaces between them; the editor gets exactly the classic one
+    // instead. CreateProcessW may write into the buffer, so it is our own
+    // and outlives the start.
+    const QString commandLine = notepadCommandLine(path);
+    std::wstring buffer = commandLine.toStdWString();
     QProcess process;
     process.setProgram(QStringLiteral("notepad.exe"));
-    process.setNativeArguments(path);
-    const QString commandLine = QStringLiteral("notepad.exe ") + path;
+    process.setCreateProcessArgumentsModifier(
+        [&buffer](QProcess::CreateProcessArguments* arguments) { arguments->arguments = buffer.data(); });
     if (process.startDetached())
         return {true, commandLine};
     return {false, QStringLiteral("%1 (%2)").arg(commandLine, launchFailureReason(process.program()))};

@@ -28,6 +28,9 @@ if [ "${ZORNALIT_QUICK:-0}" != 1 ]; then
         ctest --test-dir "$sanitized" --output-on-failure -j"$jobs" -LE "lookup|e2e"
 fi
 
+echo "== Проверка кода для Windows"
+"$root/tools/windows-syntax-check.sh"
+
 echo "== Все тесты"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$jobs"

@@ -76,5 +76,13 @@ TEST(EditorChoice, DescriptionQuotesWordsWithSpaces)
               QStringLiteral("/usr/bin/gedit --encoding WINDOWS-1251 \"/opt/Program Folder/SegmInfo.txt\""));
 }
 
+TEST(EditorChoice, NotepadCommandLineIsTheProgramOneSpaceAndThePathUnquoted)
+{
+    EXPECT_EQ(notepadCommandLine(QStringLiteral("C:\\Program Files\\Зорналит\\SegmInfo.txt")),
+              QStringLiteral("notepad.exe C:\\Program Files\\Зорналит\\SegmInfo.txt"));
+    EXPECT_EQ(notepadCommandLine(QStringLiteral("D:\\a&b %PATH%\\SegmInfo.txt")),
+              QStringLiteral("notepad.exe D:\\a&b %PATH%\\SegmInfo.txt"));
+}
+
 } // namespace
 } // namespace zornalit
