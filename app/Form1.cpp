@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ClassicLook.h"
 #include "FaultLookup.h"
 #include "Form2.h"
 #include "FreeTextBox.h"
@@ -26,6 +27,7 @@ Form1::Form1(const Platform& platform, QWidget* parent)
     , m_platform(platform)
 {
     buildWindow();
+    giveClassicLook(this);
     connectHandlers();
 }
 

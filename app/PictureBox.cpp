@@ -15,8 +15,8 @@ void drawAtOwnSize(QPainter& painter, QPoint topLeft, const QImage& bitmap)
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    // The style draws the sunken border: two lines deep in the classic look.
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);

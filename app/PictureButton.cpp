@@ -10,7 +10,7 @@ namespace zornalit {
 namespace {
 
 // Room between the bevel and what is drawn inside it.
-constexpr int innerMargin = 4;
+constexpr int innerMargin = 3;
 
 } // namespace
 
