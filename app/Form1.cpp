@@ -9,6 +9,7 @@
 #include "PictureButton.h"
 #include "QueryBox.h"
 #include "TabControl.h"
+#include "WindowPlacement.h"
 #include "extras/FreeTextClick.h"
 #include "platform/MultimediaControl.h"
 #include "reference/Documents.h"
@@ -38,9 +39,7 @@ void Form1::placeAtScreenCentre()
     const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!where)
         return;
-    QRect placed = frameGeometry();
-    placed.moveCenter(where->geometry().center());
-    move(placed.topLeft());
+    move(centredFramePosition(frameGeometry().size(), where->availableGeometry()));
     // Before the window is shown its frame is not known yet: the title bar
     // would push the window off the centre by half its height.
     m_awaitingFrame = !isVisible() && frameGeometry().size() == size();
@@ -78,10 +77,8 @@ void Form1::connectHandlers()
 void Form1::findFaultDescription()
 {
     const auto showBoxes = [this](const QueryBoxes& boxes) {
-        if (Segm->text() != boxes.segment)
-            Segm->setText(boxes.segment);
-        if (Sag->text() != boxes.step)
-            Sag->setText(boxes.step);
+        Segm->showText(boxes.segment);
+        Sag->showText(boxes.step);
     };
     // The lookup hands the boxes their texts before any message it shows;
     // what it returns is the same again.
