@@ -32,6 +32,9 @@ Form2::Form2()
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(rectFromTwips(0, 0, 4815, 6255));
+    // The only control: nothing to move the focus to, so no focus mark over
+    // the picture.
+    Picture1->setFocusPolicy(Qt::NoFocus);
     giveClassicLook(this);
 }
 
