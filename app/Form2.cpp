@@ -57,7 +57,7 @@ void Form2::showModal()
 // this window is left where the desktop puts it.
 void Form2::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event); // NOLINT(bugprone-parent-virtual-call)
+    QWidget::showEvent(event);
 }
 
 } // namespace zornalit
