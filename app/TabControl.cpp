@@ -257,7 +257,7 @@ void TabControl::drawTab(QPainter& painter, int index) const
     if (!tab.image.isNull())
         tab.image.paint(&painter, tabImageRect(index), Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     const QRect caption = tabCaptionRect(index);
-    style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic,
+    style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                           palette(), isEnabled(), tab.caption, QPalette::ButtonText);
 
     if (index == m_current && hasFocus()) {
