@@ -6,9 +6,7 @@ namespace zornalit {
 
 void installFontSubstitutes()
 {
-    // The bitmap face MS Sans Serif is close in metrics to Arial, which
-    // Liberation Sans matches; Liberation Serif matches Times New Roman.
-    const QStringList sansStandIns{QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+    const QStringList sansStandIns{QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")};
     const QStringList serifStandIns{QStringLiteral("Liberation Serif"), QStringLiteral("Times")};
     if (QFont::substitutes(sansSerifFamily).isEmpty())
         QFont::insertSubstitutions(sansSerifFamily, sansStandIns);

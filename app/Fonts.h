@@ -6,8 +6,13 @@
 namespace zornalit {
 
 // The two typefaces the windows were designed with. Where they are missing
-// (any Linux desktop), the metric-compatible Liberation faces stand in, so
-// every caption keeps its width and breaks its lines where it did.
+// (any Linux desktop), stand-ins take their place: Liberation Serif has the
+// widths of Times New Roman. MS Sans Serif, a compact bitmap face, is
+// stood in for by Liberation Sans Narrow: with it every caption, label and
+// initial text fits its control and the labels break their lines where
+// their runs of spaces push them. A face as wide as Arial cuts the last of
+// the twenty-five "@" of the free text box; faces with more line spacing
+// push the description below its label.
 inline const QString sansSerifFamily = QStringLiteral("MS Sans Serif");
 inline const QString serifFamily = QStringLiteral("Times New Roman");
 

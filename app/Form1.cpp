@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "ClassicLook.h"
 #include "FaultLookup.h"
 #include "Form2.h"
 #include "FreeTextBox.h"
@@ -8,6 +9,7 @@
 #include "PictureButton.h"
 #include "QueryBox.h"
 #include "TabControl.h"
+#include "WindowPlacement.h"
 #include "extras/FreeTextClick.h"
 #include "platform/MultimediaControl.h"
 #include "reference/Documents.h"
@@ -26,6 +28,7 @@ Form1::Form1(const Platform& platform, QWidget* parent)
     , m_platform(platform)
 {
     buildWindow();
+    giveClassicLook(this);
     connectHandlers();
 }
 
@@ -36,9 +39,7 @@ void Form1::placeAtScreenCentre()
     const QScreen* where = screen() ? screen() : QGuiApplication::primaryScreen();
     if (!where)
         return;
-    QRect placed = frameGeometry();
-    placed.moveCenter(where->geometry().center());
-    move(placed.topLeft());
+    move(centredFramePosition(frameGeometry().size(), where->availableGeometry()));
     // Before the window is shown its frame is not known yet: the title bar
     // would push the window off the centre by half its height.
     m_awaitingFrame = !isVisible() && frameGeometry().size() == size();
@@ -76,10 +77,8 @@ void Form1::connectHandlers()
 void Form1::findFaultDescription()
 {
     const auto showBoxes = [this](const QueryBoxes& boxes) {
-        if (Segm->text() != boxes.segment)
-            Segm->setText(boxes.segment);
-        if (Sag->text() != boxes.step)
-            Sag->setText(boxes.step);
+        Segm->showText(boxes.segment);
+        Sag->showText(boxes.step);
     };
     // The lookup hands the boxes their texts before any message it shows;
     // what it returns is the same again.

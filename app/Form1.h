@@ -36,7 +36,8 @@ public:
     void load();
 
     // Puts the window in the middle of its screen, and again once the window
-    // manager has framed it and the frame's size is known.
+    // manager has framed it and the frame's size is known. A window larger
+    // than the screen keeps its title bar on it.
     void placeAtScreenCentre();
 
     const StepCodes& stepCodes() const { return m_stepCodes; }

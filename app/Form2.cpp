@@ -1,13 +1,10 @@
 #include "Form2.h"
 
 #include "Artwork.h"
+#include "ClassicLook.h"
 #include "Fonts.h"
 #include "PictureBox.h"
 #include "Twips.h"
-
-#include <QEventLoop>
-#include <QHideEvent>
-#include <QKeyEvent>
 
 namespace zornalit {
 
@@ -19,8 +16,11 @@ const QString blankTitle = QStringLiteral(" ");
 
 } // namespace
 
-Form2::Form2(QWidget* parent)
-    : QWidget(parent, Qt::Dialog)
+// An ordinary window, not a dialog of the main window: a dialog would be
+// marked as belonging to another window, and window managers would centre
+// it on that window or on the screen.
+Form2::Form2()
+    : QDialog(nullptr, Qt::Window)
     , Picture1(new PictureBox(this))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -30,10 +30,15 @@ Form2::Form2(QWidget* parent)
     setWindowIcon(artwork::windowIcon());
     setFont(controlFont());
     setFixedSize(rectFromTwips(0, 0, 4830, 6255).size());
+    setWindowModality(Qt::ApplicationModal);
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("Картинка «О программе»"));
     Picture1->setGeometry(rectFromTwips(0, 0, 4815, 6255));
+    // The only control: nothing to move the focus to, so no focus mark over
+    // the picture.
+    Picture1->setFocusPolicy(Qt::NoFocus);
+    giveClassicLook(this);
 }
 
 void Form2::setPicture(const QImage& image)
@@ -48,33 +53,14 @@ QImage Form2::picture() const
 
 void Form2::showModal()
 {
-    setWindowModality(Qt::ApplicationModal);
-    show();
-    raise();
-    activateWindow();
-    if (!isVisible())
-        return;
-    QEventLoop loop;
-    connect(this, &Form2::closed, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::DialogExec);
+    exec();
 }
 
-void Form2::keyPressEvent(QKeyEvent* event)
+// A dialog centres itself over its owner or the screen when first shown;
+// this window is left where the desktop puts it.
+void Form2::showEvent(QShowEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
-void Form2::hideEvent(QHideEvent* event)
-{
-    QWidget::hideEvent(event);
-    // Minimising reports a hide from the window system; only a real closing
-    // or hiding ends the showing.
-    if (!event->spontaneous())
-        emit closed();
+    QWidget::showEvent(event);
 }
 
 } // namespace zornalit

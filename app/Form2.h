@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 namespace zornalit {
 
 class PictureBox;
 
-// The About window: one picture and nothing else. It has no title, opens
-// where the desktop puts new windows, and closes by its close box or Esc.
-class Form2 : public QWidget {
+// The About window: one picture and nothing else. It has no title and no
+// owner, is an ordinary window that opens where the desktop puts new
+// windows, and closes by its close box or Esc.
+class Form2 : public QDialog {
     Q_OBJECT
 public:
-    explicit Form2(QWidget* parent = nullptr);
+    Form2();
 
     void setPicture(const QImage& image);
     QImage picture() const;
@@ -20,12 +21,8 @@ public:
     // until it is closed. Returns once it has been closed.
     void showModal();
 
-signals:
-    void closed();
-
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     PictureBox* Picture1;

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace zornalit {
 
@@ -15,8 +17,8 @@ void drawAtOwnSize(QPainter& painter, QPoint topLeft, const QImage& bitmap)
 PictureBox::PictureBox(QWidget* parent)
     : QFrame(parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    // The style draws the sunken border: two lines deep in the classic look.
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -31,12 +33,18 @@ void PictureBox::setImage(const QImage& image)
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (m_image.isNull())
-        return;
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    drawAtOwnSize(painter, inside.topLeft(), m_image);
+    if (!m_image.isNull())
+        drawAtOwnSize(painter, inside.topLeft(), m_image);
+    // The box takes the focus in the tab order; the mark shows where it is.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = inside.adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

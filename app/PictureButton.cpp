@@ -2,6 +2,7 @@
 
 #include "PictureBox.h"
 
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -10,7 +11,7 @@ namespace zornalit {
 namespace {
 
 // Room between the bevel and what is drawn inside it.
-constexpr int innerMargin = 4;
+constexpr int innerMargin = 3;
 
 } // namespace
 
@@ -107,6 +108,18 @@ void PictureButton::paintEvent(QPaintEvent*)
         focus.rect &= inside;
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+// Enter and Return press the focused button, as Space does.
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace zornalit

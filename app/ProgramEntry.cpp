@@ -5,9 +5,11 @@
 #include "Fonts.h"
 #include "Form1.h"
 #include "PlatformStartGuard.h"
+#include "QtTranslation.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 #include <cstdio>
 #include <optional>
@@ -25,6 +27,8 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
     std::optional<PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
+    QTranslator qtWords;
+    installQtCatalogue(qtWords);
     installFontSubstitutes();
     installAccessibleControls();
     QtPlatform services;

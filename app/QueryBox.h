@@ -15,8 +15,19 @@ public:
 
     static bool emptiesOn(Qt::FocusReason reason);
 
+    // Sets the text and shows it from its start, as a text box does; a line
+    // edit would show its end when it is wider than the box.
+    void showText(const QString& text);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    // Whether the box is its window's focus: it has the keyboard focus, or
+    // had it when the window last lost it to another window.
+    bool m_holdsFocus = false;
 };
 
 } // namespace zornalit

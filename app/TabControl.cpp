@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionTab>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTabWidgetFrame>
-#include <QStylePainter>
 #include <QTabBar>
 
 namespace zornalit {
@@ -14,8 +14,6 @@ TabControl::TabControl(QWidget* parent)
     : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
-    setAttribute(Qt::WA_Hover);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 }
@@ -169,59 +167,110 @@ int TabControl::tabAt(QPoint position) const
     return -1;
 }
 
+namespace {
+
+// How much higher and wider the selected tab stands than its neighbours,
+// and how far a tab of a back row reaches under the row in front of it.
+constexpr int selectedRaise = 2;
+
+// The outline of a classic tab: a raised bevel over the top and both sides,
+// open at the bottom. The light edges are on the left and top, the dark ones
+// on the right.
+void drawTabShape(QPainter& painter, const QRect& shape, const QPalette& palette)
+{
+    const int left = shape.left();
+    const int right = shape.right();
+    const int top = shape.top();
+    const int bottom = shape.bottom();
+    painter.fillRect(QRect(left + 1, top + 1, shape.width() - 2, shape.height() - 1), palette.button());
+
+    painter.setPen(palette.color(QPalette::Light));
+    painter.drawLine(left, top + 2, left, bottom);
+    painter.drawPoint(left + 1, top + 1);
+    painter.drawLine(left + 2, top, right - 2, top);
+    painter.setPen(palette.color(QPalette::Midlight));
+    painter.drawLine(left + 1, top + 2, left + 1, bottom);
+    painter.drawLine(left + 2, top + 1, right - 2, top + 1);
+
+    painter.setPen(palette.color(QPalette::Shadow));
+    painter.drawLine(right, top + 2, right, bottom);
+    painter.drawPoint(right - 1, top + 1);
+    painter.setPen(palette.color(QPalette::Dark));
+    painter.drawLine(right - 1, top + 2, right - 1, bottom);
+}
+
+} // namespace
+
+QRect TabControl::tabShape(int index) const
+{
+    const int row = index / tabsPerRow;
+    const bool selected = index == m_current;
+    QRect shape = tabRect(index);
+    if (selected)
+        shape.adjust(-selectedRaise, 0, selectedRaise, 0);
+    else if (m_current / tabsPerRow == row)
+        shape.setTop(shape.top() + selectedRaise);
+    // A tab of a back row goes on under the row in front, so the rows make
+    // one strip even where a tab in front stands lower. The selected tab of
+    // the front row opens into the page, over the page's top edge.
+    if (row < rowCount() - 1 || selected)
+        shape.setBottom(shape.bottom() + selectedRaise);
+    return shape & drawnArea().adjusted(0, 0, 0, selectedRaise);
+}
+
+QRect TabControl::captionArea(int index) const
+{
+    const QRect shape = tabShape(index);
+    return QRect(shape.left() + 3, shape.top() + 2, shape.width() - 6, tabRect(index).bottom() - shape.top() - 1);
+}
+
+QRect TabControl::tabImageRect(int index) const
+{
+    if (!tabHasImage(index))
+        return {};
+    const Tab& tab = m_tabs[static_cast<size_t>(index)];
+    const QRect area = captionArea(index);
+    const int captionWidth = fontMetrics().horizontalAdvance(tab.caption);
+    const int together = tab.imageSize.width() + imageSpacing + captionWidth;
+    QRect image(QPoint(), tab.imageSize);
+    image.moveTopLeft(QPoint(area.left() + (area.width() - together) / 2,
+                             area.top() + (area.height() - tab.imageSize.height()) / 2));
+    return image;
+}
+
+QRect TabControl::tabCaptionRect(int index) const
+{
+    if (index < 0 || index >= count())
+        return {};
+    const QRect area = captionArea(index);
+    const int width = fontMetrics().horizontalAdvance(m_tabs[static_cast<size_t>(index)].caption);
+    const QRect image = tabImageRect(index);
+    const int left = image.isNull() ? area.left() + (area.width() - width) / 2 : image.right() + 1 + imageSpacing;
+    return QRect(left, area.top(), width, area.height());
+}
+
 void TabControl::drawTab(QPainter& painter, int index) const
 {
     const Tab& tab = m_tabs[static_cast<size_t>(index)];
-    const int row = index / tabsPerRow;
-    const int column = index % tabsPerRow;
-    const int rowLength = std::min(tabsPerRow, count() - row * tabsPerRow);
+    const QRect shape = tabShape(index);
+    drawTabShape(painter, shape, palette());
+    if (!tab.image.isNull())
+        tab.image.paint(&painter, tabImageRect(index), Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    const QRect caption = tabCaptionRect(index);
+    style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          palette(), isEnabled(), tab.caption, QPalette::ButtonText);
 
-    QStyleOptionTab option;
-    option.initFrom(this);
-    option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-    option.rect = tabRect(index);
-    option.row = row;
-    option.shape = QTabBar::RoundedNorth;
-    option.text = tab.caption;
-    option.icon = tab.image;
-    option.iconSize = tab.imageSize;
-    if (rowLength == 1)
-        option.position = QStyleOptionTab::OnlyOneTab;
-    else if (column == 0)
-        option.position = QStyleOptionTab::Beginning;
-    else if (column == rowLength - 1)
-        option.position = QStyleOptionTab::End;
-    else
-        option.position = QStyleOptionTab::Middle;
-
-    option.selectedPosition = QStyleOptionTab::NotAdjacent;
-    if (m_current >= 0 && m_current / tabsPerRow == row) {
-        if (m_current % tabsPerRow == column + 1)
-            option.selectedPosition = QStyleOptionTab::NextIsSelected;
-        else if (m_current % tabsPerRow == column - 1)
-            option.selectedPosition = QStyleOptionTab::PreviousIsSelected;
+    if (index == m_current && hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = (caption | tabImageRect(index)).adjusted(-2, -1, 2, 1) & shape.adjusted(2, 2, -2, 0);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
-    if (index == m_current) {
-        option.state |= QStyle::State_Selected;
-        if (hasFocus())
-            option.state |= QStyle::State_HasFocus;
-    }
-    if (index == m_hovered && isEnabled())
-        option.state |= QStyle::State_MouseOver;
-
-    // Styles draw a tab for a strip of one row and may spill below it; here
-    // that would paint over the next row or the page. A selected tab of the
-    // front row may reach one pixel into the page, to open into it.
-    const bool opensIntoPage = index == m_current && option.rect.bottom() == stripHeight() - 1;
-    painter.save();
-    painter.setClipRect(option.rect.adjusted(-1, -1, 1, opensIntoPage ? 1 : 0));
-    style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
-    painter.restore();
 }
 
 void TabControl::paintEvent(QPaintEvent*)
 {
-    QStylePainter painter(this);
+    QPainter painter(this);
     const QRect area = drawnArea();
     const int strip = stripHeight();
 
@@ -230,15 +279,11 @@ void TabControl::paintEvent(QPaintEvent*)
     page.rect = QRect(area.left(), strip, area.width(), area.height() - strip);
     page.shape = QTabBar::RoundedNorth;
     page.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    page.tabBarSize = QSize(area.width(), strip);
-    page.tabBarRect = QRect(area.left(), 0, area.width(), strip);
-    // Only a tab of the front row opens into the page.
-    if (m_current >= 0 && tabRect(m_current).bottom() == strip - 1)
-        page.selectedTabRect = tabRect(m_current);
-    painter.drawPrimitive(QStyle::PE_FrameTabWidget, page);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &page, &painter, this);
 
     // Row by row from the back; in each row the selected tab last, so that
     // it overlaps its neighbours as a selected tab does.
+    painter.setClipRect(area);
     for (int row = 0; row < rowCount(); ++row) {
         const int first = row * tabsPerRow;
         const int last = std::min(count(), first + tabsPerRow);
@@ -257,25 +302,6 @@ void TabControl::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     selectByUser(tabAt(event->position().toPoint()));
-}
-
-void TabControl::mouseMoveEvent(QMouseEvent* event)
-{
-    const int hovered = tabAt(event->position().toPoint());
-    if (hovered != m_hovered) {
-        m_hovered = hovered;
-        update();
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void TabControl::leaveEvent(QEvent* event)
-{
-    if (m_hovered >= 0) {
-        m_hovered = -1;
-        update();
-    }
-    QWidget::leaveEvent(event);
 }
 
 void TabControl::keyPressEvent(QKeyEvent* event)

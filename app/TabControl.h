@@ -11,10 +11,11 @@
 
 namespace zornalit {
 
-// A tabbed dialog with its tabs in several rows, three to a row, drawn with
-// the current style's tab shapes. Its controls are its own children, placed
-// relative to its top-left corner; each belongs to one tab and is shown only
-// while that tab is selected. The rows never move: a tab of a back row is
+// A tabbed dialog with its tabs in several rows, three to a row, drawn as a
+// classic tabbed dialog draws them: raised tabs whose rows join into one
+// strip, each image beside its caption. Its controls are its own children,
+// placed relative to its top-left corner; each belongs to one tab and is
+// shown only while that tab is selected. The rows never move: a tab of a back row is
 // simply drawn selected where it stands.
 class TabControl : public QWidget {
     Q_OBJECT
@@ -44,6 +45,12 @@ public:
     int stripHeight() const;
     QRect tabRect(int index) const;
     int tabAt(QPoint position) const;
+    // Where a tab's caption and image are drawn, inside the tab.
+    QRect tabCaptionRect(int index) const;
+    QRect tabImageRect(int index) const;
+    // The outline drawn for a tab: the selected one stands higher and wider
+    // than its neighbours.
+    QRect tabShape(int index) const;
 
     // Moves the selection on by one tab, wrapping round, as a user would with
     // Ctrl+Tab (forward) or Ctrl+Shift+Tab (backward).
@@ -57,8 +64,6 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -77,10 +82,13 @@ private:
     QRect drawnArea() const;
     int rowCount() const { return (count() + tabsPerRow - 1) / tabsPerRow; }
     void drawTab(QPainter& painter, int index) const;
+    QRect captionArea(int index) const;
+
+    // Room between a tab's image and its caption.
+    static constexpr int imageSpacing = 4;
 
     std::vector<Tab> m_tabs;
     int m_current = -1;
-    int m_hovered = -1;
     int m_tabHeight = 20;
 };
 

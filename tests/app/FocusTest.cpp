@@ -109,6 +109,52 @@ TEST_F(Focus, QueryBoxesKeepTheirTextWhenTheWindowComesBackOrTheProgramSetsIt)
     EXPECT_EQ(segment->text(), QStringLiteral("12"));
 }
 
+// A message box or another program had the window's focus; the click that
+// brings the operator back lands in a query box. Without a window manager
+// the window is activated only after the click has arrived.
+class ClickBack : public Focus {
+protected:
+    void SetUp() override
+    {
+        Focus::SetUp();
+        showActive();
+        segment = control<QLineEdit>(QStringLiteral("Segm"));
+        segment->setText(QStringLiteral("12"));
+        other.resize(100, 100);
+    }
+
+    void clickWhileAway(QWidget* box)
+    {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        ASSERT_FALSE(form->isActiveWindow());
+        clickAt(box);
+        other.hide();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    QLineEdit* segment = nullptr;
+    QWidget other;
+};
+
+TEST_F(ClickBack, AClickIntoAQueryBoxEmptiesItWhenItDidNotHoldTheFocus)
+{
+    control(QStringLiteral("Command2"))->setFocus(Qt::OtherFocusReason);
+    clickWhileAway(segment);
+    EXPECT_EQ(QApplication::focusWidget(), segment);
+    EXPECT_TRUE(segment->text().isEmpty());
+}
+
+TEST_F(ClickBack, AClickIntoTheQueryBoxThatHeldTheFocusKeepsItsText)
+{
+    segment->setFocus(Qt::OtherFocusReason);
+    clickWhileAway(segment);
+    EXPECT_EQ(QApplication::focusWidget(), segment);
+    EXPECT_EQ(segment->text(), QStringLiteral("12"));
+}
+
 TEST_F(Focus, EnterRunsTheLookupAndTheBoxKeepsFocusAndTextAfterTheMessage)
 {
     form->load();

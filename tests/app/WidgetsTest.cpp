@@ -1,5 +1,6 @@
 // The picture controls draw as designed.
 
+#include "app/ClassicLook.h"
 #include "app/Fonts.h"
 #include "app/PictureBox.h"
 #include "app/PictureButton.h"
@@ -31,10 +32,12 @@ QImage rendered(QWidget& widget)
 TEST(PictureBoxDrawing, DrawsThePictureUnscaledFromTheTopLeftInsideTheBorder)
 {
     PictureBox box;
+    giveClassicLook(&box);
     box.resize(60, 40);
     box.setImage(markedPicture());
     const QImage shown = rendered(box);
     const QPoint origin = box.contentsRect().topLeft();
+    // Inside the sunken border, two lines deep.
     ASSERT_EQ(origin, QPoint(2, 2));
     EXPECT_EQ(shown.pixel(origin), qRgb(255, 0, 0));
     EXPECT_EQ(shown.pixel(origin + QPoint(10, 10)), qRgb(0, 0, 255));

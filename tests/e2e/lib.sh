@@ -2,8 +2,16 @@
 # the installed program started on it with a recording editor on PATH, and
 # mouse clicks at control positions given in twips, as the window lays them
 # out. Each check sources this file, then calls start_program.
+#
+# The display can be changed from the environment or by the check before it
+# calls start_program: E2E_SCREEN (width x height, 1024x768 by default),
+# E2E_WINDOW_MANAGER (openbox, or none for a bare X server) and E2E_SCALE
+# (Qt's whole-number scale factor, 1 by default).
 
 set -euo pipefail
+screen_size="${E2E_SCREEN:-1024x768}"
+window_manager="${E2E_WINDOW_MANAGER:-openbox}"
+scale="${E2E_SCALE:-1}"
 
 program_dir="${ZORNALIT_INSTALLED:?folder of the installed program}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -39,7 +47,7 @@ fail() {
 
 start_display() {
     local fd_file="$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${screen_size}x24" -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$fd_file" ] && break
@@ -47,9 +55,15 @@ start_display() {
     done
     [ -s "$fd_file" ] || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$fd_file")"
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    sleep 0.5
+    case "$window_manager" in
+        openbox)
+            openbox --sm-disable >"$work/openbox.log" 2>&1 &
+            wm_pid=$!
+            sleep 0.5
+            ;;
+        none) ;;
+        *) fail "unknown window manager $window_manager" ;;
+    esac
 }
 
 # Starts the installed program with the recording editor first on PATH.
@@ -58,6 +72,7 @@ start_program() {
     (
         cd /
         unset QT_QPA_PLATFORM
+        export QT_SCALE_FACTOR="$scale"
         PATH="$here/fake-editor:$PATH" exec "$program_dir/zornalit"
     ) >"$work/program.out" 2>"$work/program.err" &
     program_pid=$!
@@ -74,7 +89,7 @@ start_program() {
 
 # Clicks at a point given in twips relative to the window's client area.
 click_twips() {
-    local x=$(( $1 / 15 )) y=$(( $2 / 15 ))
+    local x=$(( $1 / 15 * scale )) y=$(( $2 / 15 * scale ))
     xdotool mousemove --window "$window" "$x" "$y" click 1
     sleep 0.2
 }
@@ -104,6 +119,42 @@ editor_calls() {
 click_tab() {
     local column=$(( $1 % 3 )) row=$(( $1 / 3 ))
     local width=$(( 468 / 3 ))
-    xdotool mousemove --window "$window" $(( column * width + width / 2 )) $(( 8 + row * 20 + 10 )) click 1
+    xdotool mousemove --window "$window" $(( (column * width + width / 2) * scale )) $(( (8 + row * 20 + 10) * scale )) click 1
     sleep 0.2
+}
+
+# Waits until a visible window whose title matches the pattern appears and
+# prints its id.
+wait_for_window() {
+    local found=""
+    for _ in $(seq 100); do
+        found="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)"
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.05
+    done
+    fail "no window titled '$1' appeared"
+}
+
+# Waits until the window is no longer on screen.
+wait_until_gone() {
+    for _ in $(seq 100); do
+        xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable" || return 0
+        sleep 0.05
+    done
+    fail "window $1 is still on screen"
+}
+
+# The frame of a window, title bar included, as "left top width height" on
+# the screen; without a window manager the frame is the window itself.
+frame_of() {
+    local info x y width height left=0 right=0 top=0 bottom=0
+    info="$(xwininfo -id "$1")"
+    x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
+    y=$(awk '/Absolute upper-left Y/ { print $NF }' <<<"$info")
+    width=$(awk '/^ *Width:/ { print $NF }' <<<"$info")
+    height=$(awk '/^ *Height:/ { print $NF }' <<<"$info")
+    if xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '='; then
+        read -r left right top bottom < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    fi
+    echo "$(( x - left )) $(( y - top )) $(( left + width + right )) $(( top + height + bottom ))"
 }

@@ -31,7 +31,7 @@ BUILD_PACKAGES=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libsndfile1-dev
     libqt6svg6 libqt6multimedia6 gstreamer1.0-plugins-base
-    fonts-liberation
+    fonts-liberation qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
 )
 
