@@ -1,0 +1,218 @@
+#include "DatabaseCheck.h"
+
+#include "LookAlike.h"
+#include "ShownText.h"
+#include "lookup/HeaderLine.h"
+
+#include <QStringList>
+
+#include <cstring>
+
+namespace zornalit::dbtool {
+
+namespace {
+
+constexpr char unassignedByte = '\x98';
+// How many lines of one kind a finding names before it only counts them.
+constexpr qsizetype namedLines = 5;
+
+qint64 countByte(QByteArrayView line, char byte)
+{
+    qint64 count = 0;
+    const char* at = line.data();
+    const char* const end = at + line.size();
+    while (const void* hit = std::memchr(at, byte, static_cast<std::size_t>(end - at))) {
+        ++count;
+        at = static_cast<const char*>(hit) + 1;
+    }
+    return count;
+}
+
+bool holdsByte(QByteArrayView line, char byte)
+{
+    return !line.isEmpty() && std::memchr(line.data(), byte, static_cast<std::size_t>(line.size())) != nullptr;
+}
+
+// "31, 40, 52 и ещё 3"
+QString lineList(const QList<qint64>& lines, qint64 count)
+{
+    QStringList names;
+    for (const qint64 line : lines)
+        names << QString::number(line);
+    QString text = names.join(QStringLiteral(", "));
+    if (count > lines.size())
+        text += QStringLiteral(" и ещё %1").arg(count - lines.size());
+    return text;
+}
+
+// A block from its header line to its terminator line, as it is being read.
+struct OpenBlock {
+    qint64 header = 0;
+    QByteArray text;
+    QList<qint64> innerHeaders; // the first few
+    qint64 innerCount = 0;
+};
+
+class Checker {
+public:
+    explicit Checker(const StepCodes& codes) : m_index(codes) {}
+
+    void take(qint64 number, QByteArrayView line)
+    {
+        m_lines = number;
+        if (holdsByte(line, '\n'))
+            lineFeeds(number, line);
+        if (holdsByte(line, unassignedByte))
+            add(Problem::UnassignedByte, number,
+                QStringLiteral("байт 0x98 (%1 раз): в Windows-1251 он не обозначает никакого знака")
+                    .arg(countByte(line, unassignedByte)));
+
+        if (beginsWithKeyword(line)) {
+            header(number, line);
+        } else if (!line.isEmpty() && line.front() == '@') {
+            if (m_block.header != 0)
+                closeBlock(number - 1, false);
+        } else {
+            const QString reason = lookAlikeReason(line);
+            if (!reason.isEmpty())
+                add(Problem::LookAlike, number,
+                    QStringLiteral("%1 не заголовок: %2").arg(shownLine(line), reason));
+        }
+    }
+
+    CheckReport finish()
+    {
+        if (m_block.header != 0)
+            closeBlock(m_lines, true);
+        if (m_lineFeeds > 0) {
+            const QString how = m_lineFeedLines == m_lines
+                ? QStringLiteral("в файле нет концов строк CR LF: он, видимо, сохранён с концами LF, и программа видит в нём %1 строк(и)").arg(m_lines)
+                : QStringLiteral("концы строк смешаны: знаки LF без CR есть в %1 строках из %2").arg(m_lineFeedLines).arg(m_lines);
+            Findings& list = m_report.findings[static_cast<int>(Problem::LineEnds)];
+            list.first.prepend({0, QStringLiteral("%1 знаков LF без CR; %2").arg(m_lineFeeds).arg(how)});
+            ++list.count;
+        }
+        if (m_report.blocks == 0)
+            add(Problem::Empty, 0,
+                m_lines == 0 ? QStringLiteral("файл пуст: ни одно описание не найдётся")
+                             : QStringLiteral("в файле нет ни одного заголовка «СЕГМ»: ни одно описание не найдётся"));
+        m_report.lines = m_lines;
+        m_report.segments = m_index.segments();
+        return m_report;
+    }
+
+private:
+    void add(Problem kind, qint64 line, const QString& text)
+    {
+        Findings& list = m_report.findings[static_cast<int>(kind)];
+        ++list.count;
+        if (list.first.size() < keptFindings)
+            list.first << Finding{line, text};
+    }
+
+    void lineFeeds(qint64 number, QByteArrayView line)
+    {
+        const qint64 count = countByte(line, '\n');
+        m_lineFeeds += count;
+        ++m_lineFeedLines;
+        add(Problem::LineEnds, number,
+            QStringLiteral("%1 знак(ов) LF без CR: программа не кончает на них строку, и всё это для неё одна строка %2")
+                .arg(count)
+                .arg(number));
+    }
+
+    void header(qint64 number, QByteArrayView line)
+    {
+        const HeaderIndex::Placed placed = m_index.add(number, line);
+        const auto shown = [line] { return shownLine(line); };
+        if (!placed.verdict.askable) {
+            add(Problem::UnaskableHeader, number,
+                QStringLiteral("%1 никогда не найдётся: %2").arg(shown(), placed.verdict.reasons.join(QStringLiteral("; "))));
+        } else if (!placed.verdict.reasons.isEmpty()) {
+            add(Problem::MisreadHeader, number,
+                QStringLiteral("%1 читается не так, как написан: %2").arg(shown(), placed.verdict.reasons.join(QStringLiteral("; "))));
+        }
+        if (placed.verdict.askable && placed.firstLine != number) {
+            add(Problem::RepeatedHeader, number,
+                QStringLiteral("%1 повторяет заголовок строки %2: программа всегда показывает блок строки %2, а этот — никогда")
+                    .arg(shown())
+                    .arg(placed.firstLine));
+        }
+
+        if (m_block.header == 0) {
+            ++m_report.blocks;
+            m_block.header = number;
+            // The buffer keeps its room from block to block.
+            m_block.text.resize(0);
+            m_block.text.append(line.first(std::min(line.size(), shownHeaderBytes)));
+            return;
+        }
+        const bool ownBlock = placed.verdict.askable && placed.firstLine == number;
+        add(Problem::HeaderInBody, number,
+            QStringLiteral("%1 стоит внутри описания блока строки %2: там он показывается как текст%3")
+                .arg(shown())
+                .arg(m_block.header)
+                .arg(ownBlock ? QStringLiteral(", и поиск находит его ещё и как отдельный блок") : QString()));
+        if (m_block.innerHeaders.size() < namedLines)
+            m_block.innerHeaders << number;
+        ++m_block.innerCount;
+    }
+
+    // last: the last line of the description, before its terminator or at
+    // the end of the file.
+    void closeBlock(qint64 last, bool atEnd)
+    {
+        const QString span = last > m_block.header
+            ? QStringLiteral("строки %1–%2").arg(m_block.header + 1).arg(last)
+            : QStringLiteral("ни одной строки");
+        const QString shown = shownLine(m_block.text);
+        if (m_block.innerCount > 0) {
+            add(Problem::MissingTerminator, m_block.header,
+                QStringLiteral("%1 не закрыт строкой «@» до заголовка строки %2: его описание захватывает %3, "
+                               "с заголовками строк %4")
+                    .arg(shown)
+                    .arg(m_block.innerHeaders.front())
+                    .arg(span, lineList(m_block.innerHeaders, m_block.innerCount)));
+        } else if (atEnd) {
+            add(Problem::MissingTerminator, m_block.header,
+                QStringLiteral("%1 не закрыт строкой «@» до конца файла: его описание захватывает %2").arg(shown, span));
+        }
+        m_block.header = 0;
+        m_block.innerHeaders.clear();
+        m_block.innerCount = 0;
+    }
+
+    HeaderIndex m_index;
+    CheckReport m_report;
+    OpenBlock m_block;
+    qint64 m_lines = 0;
+    qint64 m_lineFeeds = 0;
+    qint64 m_lineFeedLines = 0;
+};
+
+} // namespace
+
+qint64 CheckReport::problemCount() const
+{
+    qint64 count = 0;
+    for (const Findings& list : findings)
+        count += list.count;
+    return count;
+}
+
+CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype chunkBytes)
+{
+    Checker checker(codes);
+    LineReader reader(database, chunkBytes);
+    qint64 number = 0;
+    while (const std::optional<QByteArrayView> line = reader.next())
+        checker.take(++number, *line);
+    CheckReport report = checker.finish();
+    if (reader.failed()) {
+        report.readFailed = true;
+        report.error = reader.errorString();
+    }
+    return report;
+}
+
+} // namespace zornalit::dbtool

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "HeaderVerdict.h"
+#include "lookup/StepCodes.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QList>
+
+#include <array>
+
+namespace zornalit::dbtool {
+
+// The first header of one segment and step, the one the lookup finds.
+struct FirstHeader {
+    qint64 line = 0; // 0: the database has no header for this step
+    QByteArray text; // the header line, shortened when very long
+};
+
+struct SegmentHeaders {
+    QByteArray segment;
+    std::array<FirstHeader, StepCodes::count> steps;
+};
+
+// Remembers, for every segment and step code some query can ask, the first
+// header line in the file: the lookup never gets past it, so every later
+// header of the same pair is never shown. Holds one short entry per pair,
+// however large the file.
+class HeaderIndex {
+public:
+    explicit HeaderIndex(const StepCodes& codes) : m_codes(codes) {}
+
+    struct Placed {
+        HeaderVerdict verdict;
+        // The line of the first header of the same pair; the line itself
+        // when it is the first; 0 when no query asks for it.
+        qint64 firstLine = 0;
+    };
+
+    // Takes a line that begins with the header keyword.
+    Placed add(qint64 line, QByteArrayView header);
+
+    // Every segment with a header a query can ask, digits first, then by
+    // length and bytes, so that numbers come in their order.
+    QList<SegmentHeaders> segments() const;
+
+private:
+    const StepCodes& m_codes;
+    // Keyed by the segment's one or two bytes and its length, which is
+    // quicker than by the bytes themselves.
+    QHash<quint32, std::array<FirstHeader, StepCodes::count>> m_segments;
+};
+
+// At most this many bytes of a header line are kept for showing.
+inline constexpr qsizetype shownHeaderBytes = 160;
+
+} // namespace zornalit::dbtool
