@@ -43,7 +43,7 @@ QString stepsOf(const SegmentHeaders& segment, const StepCodes& codes)
 {
     QStringList steps;
     for (int position = 0; position < StepCodes::count; ++position) {
-        if (segment.steps[position].line != 0)
+        if (segment.steps[position].exists())
             steps << codes.at(position);
     }
     return steps.join(QStringLiteral(", "));
@@ -91,9 +91,7 @@ QString coverageText(const CoverageTable& table, const StepCodes& codes)
         text += QStringLiteral("Сегмент %1\n  Шаг  Что показывает программа\n").arg(segmentName(segment.segment));
         for (int position = 0; position < StepCodes::count; ++position) {
             const FirstHeader& shown = segment.shown[position];
-            const QString what = shown.line == 0
-                ? QStringLiteral("не найдено")
-                : QStringLiteral("строка %1: %2").arg(shown.line).arg(shownText(shown.text));
+            const QString what = shown.exists() ? shownText(shown.text) : QStringLiteral("не найдено");
             text += QStringLiteral("  %1 %2\n").arg(codes.at(position), -4).arg(what);
         }
         text += u'\n';

@@ -14,7 +14,7 @@ std::array<FirstHeader, StepCodes::count> throughFallback(const std::array<First
         // step down to 0, then 1 once more.
         for (const QString& step : fallbackSteps(codes.at(position), codes)) {
             const FirstHeader& first = firsts[*codes.positionOf(step)];
-            if (first.line != 0) {
+            if (first.exists()) {
                 shown[position] = first;
                 break;
             }
@@ -27,11 +27,11 @@ CoverageTable coverDatabase(QIODevice& database, const StepCodes& codes, qsizety
 {
     HeaderIndex index(codes);
     LineReader reader(database, chunkBytes);
-    qint64 number = 0;
-    while (const std::optional<QByteArrayView> line = reader.next()) {
-        ++number;
+    // Only header lines matter, and they are found as the lookup finds
+    // them, without splitting the lines in between; so lines are not counted.
+    while (const std::optional<QByteArrayView> line = reader.nextStartingWith(headerKeyword[0])) {
         if (beginsWithKeyword(*line))
-            index.add(number, *line);
+            index.add(0, *line);
     }
 
     CoverageTable table;

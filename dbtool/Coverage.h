@@ -26,7 +26,8 @@ struct CoverageTable {
 };
 
 // Reads the database once and gives, for every segment a query can reach,
-// the block the lookup shows for each step code.
+// the block the lookup shows for each step code. Lines are not counted: the
+// headers carry no line numbers.
 CoverageTable coverDatabase(QIODevice& database, const StepCodes& codes,
                             qsizetype chunkBytes = LineReader::defaultChunkBytes);
 

@@ -16,6 +16,11 @@ constexpr char unassignedByte = '\x98';
 // How many lines of one kind a finding names before it only counts them.
 constexpr qsizetype namedLines = 5;
 
+bool holdsByte(QByteArrayView line, char byte)
+{
+    return !line.isEmpty() && std::memchr(line.data(), byte, static_cast<std::size_t>(line.size())) != nullptr;
+}
+
 qint64 countByte(QByteArrayView line, char byte)
 {
     qint64 count = 0;
@@ -26,11 +31,6 @@ qint64 countByte(QByteArrayView line, char byte)
         at = static_cast<const char*>(hit) + 1;
     }
     return count;
-}
-
-bool holdsByte(QByteArrayView line, char byte)
-{
-    return !line.isEmpty() && std::memchr(line.data(), byte, static_cast<std::size_t>(line.size())) != nullptr;
 }
 
 // "31, 40, 52 и ещё 3"
@@ -63,9 +63,10 @@ public:
         if (holdsByte(line, '\n'))
             lineFeeds(number, line);
         if (holdsByte(line, unassignedByte))
-            add(Problem::UnassignedByte, number,
-                QStringLiteral("байт 0x98 (%1 раз): в Windows-1251 он не обозначает никакого знака")
-                    .arg(countByte(line, unassignedByte)));
+            add(Problem::UnassignedByte, number, [line] {
+                return QStringLiteral("байт 0x98 (%1 раз): в Windows-1251 он не обозначает никакого знака")
+                    .arg(countByte(line, unassignedByte));
+            });
 
         if (beginsWithKeyword(line)) {
             header(number, line);
@@ -76,7 +77,7 @@ public:
             const QString reason = lookAlikeReason(line);
             if (!reason.isEmpty())
                 add(Problem::LookAlike, number,
-                    QStringLiteral("%1 не заголовок: %2").arg(shownLine(line), reason));
+                    [&] { return QStringLiteral("%1 не заголовок: %2").arg(shownLine(line), reason); });
         }
     }
 
@@ -93,21 +94,26 @@ public:
             ++list.count;
         }
         if (m_report.blocks == 0)
-            add(Problem::Empty, 0,
-                m_lines == 0 ? QStringLiteral("файл пуст: ни одно описание не найдётся")
-                             : QStringLiteral("в файле нет ни одного заголовка «СЕГМ»: ни одно описание не найдётся"));
+            add(Problem::Empty, 0, [this] {
+                return m_lines == 0
+                    ? QStringLiteral("файл пуст: ни одно описание не найдётся")
+                    : QStringLiteral("в файле нет ни одного заголовка «СЕГМ»: ни одно описание не найдётся");
+            });
         m_report.lines = m_lines;
         m_report.segments = m_index.segments();
         return m_report;
     }
 
 private:
-    void add(Problem kind, qint64 line, const QString& text)
+    // The text is made only for the findings that are kept: a large file
+    // may repeat a header many thousand times.
+    template <typename MakeText>
+    void add(Problem kind, qint64 line, MakeText makeText)
     {
         Findings& list = m_report.findings[static_cast<int>(kind)];
         ++list.count;
         if (list.first.size() < keptFindings)
-            list.first << Finding{line, text};
+            list.first << Finding{line, makeText()};
     }
 
     void lineFeeds(qint64 number, QByteArrayView line)
@@ -115,28 +121,31 @@ private:
         const qint64 count = countByte(line, '\n');
         m_lineFeeds += count;
         ++m_lineFeedLines;
-        add(Problem::LineEnds, number,
-            QStringLiteral("%1 знак(ов) LF без CR: программа не кончает на них строку, и всё это для неё одна строка %2")
+        add(Problem::LineEnds, number, [&] {
+            return QStringLiteral("%1 знак(ов) LF без CR: программа не кончает на них строку, и всё это для неё одна строка %2")
                 .arg(count)
-                .arg(number));
+                .arg(number);
+        });
     }
 
     void header(qint64 number, QByteArrayView line)
     {
         const HeaderIndex::Placed placed = m_index.add(number, line);
         const auto shown = [line] { return shownLine(line); };
+        const auto reasons = [&placed] { return placed.verdict.reasons.join(QStringLiteral("; ")); };
         if (!placed.verdict.askable) {
             add(Problem::UnaskableHeader, number,
-                QStringLiteral("%1 никогда не найдётся: %2").arg(shown(), placed.verdict.reasons.join(QStringLiteral("; "))));
+                [&] { return QStringLiteral("%1 никогда не найдётся: %2").arg(shown(), reasons()); });
         } else if (!placed.verdict.reasons.isEmpty()) {
             add(Problem::MisreadHeader, number,
-                QStringLiteral("%1 читается не так, как написан: %2").arg(shown(), placed.verdict.reasons.join(QStringLiteral("; "))));
+                [&] { return QStringLiteral("%1 читается не так, как написан: %2").arg(shown(), reasons()); });
         }
-        if (placed.verdict.askable && placed.firstLine != number) {
-            add(Problem::RepeatedHeader, number,
-                QStringLiteral("%1 повторяет заголовок строки %2: программа всегда показывает блок строки %2, а этот — никогда")
+        if (placed.verdict.askable && !placed.first) {
+            add(Problem::RepeatedHeader, number, [&] {
+                return QStringLiteral("%1 повторяет заголовок строки %2: программа всегда показывает блок строки %2, а этот — никогда")
                     .arg(shown())
-                    .arg(placed.firstLine));
+                    .arg(placed.firstLine);
+            });
         }
 
         if (m_block.header == 0) {
@@ -147,12 +156,13 @@ private:
             m_block.text.append(line.first(std::min(line.size(), shownHeaderBytes)));
             return;
         }
-        const bool ownBlock = placed.verdict.askable && placed.firstLine == number;
-        add(Problem::HeaderInBody, number,
-            QStringLiteral("%1 стоит внутри описания блока строки %2: там он показывается как текст%3")
+        const bool ownBlock = placed.first;
+        add(Problem::HeaderInBody, number, [&] {
+            return QStringLiteral("%1 стоит внутри описания блока строки %2: там он показывается как текст%3")
                 .arg(shown())
                 .arg(m_block.header)
-                .arg(ownBlock ? QStringLiteral(", и поиск находит его ещё и как отдельный блок") : QString()));
+                .arg(ownBlock ? QStringLiteral(", и поиск находит его ещё и как отдельный блок") : QString());
+        });
         if (m_block.innerHeaders.size() < namedLines)
             m_block.innerHeaders << number;
         ++m_block.innerCount;
@@ -162,20 +172,26 @@ private:
     // the end of the file.
     void closeBlock(qint64 last, bool atEnd)
     {
+        const bool swallows = m_block.innerCount > 0;
+        m_block.header = swallows || atEnd ? m_block.header : 0;
+        if (m_block.header == 0)
+            return;
         const QString span = last > m_block.header
             ? QStringLiteral("строки %1–%2").arg(m_block.header + 1).arg(last)
             : QStringLiteral("ни одной строки");
         const QString shown = shownLine(m_block.text);
-        if (m_block.innerCount > 0) {
-            add(Problem::MissingTerminator, m_block.header,
-                QStringLiteral("%1 не закрыт строкой «@» до заголовка строки %2: его описание захватывает %3, "
-                               "с заголовками строк %4")
+        if (swallows) {
+            add(Problem::MissingTerminator, m_block.header, [&] {
+                return QStringLiteral("%1 не закрыт строкой «@» до заголовка строки %2: его описание захватывает %3, "
+                                      "с заголовками строк %4")
                     .arg(shown)
                     .arg(m_block.innerHeaders.front())
-                    .arg(span, lineList(m_block.innerHeaders, m_block.innerCount)));
-        } else if (atEnd) {
-            add(Problem::MissingTerminator, m_block.header,
-                QStringLiteral("%1 не закрыт строкой «@» до конца файла: его описание захватывает %2").arg(shown, span));
+                    .arg(span, lineList(m_block.innerHeaders, m_block.innerCount));
+            });
+        } else {
+            add(Problem::MissingTerminator, m_block.header, [&] {
+                return QStringLiteral("%1 не закрыт строкой «@» до конца файла: его описание захватывает %2").arg(shown, span);
+            });
         }
         m_block.header = 0;
         m_block.innerHeaders.clear();

@@ -7,7 +7,7 @@ namespace zornalit::dbtool {
 
 namespace {
 
-quint32 keyOf(const QByteArray& segment)
+quint32 keyOf(QByteArrayView segment)
 {
     quint32 key = static_cast<quint32>(segment.size()) << 16;
     for (qsizetype i = 0; i < segment.size(); ++i)
@@ -27,13 +27,14 @@ QByteArray segmentOf(quint32 key)
 
 HeaderIndex::Placed HeaderIndex::add(qint64 line, QByteArrayView header)
 {
-    Placed placed{judgeHeader(header, m_codes), 0};
+    Placed placed{judgeHeader(header, m_codes), 0, false};
     if (!placed.verdict.askable)
         return placed;
     FirstHeader& first = m_segments[keyOf(placed.verdict.segment)][placed.verdict.stepPosition];
-    if (first.line == 0) {
+    if (!first.exists()) {
         first.line = line;
         first.text = header.first(std::min(header.size(), shownHeaderBytes)).toByteArray();
+        placed.first = true;
     }
     placed.firstLine = first.line;
     return placed;

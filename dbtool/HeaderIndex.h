@@ -14,8 +14,9 @@ namespace zornalit::dbtool {
 
 // The first header of one segment and step, the one the lookup finds.
 struct FirstHeader {
-    qint64 line = 0; // 0: the database has no header for this step
-    QByteArray text; // the header line, shortened when very long
+    qint64 line = 0; // 0 when not counted
+    QByteArray text; // the header line, shortened when very long; empty: none
+    bool exists() const { return !text.isEmpty(); }
 };
 
 struct SegmentHeaders {
@@ -36,9 +37,11 @@ public:
         // The line of the first header of the same pair; the line itself
         // when it is the first; 0 when no query asks for it.
         qint64 firstLine = 0;
+        bool first = false;
     };
 
-    // Takes a line that begins with the header keyword.
+    // Takes a line that begins with the header keyword, and its number
+    // (counted from 1; 0 when lines are not counted).
     Placed add(qint64 line, QByteArrayView header);
 
     // Every segment with a header a query can ask, digits first, then by

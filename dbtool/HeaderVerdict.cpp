@@ -110,7 +110,7 @@ bool judgeUsualHeader(QByteArrayView line, HeaderVerdict& verdict)
     const int position = canonicalStep(step);
     if (position < 0)
         return false;
-    verdict.segment = segment.toByteArray();
+    verdict.segment = segment;
     verdict.stepPosition = position;
     verdict.askable = true;
     return true;
@@ -125,7 +125,7 @@ HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
         return verdict;
     const HeaderFields fields = readHeaderFields(line);
     const QByteArrayView step = trimmedStep(fields.step);
-    verdict.segment = fields.segment.toByteArray();
+    verdict.segment = fields.segment;
     const QString segmentText = cp1251::decode(fields.segment);
     const QString stepText = cp1251::decode(step);
     if (const std::optional<int> position = codes.positionOf(stepText))

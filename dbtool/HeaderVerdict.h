@@ -11,8 +11,8 @@ namespace zornalit::dbtool {
 // What the lookup makes of a line that begins with the header keyword, and
 // whether that is what its author wrote.
 struct HeaderVerdict {
-    // The segment field as the lookup reads it.
-    QByteArray segment;
+    // The segment field as the lookup reads it: bytes of the line judged.
+    QByteArrayView segment;
     // The position of the step field in the step-code table, or -1 when the
     // field is no step code.
     int stepPosition = -1;

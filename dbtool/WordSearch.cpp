@@ -56,7 +56,7 @@ private:
         m_block = FoundBlock{number, shownText(line), {}, 0, {}};
         if (!placed.verdict.askable) {
             m_block.unreachable = QStringLiteral("не находится никогда: ") + placed.verdict.reasons.join(QStringLiteral("; "));
-        } else if (placed.firstLine != number) {
+        } else if (!placed.first) {
             m_block.unreachable =
                 QStringLiteral("не показывается никогда: тот же заголовок стоит раньше, в строке %1").arg(placed.firstLine);
         }
