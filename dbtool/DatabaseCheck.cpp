@@ -33,13 +33,13 @@ qint64 countByte(QByteArrayView line, char byte)
     return count;
 }
 
-// "31, 40, 52 и ещё 3"
+// "строки 31" or "строк 31, 40, 52 и ещё 3"
 QString lineList(const QList<qint64>& lines, qint64 count)
 {
     QStringList names;
     for (const qint64 line : lines)
         names << QString::number(line);
-    QString text = names.join(QStringLiteral(", "));
+    QString text = (count == 1 ? QStringLiteral("строки ") : QStringLiteral("строк ")) + names.join(QStringLiteral(", "));
     if (count > lines.size())
         text += QStringLiteral(" и ещё %1").arg(count - lines.size());
     return text;
@@ -64,7 +64,7 @@ public:
             lineFeeds(number, line);
         if (holdsByte(line, unassignedByte))
             add(Problem::UnassignedByte, number, [line] {
-                return QStringLiteral("байт 0x98 (%1 раз): в Windows-1251 он не обозначает никакого знака")
+                return QStringLiteral("байт 0x98 (в строке: %1): в Windows-1251 он не обозначает никакого знака")
                     .arg(countByte(line, unassignedByte));
             });
 
@@ -86,11 +86,11 @@ public:
         if (m_block.header != 0)
             closeBlock(m_lines, true);
         if (m_lineFeeds > 0) {
-            const QString how = m_lineFeedLines == m_lines
-                ? QStringLiteral("в файле нет концов строк CR LF: он, видимо, сохранён с концами LF, и программа видит в нём %1 строк(и)").arg(m_lines)
-                : QStringLiteral("концы строк смешаны: знаки LF без CR есть в %1 строках из %2").arg(m_lineFeedLines).arg(m_lines);
+            const QString how = m_lines == 1
+                ? QStringLiteral("в файле нет концов строк CR LF: он, видимо, сохранён с концами LF, и программа видит в нём одну строку")
+                : QStringLiteral("концы строк смешаны: LF без CR стоят в %1 из %2 строк").arg(m_lineFeedLines).arg(m_lines);
             Findings& list = m_report.findings[static_cast<int>(Problem::LineEnds)];
-            list.first.prepend({0, QStringLiteral("%1 знаков LF без CR; %2").arg(m_lineFeeds).arg(how)});
+            list.first.prepend({0, QStringLiteral("всего LF без CR: %1; %2").arg(m_lineFeeds).arg(how)});
             ++list.count;
         }
         if (m_report.blocks == 0)
@@ -122,7 +122,7 @@ private:
         m_lineFeeds += count;
         ++m_lineFeedLines;
         add(Problem::LineEnds, number, [&] {
-            return QStringLiteral("%1 знак(ов) LF без CR: программа не кончает на них строку, и всё это для неё одна строка %2")
+            return QStringLiteral("LF без CR: %1 — программа не кончает на них строку, и всё это для неё одна строка %2")
                 .arg(count)
                 .arg(number);
         });
@@ -183,7 +183,7 @@ private:
         if (swallows) {
             add(Problem::MissingTerminator, m_block.header, [&] {
                 return QStringLiteral("%1 не закрыт строкой «@» до заголовка строки %2: его описание захватывает %3, "
-                                      "с заголовками строк %4")
+                                      "с заголовком %4")
                     .arg(shown)
                     .arg(m_block.innerHeaders.front())
                     .arg(span, lineList(m_block.innerHeaders, m_block.innerCount));

@@ -165,7 +165,7 @@ TEST(DatabaseCheck, UnassignedByte)
     bytes.insert(bytes.indexOf("\r\n@"), "\x98\x98");
     const CheckReport report = check(bytes);
     EXPECT_EQ(linesOf(report, Problem::UnassignedByte), (QList<qint64>{3}));
-    EXPECT_TRUE(report.of(Problem::UnassignedByte).first[0].text.contains(u"2 раз"));
+    EXPECT_TRUE(report.of(Problem::UnassignedByte).first[0].text.contains(u"в строке: 2"));
 }
 
 TEST(DatabaseCheck, EmptyDatabase)
