@@ -1,37 +1,19 @@
 #include "DatabaseCheck.h"
 
+#include "LineScan.h"
 #include "LookAlike.h"
 #include "ShownText.h"
 #include "lookup/HeaderLine.h"
 
 #include <QStringList>
 
-#include <cstring>
 
 namespace zornalit::dbtool {
 
 namespace {
 
-constexpr char unassignedByte = '\x98';
 // How many lines of one kind a finding names before it only counts them.
 constexpr qsizetype namedLines = 5;
-
-bool holdsByte(QByteArrayView line, char byte)
-{
-    return !line.isEmpty() && std::memchr(line.data(), byte, static_cast<std::size_t>(line.size())) != nullptr;
-}
-
-qint64 countByte(QByteArrayView line, char byte)
-{
-    qint64 count = 0;
-    const char* at = line.data();
-    const char* const end = at + line.size();
-    while (const void* hit = std::memchr(at, byte, static_cast<std::size_t>(end - at))) {
-        ++count;
-        at = static_cast<const char*>(hit) + 1;
-    }
-    return count;
-}
 
 // "строки 31" or "строк 31, 40, 52 и ещё 3"
 QString lineList(const QList<qint64>& lines, qint64 count)
@@ -57,15 +39,17 @@ class Checker {
 public:
     explicit Checker(const StepCodes& codes) : m_index(codes) {}
 
-    void take(qint64 number, QByteArrayView line)
+    void take(const ScannedLine& scanned)
     {
+        const qint64 number = scanned.number;
+        const QByteArrayView line = scanned.start;
         m_lines = number;
-        if (holdsByte(line, '\n'))
-            lineFeeds(number, line);
-        if (holdsByte(line, unassignedByte))
-            add(Problem::UnassignedByte, number, [line] {
+        if (scanned.lineFeeds > 0)
+            lineFeeds(number, scanned.lineFeeds);
+        if (scanned.unassigned > 0)
+            add(Problem::UnassignedByte, number, [&scanned] {
                 return QStringLiteral("байт 0x98 (в строке: %1): в Windows-1251 он не обозначает никакого знака")
-                    .arg(countByte(line, unassignedByte));
+                    .arg(scanned.unassigned);
             });
 
         if (beginsWithKeyword(line)) {
@@ -116,9 +100,8 @@ private:
             list.first << Finding{line, makeText()};
     }
 
-    void lineFeeds(qint64 number, QByteArrayView line)
+    void lineFeeds(qint64 number, qint64 count)
     {
-        const qint64 count = countByte(line, '\n');
         m_lineFeeds += count;
         ++m_lineFeedLines;
         add(Problem::LineEnds, number, [&] {
@@ -219,10 +202,9 @@ qint64 CheckReport::problemCount() const
 CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype chunkBytes)
 {
     Checker checker(codes);
-    LineReader reader(database, chunkBytes);
-    qint64 number = 0;
-    while (const std::optional<QByteArrayView> line = reader.next())
-        checker.take(++number, *line);
+    LineScan reader(database, chunkBytes);
+    while (const std::optional<ScannedLine> line = reader.next())
+        checker.take(*line);
     CheckReport report = checker.finish();
     if (reader.failed()) {
         report.readFailed = true;

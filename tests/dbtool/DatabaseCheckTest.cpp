@@ -14,7 +14,7 @@ namespace {
 
 using testing::databaseLines;
 
-CheckReport check(const QByteArray& bytes, qsizetype chunk = LineReader::defaultChunkBytes)
+CheckReport check(const QByteArray& bytes, qsizetype chunk = LineScan::defaultChunkBytes)
 {
     StepCodes codes;
     codes.fill();
