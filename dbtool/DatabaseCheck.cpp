@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <cstring>
+
 
 namespace zornalit::dbtool {
 
@@ -14,6 +16,24 @@ namespace {
 
 // How many lines of one kind a finding names before it only counts them.
 constexpr qsizetype namedLines = 5;
+
+// Whether a line that begins with this byte can be a header, a terminator
+// or a look-alike of a header.
+bool mayMatter(char first)
+{
+    switch (first) {
+    case '\xD1': // С
+    case '\xF1': // с
+    case 'C':
+    case 'c':
+    case '@':
+    case ' ':
+    case '\t':
+        return true;
+    default:
+        return false;
+    }
+}
 
 // "строки 31" or "строк 31, 40, 52 и ещё 3"
 QString lineList(const QList<qint64>& lines, qint64 count)
@@ -30,7 +50,10 @@ QString lineList(const QList<qint64>& lines, qint64 count)
 // A block from its header line to its terminator line, as it is being read.
 struct OpenBlock {
     qint64 header = 0;
-    QByteArray text;
+    // The start of the header line, copied without a call per block.
+    std::array<char, shownHeaderBytes> text{};
+    qsizetype textSize = 0;
+    QByteArrayView shownHeader() const { return QByteArrayView(text.data(), textSize); }
     QList<qint64> innerHeaders; // the first few
     qint64 innerCount = 0;
 };
@@ -52,9 +75,12 @@ public:
                     .arg(scanned.unassigned);
             });
 
+        // Most lines are description text that no rule below is about.
+        if (line.isEmpty() || !mayMatter(line.front()))
+            return;
         if (beginsWithKeyword(line)) {
             header(number, line);
-        } else if (!line.isEmpty() && line.front() == '@') {
+        } else if (line.front() == '@') {
             if (m_block.header != 0)
                 closeBlock(number - 1, false);
         } else {
@@ -134,9 +160,8 @@ private:
         if (m_block.header == 0) {
             ++m_report.blocks;
             m_block.header = number;
-            // The buffer keeps its room from block to block.
-            m_block.text.resize(0);
-            m_block.text.append(line.first(std::min(line.size(), shownHeaderBytes)));
+            m_block.textSize = std::min(line.size(), shownHeaderBytes);
+            std::memcpy(m_block.text.data(), line.data(), static_cast<std::size_t>(m_block.textSize));
             return;
         }
         const bool ownBlock = placed.first;
@@ -162,7 +187,7 @@ private:
         const QString span = last > m_block.header
             ? QStringLiteral("строки %1–%2").arg(m_block.header + 1).arg(last)
             : QStringLiteral("ни одной строки");
-        const QString shown = shownLine(m_block.text);
+        const QString shown = shownLine(m_block.shownHeader());
         if (swallows) {
             add(Problem::MissingTerminator, m_block.header, [&] {
                 return QStringLiteral("%1 не закрыт строкой «@» до заголовка строки %2: его описание захватывает %3, "
@@ -203,7 +228,7 @@ CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype
 {
     Checker checker(codes);
     LineScan reader(database, chunkBytes);
-    while (const std::optional<ScannedLine> line = reader.next())
+    while (const ScannedLine* line = reader.next())
         checker.take(*line);
     CheckReport report = checker.finish();
     if (reader.failed()) {

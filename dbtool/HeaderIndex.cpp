@@ -7,30 +7,35 @@ namespace zornalit::dbtool {
 
 namespace {
 
-quint32 keyOf(QByteArrayView segment)
-{
-    quint32 key = static_cast<quint32>(segment.size()) << 16;
-    for (qsizetype i = 0; i < segment.size(); ++i)
-        key |= static_cast<quint32>(static_cast<unsigned char>(segment[i])) << (8 * (1 - i));
-    return key;
-}
+// A segment of one byte b has slot b; one of two bytes a, b has slot
+// 256 + 256 * a + b. Every askable segment has one or two bytes.
+constexpr qsizetype slotCount = 256 + 256 * 256;
 
-QByteArray segmentOf(quint32 key)
+qsizetype slotOf(QByteArrayView segment)
 {
-    QByteArray segment;
-    for (quint32 i = 0; i < (key >> 16); ++i)
-        segment += static_cast<char>((key >> (8 * (1 - i))) & 0xFF);
-    return segment;
+    const auto byte = [&](qsizetype i) { return static_cast<qsizetype>(static_cast<unsigned char>(segment[i])); };
+    return segment.size() == 1 ? byte(0) : 256 + 256 * byte(0) + byte(1);
 }
 
 } // namespace
+
+HeaderIndex::HeaderIndex(const StepCodes& codes)
+    : m_codes(codes)
+    , m_slots(slotCount, -1)
+{
+}
 
 HeaderIndex::Placed HeaderIndex::add(qint64 line, QByteArrayView header)
 {
     Placed placed{judgeHeader(header, m_codes), 0, false};
     if (!placed.verdict.askable)
         return placed;
-    FirstHeader& first = m_segments[keyOf(placed.verdict.segment)][placed.verdict.stepPosition];
+    qsizetype& slot = m_slots[slotOf(placed.verdict.segment)];
+    if (slot < 0) {
+        slot = m_segments.size();
+        m_segments.push_back(SegmentHeaders{placed.verdict.segment.toByteArray(), {}});
+    }
+    FirstHeader& first = m_segments[slot].steps[placed.verdict.stepPosition];
     if (!first.exists()) {
         first.line = line;
         first.text = header.first(std::min(header.size(), shownHeaderBytes)).toByteArray();
@@ -42,10 +47,7 @@ HeaderIndex::Placed HeaderIndex::add(qint64 line, QByteArrayView header)
 
 QList<SegmentHeaders> HeaderIndex::segments() const
 {
-    QList<SegmentHeaders> list;
-    list.reserve(m_segments.size());
-    for (auto it = m_segments.cbegin(); it != m_segments.cend(); ++it)
-        list << SegmentHeaders{segmentOf(it.key()), it.value()};
+    QList<SegmentHeaders> list = m_segments;
 
     const auto key = [](const QByteArray& segment) {
         const bool digits = std::all_of(segment.cbegin(), segment.cend(), [](char c) { return c >= '0' && c <= '9'; });

@@ -5,10 +5,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QList>
 
 #include <array>
+#include <vector>
 
 namespace zornalit::dbtool {
 
@@ -30,7 +30,7 @@ struct SegmentHeaders {
 // however large the file.
 class HeaderIndex {
 public:
-    explicit HeaderIndex(const StepCodes& codes) : m_codes(codes) {}
+    explicit HeaderIndex(const StepCodes& codes);
 
     struct Placed {
         HeaderVerdict verdict;
@@ -50,9 +50,10 @@ public:
 
 private:
     const StepCodes& m_codes;
-    // Keyed by the segment's one or two bytes and its length, which is
-    // quicker than by the bytes themselves.
-    QHash<quint32, std::array<FirstHeader, StepCodes::count>> m_segments;
+    QList<SegmentHeaders> m_segments; // in the order first seen
+    // Where each segment stands in m_segments, or -1: a direct table is
+    // quicker than a hash, and small, as a segment has at most two bytes.
+    std::vector<qsizetype> m_slots;
 };
 
 // At most this many bytes of a header line are kept for showing.

@@ -93,21 +93,28 @@ bool judgeUsualHeader(QByteArrayView line, HeaderVerdict& verdict)
     if (line.size() < 8 || line[keywordLength] != ' ')
         return false;
     const QByteArrayView rest = line.sliced(keywordLength + 1);
-    const qsizetype segmentEnd = rest.indexOf('.');
-    if (segmentEnd < 1 || segmentEnd > 2)
+    // The segment: one or two characters before the first dot.
+    const qsizetype segmentEnd = rest[0] == '.' ? -1 : rest[1] == '.' ? 1 : rest[2] == '.' ? 2 : -1;
+    if (segmentEnd < 0)
         return false;
     const QByteArrayView segment = rest.first(segmentEnd);
     if (!std::all_of(segment.begin(), segment.end(), [](char c) { return isDigit(c) || isLatinCapital(c); }))
         return false;
     if (segment.size() == 2 && segment[0] == '0')
         return false;
-    QByteArrayView step = rest.sliced(segmentEnd + 1);
-    const qsizetype stepEnd = step.indexOf('.');
-    if (stepEnd >= 0)
-        step = step.first(stepEnd);
-    else if (step.size() > 2)
+    // The step: one or two characters up to the next dot or the line's end.
+    const QByteArrayView after = rest.sliced(segmentEnd + 1);
+    const qsizetype size = after.size();
+    qsizetype stepLength = -1;
+    if (size >= 2 && after[1] == '.')
+        stepLength = 1;
+    else if (size >= 3 && after[2] == '.')
+        stepLength = 2;
+    else if (size <= 2)
+        stepLength = size;
+    if (stepLength < 1 || after[0] == '.')
         return false;
-    const int position = canonicalStep(step);
+    const int position = canonicalStep(after.first(stepLength));
     if (position < 0)
         return false;
     verdict.segment = segment;

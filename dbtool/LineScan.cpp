@@ -17,25 +17,24 @@ constexpr char cr = '\r';
 constexpr char lf = '\n';
 constexpr char unassignedByte = '\x98';
 
-// The index of the first CR in bytes[from, to), or to. Lines are short, so
-// the bytes are compared 64 at a time without a call per line.
-qsizetype findCr(const char* bytes, qsizetype from, qsizetype to)
+// Bit i tells whether bytes[at + i] is a CR or an LF, for 64 bytes.
+quint64 lineByteMask(const char* bytes, qsizetype at)
 {
 #ifdef ZORNALIT_SSE2
     const __m128i crs = _mm_set1_epi8(cr);
-    const auto maskAt = [&](qsizetype at) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at));
-        return static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, crs))));
+    const __m128i lfs = _mm_set1_epi8(lf);
+    const auto maskOf = [&](qsizetype offset) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at + offset));
+        const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(block, crs), _mm_cmpeq_epi8(block, lfs));
+        return static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(hits)));
     };
-    while (from + 64 <= to) {
-        const quint64 mask = maskAt(from) | maskAt(from + 16) << 16 | maskAt(from + 32) << 32 | maskAt(from + 48) << 48;
-        if (mask != 0)
-            return from + std::countr_zero(mask);
-        from += 64;
-    }
+    return maskOf(0) | maskOf(16) << 16 | maskOf(32) << 32 | maskOf(48) << 48;
+#else
+    quint64 mask = 0;
+    for (int i = 0; i < 64; ++i)
+        mask |= static_cast<quint64>(bytes[at + i] == cr || bytes[at + i] == lf) << i;
+    return mask;
 #endif
-    const void* hit = std::memchr(bytes + from, cr, static_cast<std::size_t>(to - from));
-    return hit ? static_cast<const char*>(hit) - bytes : to;
 }
 
 // The index of the first byte at or after from, or to: for the bytes that
@@ -60,8 +59,8 @@ bool LineScan::fill()
 {
     m_position = 0;
     m_size = 0;
-    m_nextLineFeed = 0;
     m_nextUnassigned = 0;
+    m_maskStart = -1;
     if (m_atEnd)
         return false;
     const qint64 got = m_device.read(m_chunk.data(), m_chunk.size());
@@ -75,9 +74,30 @@ bool LineScan::fill()
         return false;
     }
     m_size = got;
-    m_nextLineFeed = findByte(m_chunk.constData(), 0, m_size, lf);
     m_nextUnassigned = findByte(m_chunk.constData(), 0, m_size, unassignedByte);
     return true;
+}
+
+qsizetype LineScan::findLineByte(qsizetype from)
+{
+    const char* bytes = m_chunk.constData();
+    for (;;) {
+        // The mask of the 64 bytes from m_maskStart serves every line that
+        // starts among them.
+        if (m_maskStart < 0 || from >= m_maskStart + 64) {
+            if (from + 64 > m_size)
+                break;
+            m_maskStart = from;
+            m_mask = lineByteMask(bytes, from);
+        }
+        const quint64 ahead = m_mask >> (from - m_maskStart);
+        if (ahead != 0)
+            return from + std::countr_zero(ahead);
+        from = m_maskStart + 64;
+    }
+    while (from < m_size && bytes[from] != cr && bytes[from] != lf)
+        ++from;
+    return from;
 }
 
 void LineScan::keep(qsizetype from, qsizetype to)
@@ -87,33 +107,31 @@ void LineScan::keep(qsizetype from, qsizetype to)
         m_kept.append(m_chunk.constData() + from, std::min(room, to - from));
 }
 
-void LineScan::count(qsizetype to, ScannedLine& line)
+void LineScan::count(qsizetype to)
 {
     const char* bytes = m_chunk.constData();
-    for (; m_nextLineFeed < to; m_nextLineFeed = findByte(bytes, m_nextLineFeed + 1, m_size, lf))
-        ++line.lineFeeds;
     for (; m_nextUnassigned < to; m_nextUnassigned = findByte(bytes, m_nextUnassigned + 1, m_size, unassignedByte))
-        ++line.unassigned;
-    line.length += to - m_position;
+        ++m_line.unassigned;
+    m_line.length += to - m_position;
     m_position = to;
 }
 
-std::optional<ScannedLine> LineScan::next()
+const ScannedLine* LineScan::next()
 {
     if (failed())
-        return std::nullopt;
+        return nullptr;
     if (m_crBefore) {
         // The LF of a CR LF belongs to the line end before.
         if (m_position == m_size && !fill())
-            return std::nullopt;
+            return nullptr;
         m_crBefore = false;
-        if (m_chunk[m_position] == lf) {
+        if (m_chunk[m_position] == lf)
             ++m_position;
-            m_nextLineFeed = findByte(m_chunk.constData(), m_position, m_size, lf);
-        }
     }
 
-    ScannedLine line;
+    m_line.length = 0;
+    m_line.lineFeeds = 0;
+    m_line.unassigned = 0;
     if (!m_kept.isEmpty())
         m_kept.resize(0);
     bool spansChunks = false;
@@ -123,30 +141,36 @@ std::optional<ScannedLine> LineScan::next()
             keep(start, m_size);
             spansChunks = true;
             if (!fill()) {
-                if (failed() || line.length == 0)
-                    return std::nullopt;
+                if (failed() || m_line.length == 0)
+                    return nullptr;
                 // The last line, without a line end.
-                line.number = ++m_number;
-                line.start = m_kept;
-                return line;
+                ++m_line.number;
+                m_line.start = m_kept;
+                return &m_line;
             }
             start = 0;
             continue;
         }
-        const qsizetype at = findCr(m_chunk.constData(), m_position, m_size);
-        count(at, line);
+        const qsizetype at = findLineByte(m_position);
+        count(at);
         if (at == m_size)
             continue;
         ++m_position;
+        if (m_chunk[at] == lf) {
+            // A lone LF: part of the line.
+            ++m_line.lineFeeds;
+            ++m_line.length;
+            continue;
+        }
         m_crBefore = true;
-        line.number = ++m_number;
+        ++m_line.number;
         if (spansChunks) {
             keep(start, at);
-            line.start = m_kept;
+            m_line.start = m_kept;
         } else {
-            line.start = QByteArrayView(m_chunk.constData() + start, std::min(at - start, keptBytes));
+            m_line.start = QByteArrayView(m_chunk.constData() + start, std::min(at - start, keptBytes));
         }
-        return line;
+        return &m_line;
     }
 }
 

@@ -5,7 +5,6 @@
 #include <QIODevice>
 #include <QString>
 
-#include <optional>
 
 namespace zornalit::dbtool {
 
@@ -23,9 +22,9 @@ struct ScannedLine {
 // or at a lone CR; a lone LF stays in the line; a line end at the very end
 // starts no further line), counting LF and 0x98 bytes on the way. It holds
 // one chunk and the start of one line, however long the lines are; it is
-// quicker than splitting whole lines because it looks for line ends 64
-// bytes at a time where the processor allows, and for the rare LF and 0x98
-// once per chunk.
+// quicker than splitting whole lines because it looks for CR and LF 64
+// bytes at a time where the processor allows, and for the rare 0x98 once
+// per chunk.
 class LineScan {
 public:
     static constexpr qsizetype keptBytes = 256;
@@ -33,9 +32,9 @@ public:
 
     explicit LineScan(QIODevice& device, qsizetype chunkBytes = defaultChunkBytes);
 
-    // The next line, or nothing at the end of the file or after a read
-    // error. The bytes stay valid until the next call.
-    std::optional<ScannedLine> next();
+    // The next line, or null at the end of the file or after a read error.
+    // The line and its bytes stay valid until the next call.
+    const ScannedLine* next();
 
     bool failed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
@@ -43,19 +42,24 @@ public:
 private:
     bool fill();
     void keep(qsizetype from, qsizetype to);
+    // The first CR or LF of the chunk at or after from, or the chunk's end.
+    qsizetype findLineByte(qsizetype from);
     // Counts the bytes of line up to to, and moves past them.
-    void count(qsizetype to, ScannedLine& line);
+    void count(qsizetype to);
 
     QIODevice& m_device;
     QByteArray m_chunk;
     qsizetype m_position = 0;
     qsizetype m_size = 0;
-    qsizetype m_nextLineFeed = 0;   // in the chunk, or m_size: none
-    qsizetype m_nextUnassigned = 0; // likewise
+    qsizetype m_nextUnassigned = 0; // in the chunk, or m_size: none
+    qsizetype m_maskStart = -1;      // where the 64 bytes of m_mask start; -1: none
+    quint64 m_mask = 0;
     QByteArray m_kept; // the start of a line that runs over a chunk's end
     bool m_crBefore = false;
     bool m_atEnd = false;
-    qint64 m_number = 0;
+    // Filled in place: a line handed back by value costs more than its
+    // finding, lines being short.
+    ScannedLine m_line;
     QString m_error;
 };
 

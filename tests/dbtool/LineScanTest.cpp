@@ -43,7 +43,7 @@ QList<Line> byLineScan(const QByteArray& bytes, qsizetype chunk)
     buffer.open(QIODevice::ReadOnly);
     LineScan scan(buffer, chunk);
     QList<Line> lines;
-    while (const std::optional<ScannedLine> line = scan.next()) {
+    while (const ScannedLine* line = scan.next()) {
         EXPECT_EQ(line->number, lines.size() + 1);
         lines << Line{line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
     }
@@ -71,7 +71,7 @@ TEST(LineScan, KeepsOnlyTheStartOfAnEndlessLine)
     buffer.setData(line);
     buffer.open(QIODevice::ReadOnly);
     LineScan scan(buffer, 4096);
-    const std::optional<ScannedLine> only = scan.next();
+    const ScannedLine* only = scan.next();
     ASSERT_TRUE(only);
     EXPECT_EQ(only->start, line.first(LineScan::keptBytes));
     EXPECT_EQ(only->length, line.size());
