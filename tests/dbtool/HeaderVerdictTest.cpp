@@ -40,8 +40,9 @@ TEST(HeaderVerdict, AgreesWithTheLookupsReading)
         ASSERT_EQ(verdict.segment, fields.segment) << line.toStdString();
         ASSERT_EQ(verdict.stepPosition, codes.positionOf(step).value_or(-1)) << line.toStdString();
         ASSERT_EQ(verdict.askable, check.passed() && check.boxes == asked) << line.toStdString();
-        if (!verdict.askable)
+        if (!verdict.askable) {
             ASSERT_FALSE(verdict.reasons.isEmpty()) << line.toStdString();
+        }
     }
 }
 
