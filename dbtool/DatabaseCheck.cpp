@@ -184,9 +184,7 @@ private:
         m_block.header = swallows || atEnd ? m_block.header : 0;
         if (m_block.header == 0)
             return;
-        const QString span = last > m_block.header
-            ? QStringLiteral("строки %1–%2").arg(m_block.header + 1).arg(last)
-            : QStringLiteral("ни одной строки");
+        const QString span = QStringLiteral("строки %1–%2").arg(m_block.header + 1).arg(last);
         const QString shown = shownLine(m_block.shownHeader());
         if (swallows) {
             add(Problem::MissingTerminator, m_block.header, [&] {
@@ -198,6 +196,8 @@ private:
             });
         } else {
             add(Problem::MissingTerminator, m_block.header, [&] {
+                if (last == m_block.header)
+                    return QStringLiteral("%1 не закрыт строкой «@»: на нём кончается файл").arg(shown);
                 return QStringLiteral("%1 не закрыт строкой «@» до конца файла: его описание захватывает %2").arg(shown, span);
             });
         }

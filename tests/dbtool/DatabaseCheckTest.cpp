@@ -143,6 +143,10 @@ TEST(DatabaseCheck, BlockRunningToTheEndOfTheFile)
     const CheckReport report = check(databaseLines(soundStart + QStringList{u"СЕГМ 7.1."_qs, u"a"_qs, u"b"_qs}));
     EXPECT_EQ(linesOf(report, Problem::MissingTerminator), (QList<qint64>{5}));
     EXPECT_TRUE(report.of(Problem::MissingTerminator).first[0].text.contains(u"до конца файла"));
+
+    const CheckReport lastLine = check(databaseLines({u"СЕГМ 7.1."_qs}));
+    EXPECT_EQ(linesOf(lastLine, Problem::MissingTerminator), (QList<qint64>{1}));
+    EXPECT_TRUE(lastLine.of(Problem::MissingTerminator).first[0].text.contains(u"кончается файл"));
 }
 
 TEST(DatabaseCheck, LookAlikeKeywords)
