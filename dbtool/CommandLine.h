@@ -24,6 +24,7 @@ inline constexpr int exitProblems = 1;
 inline constexpr int exitNothingFound = 1;
 inline constexpr int exitUnreadable = 2; // check, coverage and search
 inline constexpr int exitUsage = 2;
+inline constexpr int exitOutputFailed = 4; // the output could not be written
 
 // Runs one command line (arguments[0] is the program) against the database
 // in programFolder, or the one --database names; returns the exit status.

@@ -40,8 +40,10 @@ int main(int argc, char** argv)
     };
     const int status = zornalit::dbtool::runCommandLine(QCoreApplication::arguments(),
                                                         QCoreApplication::applicationDirPath(), terminal);
-    // A full disk or a closed pipe behind the output is a failure too.
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
-        return status == 0 ? 4 : status;
+    // A full disk behind the output is a failure too, not a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        write(stderr, QStringLiteral("zornalit-db: не удалось вывести результат\n").toUtf8());
+        return zornalit::dbtool::exitOutputFailed;
+    }
     return status;
 }
