@@ -32,7 +32,7 @@ HeaderIndex::Placed HeaderIndex::add(qint64 line, QByteArrayView header)
         return placed;
     qsizetype& slot = m_slots[slotOf(placed.verdict.segment)];
     if (slot < 0) {
-        slot = m_segments.size();
+        slot = static_cast<qsizetype>(m_segments.size());
         m_segments.push_back(SegmentHeaders{placed.verdict.segment.toByteArray(), {}});
     }
     FirstHeader& first = m_segments[slot].steps[placed.verdict.stepPosition];
@@ -47,7 +47,7 @@ HeaderIndex::Placed HeaderIndex::add(qint64 line, QByteArrayView header)
 
 QList<SegmentHeaders> HeaderIndex::segments() const
 {
-    QList<SegmentHeaders> list = m_segments;
+    QList<SegmentHeaders> list(m_segments.cbegin(), m_segments.cend());
 
     const auto key = [](const QByteArray& segment) {
         const bool digits = std::all_of(segment.cbegin(), segment.cend(), [](char c) { return c >= '0' && c <= '9'; });

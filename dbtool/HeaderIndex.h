@@ -50,7 +50,7 @@ public:
 
 private:
     const StepCodes& m_codes;
-    QList<SegmentHeaders> m_segments; // in the order first seen
+    std::vector<SegmentHeaders> m_segments; // in the order first seen
     // Where each segment stands in m_segments, or -1: a direct table is
     // quicker than a hash, and small, as a segment has at most two bytes.
     std::vector<qsizetype> m_slots;

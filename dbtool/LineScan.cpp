@@ -107,7 +107,7 @@ void LineScan::keep(qsizetype from, qsizetype to)
         m_kept.append(m_chunk.constData() + from, std::min(room, to - from));
 }
 
-void LineScan::count(qsizetype to)
+inline void LineScan::count(qsizetype to)
 {
     const char* bytes = m_chunk.constData();
     for (; m_nextUnassigned < to; m_nextUnassigned = findByte(bytes, m_nextUnassigned + 1, m_size, unassignedByte))
@@ -125,7 +125,7 @@ const ScannedLine* LineScan::next()
         if (m_position == m_size && !fill())
             return nullptr;
         m_crBefore = false;
-        if (m_chunk[m_position] == lf)
+        if (m_chunk.constData()[m_position] == lf)
             ++m_position;
     }
 
@@ -156,7 +156,7 @@ const ScannedLine* LineScan::next()
         if (at == m_size)
             continue;
         ++m_position;
-        if (m_chunk[at] == lf) {
+        if (m_chunk.constData()[at] == lf) {
             // A lone LF: part of the line.
             ++m_line.lineFeeds;
             ++m_line.length;
