@@ -4,19 +4,12 @@
 #include "lookup/FaultSearch.h"
 #include "lookup/BlockCopy.h"
 #include "platform/FileErrorText.h"
+#include "lookup/NotFoundMessage.h"
 #include "platform/ViewerLaunch.h"
 
 namespace zornalit {
 
 namespace {
-
-const QString notFoundPrompt = QStringLiteral("К сожалению, описание этого типа повреждения не обнаружено");
-
-// Reads like the header line of the block that was sought: "СЕГМ 12.3.".
-QString notFoundTitle(const QueryBoxes& query)
-{
-    return QStringLiteral("СЕГМ ") + query.segment + u'.' + query.step + u'.';
-}
 
 void showError(const Platform& platform, const QString& prompt)
 {

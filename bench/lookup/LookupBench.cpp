@@ -3,7 +3,9 @@
 // the small example database (segment 5 step 3, segment 12 step 1A) placed
 // half-way through. BM_Floor is the least any lookup must do: read the file
 // once and count its lines. Every case reports the process's peak resident
-// memory; it must not grow with the size of the database.
+// memory; it must not grow with the size of the database. BM_Check and
+// BM_Coverage are the maintainers' tool on the same files: each must take at
+// most twice BM_NotFound33.
 //
 // BM_Shape looks up a block and copies it into the report (a sink that only
 // counts) on databases of hostile shapes, each in a process of its own so
@@ -12,6 +14,8 @@
 // of 21 million one-byte lines and a block without its "@" that runs to the
 // end of a 1 GB file. The large shapes are made on the fly, not on disk.
 
+#include "dbtool/Coverage.h"
+#include "dbtool/DatabaseCheck.h"
 #include "lookup/BlockCopy.h"
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
@@ -351,6 +355,46 @@ void BM_Shape(benchmark::State& state)
     }
 }
 
+// Runs a whole-file command of the maintainers' tool on the database.
+template <typename Command>
+void wholeFile(benchmark::State& state, Command command)
+{
+    const qint64 megabytes = state.range(0);
+    const QString path = databaseOf(megabytes);
+    StepCodes codes;
+    codes.fill();
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("cannot open the database");
+            return;
+        }
+        if (!command(file, codes)) {
+            state.SkipWithError("the command gave a wrong outcome");
+            return;
+        }
+    }
+    reportPeakMemory(state, megabytes);
+}
+
+void BM_Check(benchmark::State& state)
+{
+    wholeFile(state, [](QFile& file, const StepCodes& codes) {
+        const dbtool::CheckReport report = dbtool::checkDatabase(file, codes);
+        // The generated file repeats headers on purpose, and has nothing else wrong.
+        return !report.readFailed && report.of(dbtool::Problem::RepeatedHeader).count > 0
+            && report.problemCount() == report.of(dbtool::Problem::RepeatedHeader).count;
+    });
+}
+
+void BM_Coverage(benchmark::State& state)
+{
+    wholeFile(state, [](QFile& file, const StepCodes& codes) {
+        const dbtool::CoverageTable table = dbtool::coverDatabase(file, codes);
+        return !table.readFailed && !table.segments.isEmpty();
+    });
+}
+
 BENCHMARK(BM_Floor)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FirstHit)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fallback29)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
@@ -358,6 +402,8 @@ BENCHMARK(BM_NotFound33)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 // 0: the 1 MB database; 1: a 1 GB line starting with "С"; 2: the same with
 // "x"; 3: 21 million one-byte lines; 4: a block to the end of a 1 GB file.
 BENCHMARK(BM_Shape)->DenseRange(0, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Check)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Coverage)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zornalit

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "HeaderVerdict.h"
+#include "lookup/StepCodes.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+
+#include <array>
+#include <vector>
+
+namespace zornalit::dbtool {
+
+// The first header of one segment and step, the one the lookup finds.
+struct FirstHeader {
+    qint64 line = 0; // 0 when not counted
+    QByteArray text; // the header line, shortened when very long; empty: none
+    bool exists() const { return !text.isEmpty(); }
+};
+
+struct SegmentHeaders {
+    QByteArray segment;
+    std::array<FirstHeader, StepCodes::count> steps;
+};
+
+// Remembers, for every segment and step code some query can ask, the first
+// header line in the file: the lookup never gets past it, so every later
+// header of the same pair is never shown. Holds one short entry per pair,
+// however large the file.
+class HeaderIndex {
+public:
+    explicit HeaderIndex(const StepCodes& codes);
+
+    struct Placed {
+        HeaderVerdict verdict;
+        // The line of the first header of the same pair; the line itself
+        // when it is the first; 0 when no query asks for it.
+        qint64 firstLine = 0;
+        bool first = false;
+    };
+
+    // Takes a line that begins with the header keyword, and its number
+    // (counted from 1; 0 when lines are not counted).
+    Placed add(qint64 line, QByteArrayView header);
+
+    // Every segment with a header a query can ask, digits first, then by
+    // length and bytes, so that numbers come in their order.
+    QList<SegmentHeaders> segments() const;
+
+private:
+    const StepCodes& m_codes;
+    std::vector<SegmentHeaders> m_segments; // in the order first seen
+    // Where each segment stands in m_segments, or -1: a direct table is
+    // quicker than a hash, and small, as a segment has at most two bytes.
+    std::vector<qsizetype> m_slots;
+};
+
+// At most this many bytes of a header line are kept for showing.
+inline constexpr qsizetype shownHeaderBytes = 160;
+
+} // namespace zornalit::dbtool

@@ -1,0 +1,178 @@
+#include "LineScan.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define ZORNALIT_SSE2 1
+#endif
+
+namespace zornalit::dbtool {
+
+namespace {
+
+constexpr char cr = '\r';
+constexpr char lf = '\n';
+constexpr char unassignedByte = '\x98';
+
+// Bit i tells whether bytes[at + i] is a CR or an LF, for 64 bytes.
+quint64 lineByteMask(const char* bytes, qsizetype at)
+{
+#ifdef ZORNALIT_SSE2
+    const __m128i crs = _mm_set1_epi8(cr);
+    const __m128i lfs = _mm_set1_epi8(lf);
+    const auto maskOf = [&](qsizetype offset) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at + offset));
+        const __m128i hits = _mm_or_si128(_mm_cmpeq_epi8(block, crs), _mm_cmpeq_epi8(block, lfs));
+        return static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(hits)));
+    };
+    return maskOf(0) | maskOf(16) << 16 | maskOf(32) << 32 | maskOf(48) << 48;
+#else
+    quint64 mask = 0;
+    for (int i = 0; i < 64; ++i)
+        mask |= static_cast<quint64>(bytes[at + i] == cr || bytes[at + i] == lf) << i;
+    return mask;
+#endif
+}
+
+// The index of the first byte at or after from, or to: for the bytes that
+// are rare, looked for once per chunk rather than once per line.
+qsizetype findByte(const char* bytes, qsizetype from, qsizetype to, char byte)
+{
+    if (from >= to)
+        return to;
+    const void* hit = std::memchr(bytes + from, byte, static_cast<std::size_t>(to - from));
+    return hit ? static_cast<const char*>(hit) - bytes : to;
+}
+
+} // namespace
+
+LineScan::LineScan(QIODevice& device, qsizetype chunkBytes, qsizetype kept)
+    : m_device(device)
+    , m_keptBytes(std::max<qsizetype>(kept, 1))
+    , m_chunk(std::max<qsizetype>(chunkBytes, 1), Qt::Uninitialized)
+{
+}
+
+bool LineScan::fill()
+{
+    m_position = 0;
+    m_size = 0;
+    m_nextUnassigned = 0;
+    m_maskStart = -1;
+    if (m_atEnd)
+        return false;
+    const qint64 got = m_device.read(m_chunk.data(), m_chunk.size());
+    if (got < 0) {
+        m_error = m_device.errorString();
+        if (m_error.isEmpty())
+            m_error = QStringLiteral("ошибка чтения");
+    }
+    if (got <= 0) {
+        m_atEnd = true;
+        return false;
+    }
+    m_size = got;
+    m_nextUnassigned = findByte(m_chunk.constData(), 0, m_size, unassignedByte);
+    return true;
+}
+
+qsizetype LineScan::findLineByte(qsizetype from)
+{
+    const char* bytes = m_chunk.constData();
+    for (;;) {
+        // The mask of the 64 bytes from m_maskStart serves every line that
+        // starts among them.
+        if (m_maskStart < 0 || from >= m_maskStart + 64) {
+            if (from + 64 > m_size)
+                break;
+            m_maskStart = from;
+            m_mask = lineByteMask(bytes, from);
+        }
+        const quint64 ahead = m_mask >> (from - m_maskStart);
+        if (ahead != 0)
+            return from + std::countr_zero(ahead);
+        from = m_maskStart + 64;
+    }
+    while (from < m_size && bytes[from] != cr && bytes[from] != lf)
+        ++from;
+    return from;
+}
+
+void LineScan::keep(qsizetype from, qsizetype to)
+{
+    const qsizetype room = m_keptBytes - m_kept.size();
+    if (room > 0)
+        m_kept.append(m_chunk.constData() + from, std::min(room, to - from));
+}
+
+inline void LineScan::count(qsizetype to)
+{
+    const char* bytes = m_chunk.constData();
+    for (; m_nextUnassigned < to; m_nextUnassigned = findByte(bytes, m_nextUnassigned + 1, m_size, unassignedByte))
+        ++m_line.unassigned;
+    m_line.length += to - m_position;
+    m_position = to;
+}
+
+const ScannedLine* LineScan::next()
+{
+    if (failed())
+        return nullptr;
+    if (m_crBefore) {
+        // The LF of a CR LF belongs to the line end before.
+        if (m_position == m_size && !fill())
+            return nullptr;
+        m_crBefore = false;
+        if (m_chunk.constData()[m_position] == lf)
+            ++m_position;
+    }
+
+    m_line.length = 0;
+    m_line.lineFeeds = 0;
+    m_line.unassigned = 0;
+    if (!m_kept.isEmpty())
+        m_kept.resize(0);
+    bool spansChunks = false;
+    qsizetype start = m_position;
+    for (;;) {
+        if (m_position == m_size) {
+            keep(start, m_size);
+            spansChunks = true;
+            if (!fill()) {
+                if (failed() || m_line.length == 0)
+                    return nullptr;
+                // The last line, without a line end.
+                ++m_line.number;
+                m_line.start = m_kept;
+                return &m_line;
+            }
+            start = 0;
+            continue;
+        }
+        const qsizetype at = findLineByte(m_position);
+        count(at);
+        if (at == m_size)
+            continue;
+        ++m_position;
+        if (m_chunk.constData()[at] == lf) {
+            // A lone LF: part of the line.
+            ++m_line.lineFeeds;
+            ++m_line.length;
+            continue;
+        }
+        m_crBefore = true;
+        ++m_line.number;
+        if (spansChunks) {
+            keep(start, at);
+            m_line.start = m_kept;
+        } else {
+            m_line.start = QByteArrayView(m_chunk.constData() + start, std::min(at - start, m_keptBytes));
+        }
+        return &m_line;
+    }
+}
+
+} // namespace zornalit::dbtool

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QString>
+
+
+namespace zornalit::dbtool {
+
+// One line of the database as the check needs it: its start, its length
+// and how many of the two troublesome bytes it holds.
+struct ScannedLine {
+    qint64 number = 0;      // counted from 1
+    QByteArrayView start;   // the first bytes of the line, at most the bytes the scan keeps
+    qint64 length = 0;      // of the whole line
+    qint64 lineFeeds = 0;   // LF bytes, which end no line
+    qint64 unassigned = 0;  // bytes 0x98
+};
+
+// Splits a database into lines by the lookup's rules (a line ends at CR LF
+// or at a lone CR; a lone LF stays in the line; a line end at the very end
+// starts no further line), counting LF and 0x98 bytes on the way. It holds
+// one chunk and the start of one line, however long the lines are; it is
+// quicker than splitting whole lines because it looks for CR and LF 64
+// bytes at a time where the processor allows, and for the rare 0x98 once
+// per chunk.
+class LineScan {
+public:
+    static constexpr qsizetype keptBytes = 256;
+    static constexpr qsizetype defaultChunkBytes = 64 * 1024;
+
+    // Keeps the first kept bytes of each line (at least one).
+    explicit LineScan(QIODevice& device, qsizetype chunkBytes = defaultChunkBytes, qsizetype kept = keptBytes);
+
+    // The next line, or null at the end of the file or after a read error.
+    // The line and its bytes stay valid until the next call.
+    const ScannedLine* next();
+
+    bool failed() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+
+private:
+    bool fill();
+    void keep(qsizetype from, qsizetype to);
+    // The first CR or LF of the chunk at or after from, or the chunk's end.
+    qsizetype findLineByte(qsizetype from);
+    // Counts the bytes of line up to to, and moves past them.
+    void count(qsizetype to);
+
+    QIODevice& m_device;
+    qsizetype m_keptBytes;
+    QByteArray m_chunk;
+    qsizetype m_position = 0;
+    qsizetype m_size = 0;
+    qsizetype m_nextUnassigned = 0; // in the chunk, or m_size: none
+    qsizetype m_maskStart = -1;      // where the 64 bytes of m_mask start; -1: none
+    quint64 m_mask = 0;
+    QByteArray m_kept; // the start of a line that runs over a chunk's end
+    bool m_crBefore = false;
+    bool m_atEnd = false;
+    // Filled in place: a line handed back by value costs more than its
+    // finding, lines being short.
+    ScannedLine m_line;
+    QString m_error;
+};
+
+} // namespace zornalit::dbtool

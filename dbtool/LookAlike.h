@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace zornalit::dbtool {
+
+// Why a line that does not begin with the header keyword still looks like a
+// header to a reader (Latin letters in the keyword, lower case, a space
+// before it), or an empty text when it does not look like one.
+QString lookAlikeReason(QByteArrayView line);
+
+} // namespace zornalit::dbtool

@@ -1,0 +1,49 @@
+// zornalit-db: checks the fault database by the rules the window reads it
+// with, for the people who keep it. Qt Core only: no display needed.
+
+#include "CommandLine.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
+namespace {
+
+void write(std::FILE* stream, QByteArrayView bytes)
+{
+    std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef Q_OS_WIN
+    // UTF-8 on the console, and --raw bytes passed on untouched.
+    SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("zornalit-db"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZORNALIT_VERSION));
+
+    const zornalit::dbtool::Terminal terminal{
+        [](QByteArrayView bytes) { write(stdout, bytes); },
+        [](QByteArrayView bytes) { write(stderr, bytes); },
+    };
+    const int status = zornalit::dbtool::runCommandLine(QCoreApplication::arguments(),
+                                                        QCoreApplication::applicationDirPath(), terminal);
+    // A full disk behind the output is a failure too, not a success.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        write(stderr, QStringLiteral("zornalit-db: не удалось вывести результат\n").toUtf8());
+        return zornalit::dbtool::exitOutputFailed;
+    }
+    return status;
+}

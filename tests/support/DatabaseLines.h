@@ -1,0 +1,20 @@
+#pragma once
+
+#include "lookup/Cp1251.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+namespace zornalit::testing {
+
+// A fault database made of these lines, in Windows-1251, each followed by
+// lineEnd.
+inline QByteArray databaseLines(const QStringList& lines, const char* lineEnd = "\r\n")
+{
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += cp1251::encode(line).value() + lineEnd;
+    return bytes;
+}
+
+} // namespace zornalit::testing
