@@ -20,6 +20,7 @@
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
 #include "lookup/StepCodes.h"
+#include "support/Win1251.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,10 +42,7 @@ namespace {
 
 constexpr qint64 megabyte = 1024 * 1024;
 
-QByteArray win(const QString& text)
-{
-    return cp1251::encode(text).value();
-}
+using testing::win;
 
 // Segments of the filler blocks: anything but 5, 7 and 12, the segments the
 // cases look up.

@@ -1,7 +1,8 @@
 #include "app/FaultLookup.h"
 
 #include "fakes/FakePlatform.h"
-#include "lookup/Cp1251.h"
+#include "support/DatabaseLines.h"
+#include "support/TrickleDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -10,26 +11,15 @@ namespace {
 
 using testing::FakePlatform;
 using testing::ShownMessage;
+using testing::databaseLines;
+using testing::win;
 
 const QString inputError = QStringLiteral("Ошибка!");
 const QString notFound = QStringLiteral("К сожалению, описание этого типа повреждения не обнаружено");
 const QString databasePath = QStringLiteral("/program/SEGM_WIN_ALL.txt");
 const QString reportPath = QStringLiteral("/program/SegmInfo.txt");
 
-QByteArray win(const QString& text)
-{
-    return cp1251::encode(text).value();
-}
-
-QByteArray crlfLines(const QStringList& lines)
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += win(line) + "\r\n";
-    return bytes;
-}
-
-const QByteArray exampleDatabase = crlfLines({
+const QByteArray exampleDatabase = databaseLines({
     u"Неисправности АТСКЭ"_qs,
     u"СЕГМ 5.3."_qs,
     u"Обрыв шины управления"_qs,
@@ -42,7 +32,7 @@ const QByteArray exampleDatabase = crlfLines({
     u"@ конец описания"_qs,
 });
 
-const QByteArray exampleReport = crlfLines({
+const QByteArray exampleReport = databaseLines({
     u"СЕГМ 5.3."_qs, u"Обрыв шины управления"_qs, QString(), u"Проверьте платы в кассете"_qs,
 });
 
@@ -97,7 +87,7 @@ TEST_F(FaultLookup, AFallbackHitLeavesTheStepAsked)
     EXPECT_EQ(report(), exampleReport);
 
     EXPECT_EQ(press("12", "1b"), (QueryBoxes{"12", "1B"}));
-    EXPECT_EQ(report(), crlfLines({u"СЕГМ 12.1A."_qs, u"Сбой таймера"_qs}));
+    EXPECT_EQ(report(), databaseLines({u"СЕГМ 12.1A."_qs, u"Сбой таймера"_qs}));
     EXPECT_EQ(fake.viewer.opened, (QStringList{reportPath, reportPath}));
 }
 
@@ -123,7 +113,7 @@ TEST_F(FaultLookup, ALaterHitReplacesTheReportWhole)
 {
     press("5", "3");
     press("12", "1A");
-    EXPECT_EQ(report(), crlfLines({u"СЕГМ 12.1A."_qs, u"Сбой таймера"_qs}));
+    EXPECT_EQ(report(), databaseLines({u"СЕГМ 12.1A."_qs, u"Сбой таймера"_qs}));
 }
 
 TEST_F(FaultLookup, AMissingOrUnreadableDatabaseIsReported)
@@ -175,50 +165,31 @@ TEST_F(FaultLookup, ALongBlockIsCopiedWhole)
     QStringList lines{u"СЕГМ 5.3."_qs};
     for (int i = 1; i <= 150; ++i)
         lines << QStringLiteral("строка %1").arg(i);
-    fake.files.contents.insert(databasePath, crlfLines(lines + QStringList{"@", "after"}));
+    fake.files.contents.insert(databasePath, databaseLines(lines + QStringList{"@", "after"}));
     press("5", "3");
-    EXPECT_EQ(report(), crlfLines(lines));
+    EXPECT_EQ(report(), databaseLines(lines));
 }
 
 TEST_F(FaultLookup, ADatabaseEndingInsideTheBlockGivesEverythingToItsEnd)
 {
     fake.files.contents.insert(databasePath, win(u"intro\rСЕГМ 5.3.\r\nодна\r\n\r\nпоследняя"_qs));
     EXPECT_EQ(press("5", "3"), (QueryBoxes{"5", "3"}));
-    EXPECT_EQ(report(), crlfLines({u"СЕГМ 5.3."_qs, u"одна"_qs, QString(), u"последняя"_qs}));
+    EXPECT_EQ(report(), databaseLines({u"СЕГМ 5.3."_qs, u"одна"_qs, QString(), u"последняя"_qs}));
     EXPECT_TRUE(messages().isEmpty());
     EXPECT_EQ(fake.viewer.opened, QStringList{reportPath});
 }
 
-// A database file that fails part way through, and that tells whether it is
-// still open.
-class FailingDevice : public QIODevice {
+// A database file that tells whether it is still open.
+class WatchedDevice : public testing::TrickleDevice {
 public:
-    FailingDevice(QByteArray bytes, int& openDevices) : m_bytes(std::move(bytes)), m_openDevices(openDevices)
+    WatchedDevice(QByteArray bytes, int& openDevices)
+        : TrickleDevice(std::move(bytes), noLimit, Access::RandomAccess), m_openDevices(openDevices)
     {
         ++m_openDevices;
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
-    ~FailingDevice() override { --m_openDevices; }
-    bool failing = false;
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        const qint64 at = pos();
-        if (at >= m_bytes.size()) {
-            if (!failing)
-                return 0;
-            setErrorString(QStringLiteral("ошибка ввода-вывода"));
-            return -1;
-        }
-        const qint64 count = std::min<qint64>(maxSize, m_bytes.size() - at);
-        std::memcpy(data, m_bytes.constData() + at, static_cast<std::size_t>(count));
-        return count;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
+    ~WatchedDevice() override { --m_openDevices; }
 
 private:
-    QByteArray m_bytes;
     int& m_openDevices;
 };
 
@@ -227,8 +198,9 @@ public:
     using FakeFiles::FakeFiles;
     std::unique_ptr<QIODevice> openForReading(const QString& path, QString*) override
     {
-        auto device = std::make_unique<FailingDevice>(contents.value(path), openDevices);
-        device->failing = failing;
+        auto device = std::make_unique<WatchedDevice>(contents.value(path), openDevices);
+        if (failing)
+            device->endFailure = QStringLiteral("ошибка ввода-вывода");
         return device;
     }
     using FakeFiles::replaceContents;

@@ -17,6 +17,7 @@
 #include "lookup/FaultSearch.h"
 #include "lookup/QueryInput.h"
 #include "support/FailingDevice.h"
+#include "support/ModelLines.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -152,17 +153,8 @@ ModelLine modelLine(QByteArrayView line)
 QList<ModelLine> modelLines(QByteArrayView bytes)
 {
     QList<ModelLine> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] != '\r')
-            continue;
-        lines << modelLine(bytes.sliced(start, i - start));
-        if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < bytes.size())
-        lines << modelLine(bytes.sliced(start));
+    for (const QByteArrayView line : testing::modelLines(bytes))
+        lines << modelLine(line);
     return lines;
 }
 

@@ -5,12 +5,12 @@
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
 #include "support/CopiedBlock.h"
+#include "support/ModelLines.h"
 #include "support/RandomFaultDatabase.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-
 
 namespace zornalit {
 namespace {
@@ -21,27 +21,11 @@ struct ModelOutcome {
     QStringList block;
 };
 
-// Lines as the rules give them: CR LF or a lone CR ends a line, a lone LF
-// does not, and a line end at the end of the file starts no further line.
 QStringList modelLines(const QByteArray& bytes)
 {
     QStringList lines;
-    QByteArray current;
-    bool pending = false;
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r') {
-            lines << cp1251::decode(current);
-            current.clear();
-            pending = false;
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else {
-            current += bytes[i];
-            pending = true;
-        }
-    }
-    if (pending)
-        lines << cp1251::decode(current);
+    for (const QByteArrayView line : testing::modelLines(bytes))
+        lines << cp1251::decode(line);
     return lines;
 }
 

@@ -2,6 +2,7 @@
 #include "lookup/FaultSearch.h"
 #include "lookup/StepFallback.h"
 #include "support/CopiedBlock.h"
+#include "support/DatabaseLines.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,8 @@
 namespace zornalit {
 namespace {
 
-QByteArray win(const QString& text)
-{
-    return cp1251::encode(text).value();
-}
-
-QByteArray database(const QStringList& lines, const char* lineEnd = "\r\n")
-{
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += win(line) + lineEnd;
-    return bytes;
-}
+using testing::databaseLines;
+using testing::win;
 
 // The example database: two blocks among lines outside blocks.
 const QStringList example = {
@@ -81,7 +72,7 @@ protected:
     }
 
     StepCodes codes;
-    const QByteArray exampleBytes = database(example);
+    const QByteArray exampleBytes = databaseLines(example);
 };
 
 TEST_F(FaultSearch, FallbackOrder)
@@ -132,21 +123,21 @@ TEST_F(FaultSearch, ExampleFindsNothing)
     EXPECT_FALSE(finds(exampleBytes, "1", "1A")) << "the segment field of СЕГМ 12.1A. is 12";
     EXPECT_FALSE(finds(exampleBytes, "05", "3"));
     EXPECT_FALSE(finds(QByteArray(), "5", "3"));
-    EXPECT_FALSE(finds(database({"no headers", "at all", "@"}), "5", "1F"));
+    EXPECT_FALSE(finds(databaseLines({"no headers", "at all", "@"}), "5", "1F"));
 }
 
 TEST_F(FaultSearch, StepOneIsTriedAgainAfterZero)
 {
-    const QByteArray bytes = database({u"СЕГМ 5.1."_qs, "one", "@"});
+    const QByteArray bytes = databaseLines({u"СЕГМ 5.1."_qs, "one", "@"});
     const Lookup fromZero = search(bytes, "5", "0");
     EXPECT_EQ(fromZero.foundStep, "1");
     EXPECT_EQ(fromZero.block, (QByteArrayList{win(u"СЕГМ 5.1."_qs), "one"}));
-    EXPECT_EQ(search(database({u"СЕГМ 5.0."_qs, "zero", "@", u"СЕГМ 5.1."_qs, "@"}), "5", "0").foundStep, "0");
+    EXPECT_EQ(search(databaseLines({u"СЕГМ 5.0."_qs, "zero", "@", u"СЕГМ 5.1."_qs, "@"}), "5", "0").foundStep, "0");
 }
 
 TEST_F(FaultSearch, AHigherStepLaterInTheFileWins)
 {
-    const QByteArray bytes = database({
+    const QByteArray bytes = databaseLines({
         u"СЕГМ 5.1."_qs, "low", "@",
         u"СЕГМ 5.4."_qs, "high", "@",
         u"СЕГМ 5.4."_qs, "second high", "@",
@@ -160,7 +151,7 @@ TEST_F(FaultSearch, HeaderInsideABlock)
 {
     // A body line that reads as a better header is found as a header, even
     // inside the block of a worse one; a worse one is only a body line.
-    const QByteArray bytes = database({
+    const QByteArray bytes = databaseLines({
         u"СЕГМ 5.2."_qs, "two", u"СЕГМ 5.3."_qs, "three", u"СЕГМ 5.1."_qs, "@",
     });
     EXPECT_EQ(blockOf(bytes, "5", "3"), (QByteArrayList{win(u"СЕГМ 5.3."_qs), "three", win(u"СЕГМ 5.1."_qs)}));
@@ -170,31 +161,31 @@ TEST_F(FaultSearch, HeaderInsideABlock)
 
 TEST_F(FaultSearch, HeaderFieldsAreComparedAsTheyAreWritten)
 {
-    EXPECT_TRUE(finds(database({u"СЕГМ 12.3 ."_qs, "@"}), "12", "3")) << "spaces around the step are harmless";
-    EXPECT_TRUE(finds(database({u"СЕГМ 5. 3."_qs, "@"}), "5", "3"));
-    EXPECT_FALSE(finds(database({u"СЕГМ 05.3."_qs, "@"}), "5", "3"));
-    EXPECT_FALSE(finds(database({u"СЕГМ 5.1a."_qs, "@"}), "5", "1A"));
-    EXPECT_FALSE(finds(database({u"СЕГМ a.3."_qs, "@"}), "A", "3"));
-    EXPECT_FALSE(finds(database({u"СЕГМ 5."_qs, "@"}), "5", "1F"));
-    EXPECT_FALSE(finds(database({u"сегм 5.3."_qs, "@"}), "5", "3"));
-    EXPECT_FALSE(finds(database({u"CEГM 5.3."_qs, "@"}), "5", "3")) << "Latin look-alikes";
-    EXPECT_TRUE(finds(database({u"СЕГМ 5.3"_qs, "@"}), "5", "3"));
-    EXPECT_FALSE(finds(database({u"СЕГМ 5.3"_qs, "@"}, "\n"), "5", "3"))
+    EXPECT_TRUE(finds(databaseLines({u"СЕГМ 12.3 ."_qs, "@"}), "12", "3")) << "spaces around the step are harmless";
+    EXPECT_TRUE(finds(databaseLines({u"СЕГМ 5. 3."_qs, "@"}), "5", "3"));
+    EXPECT_FALSE(finds(databaseLines({u"СЕГМ 05.3."_qs, "@"}), "5", "3"));
+    EXPECT_FALSE(finds(databaseLines({u"СЕГМ 5.1a."_qs, "@"}), "5", "1A"));
+    EXPECT_FALSE(finds(databaseLines({u"СЕГМ a.3."_qs, "@"}), "A", "3"));
+    EXPECT_FALSE(finds(databaseLines({u"СЕГМ 5."_qs, "@"}), "5", "1F"));
+    EXPECT_FALSE(finds(databaseLines({u"сегм 5.3."_qs, "@"}), "5", "3"));
+    EXPECT_FALSE(finds(databaseLines({u"CEГM 5.3."_qs, "@"}), "5", "3")) << "Latin look-alikes";
+    EXPECT_TRUE(finds(databaseLines({u"СЕГМ 5.3"_qs, "@"}), "5", "3"));
+    EXPECT_FALSE(finds(databaseLines({u"СЕГМ 5.3"_qs, "@"}, "\n"), "5", "3"))
         << "a lone LF stays in the line, so the step field is \"3\\n\"";
-    EXPECT_TRUE(finds(database({u"СЕГМ 5.3."_qs, "@"}, "\r"), "5", "3"));
-    EXPECT_TRUE(finds(database({u"СЕГМ ЖЁ.3."_qs, "@"}), u"ЖЁ"_qs, "3"));
-    EXPECT_TRUE(finds(database({u"СЕГМ  .3."_qs, "@"}), " ", "3")) << "a space is a segment like any other";
-    EXPECT_FALSE(finds(database({u"СЕГМ 5.3."_qs, "@"}), QStringLiteral("\u4E00"), "3"));
-    EXPECT_FALSE(finds(database({u"СЕГМ 5.3."_qs, "@"}), "5.", "3"));
+    EXPECT_TRUE(finds(databaseLines({u"СЕГМ 5.3."_qs, "@"}, "\r"), "5", "3"));
+    EXPECT_TRUE(finds(databaseLines({u"СЕГМ ЖЁ.3."_qs, "@"}), u"ЖЁ"_qs, "3"));
+    EXPECT_TRUE(finds(databaseLines({u"СЕГМ  .3."_qs, "@"}), " ", "3")) << "a space is a segment like any other";
+    EXPECT_FALSE(finds(databaseLines({u"СЕГМ 5.3."_qs, "@"}), QStringLiteral("\u4E00"), "3"));
+    EXPECT_FALSE(finds(databaseLines({u"СЕГМ 5.3."_qs, "@"}), "5.", "3"));
 }
 
 TEST_F(FaultSearch, BlockBoundaries)
 {
-    EXPECT_EQ(blockOf(database({u"СЕГМ 5.3. and more"_qs, "@"}), "5", "3"),
+    EXPECT_EQ(blockOf(databaseLines({u"СЕГМ 5.3. and more"_qs, "@"}), "5", "3"),
               (QByteArrayList{win(u"СЕГМ 5.3. and more"_qs)})) << "a header alone; kept whole";
-    EXPECT_EQ(blockOf(database({u"СЕГМ 5.3."_qs, "a", "@x", "b", "@"}), "5", "3"),
+    EXPECT_EQ(blockOf(databaseLines({u"СЕГМ 5.3."_qs, "a", "@x", "b", "@"}), "5", "3"),
               (QByteArrayList{win(u"СЕГМ 5.3."_qs), "a"})) << "the first @ line ends the block";
-    EXPECT_EQ(blockOf(database({u"СЕГМ 5.3."_qs, " @", "line\nwith LF", "@"}), "5", "3"),
+    EXPECT_EQ(blockOf(databaseLines({u"СЕГМ 5.3."_qs, " @", "line\nwith LF", "@"}), "5", "3"),
               (QByteArrayList{win(u"СЕГМ 5.3."_qs), " @", "line\nwith LF"}));
 }
 
@@ -204,7 +195,7 @@ TEST_F(FaultSearch, ABlockOfAnyLength)
     for (int i = 0; i < 250; ++i)
         lines << QStringLiteral("строка %1").arg(i);
     lines << "@" << "after";
-    const Lookup outcome = search(database(lines), "5", "3");
+    const Lookup outcome = search(databaseLines(lines), "5", "3");
     ASSERT_EQ(outcome.block.size(), 251);
     EXPECT_EQ(outcome.block.last(), win(u"строка 249"_qs));
 }

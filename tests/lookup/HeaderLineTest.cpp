@@ -1,15 +1,13 @@
 #include "lookup/Cp1251.h"
 #include "lookup/HeaderLine.h"
+#include "support/Win1251.h"
 
 #include <gtest/gtest.h>
 
 namespace zornalit {
 namespace {
 
-QByteArray win(const QString& text)
-{
-    return cp1251::encode(text).value();
-}
+using testing::win;
 
 struct Fields {
     QString keyword, segment, step;

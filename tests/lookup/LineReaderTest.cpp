@@ -1,4 +1,5 @@
 #include "lookup/LineReader.h"
+#include "support/TrickleDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -9,40 +10,7 @@
 namespace zornalit {
 namespace {
 
-// Gives the bytes of a text at most a few at a time, as a pipe or a slow
-// device may, and fails on request once they are used up.
-class TrickleDevice : public QIODevice {
-public:
-    TrickleDevice(QByteArray bytes, qint64 step, bool failAtEnd = false)
-        : m_bytes(std::move(bytes)), m_step(step), m_failAtEnd(failAtEnd)
-    {
-        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    }
-    bool isSequential() const override { return true; }
-
-protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
-        if (m_at == m_bytes.size()) {
-            if (m_failAtEnd) {
-                setErrorString(QStringLiteral("сбой устройства"));
-                return -1;
-            }
-            return 0;
-        }
-        const qint64 count = std::min({maxSize, m_step, m_bytes.size() - m_at});
-        std::memcpy(data, m_bytes.constData() + m_at, static_cast<std::size_t>(count));
-        m_at += count;
-        return count;
-    }
-    qint64 writeData(const char*, qint64) override { return -1; }
-
-private:
-    QByteArray m_bytes;
-    qint64 m_step;
-    bool m_failAtEnd;
-    qint64 m_at = 0;
-};
+using testing::TrickleDevice;
 
 QByteArrayList readAll(QIODevice& device, qsizetype chunk = LineReader::defaultChunkBytes)
 {
@@ -245,7 +213,8 @@ TEST(LineReader, AHugeWantedLineIsReadByItsHeadOnly)
 
 TEST(LineReader, ReportsADeviceError)
 {
-    TrickleDevice device("one\r\ntwo", 4, true);
+    TrickleDevice device("one\r\ntwo", 4);
+    device.endFailure = QStringLiteral("сбой устройства");
     LineReader reader(device, 16);
     const auto first = reader.next();
     ASSERT_TRUE(first.has_value());

@@ -1,6 +1,7 @@
 #include "platform/QtBitmaps.h"
 
-#include "QStringPrinting.h"
+#include "support/LogCapture.h"
+#include "support/QStringPrinting.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,18 +14,7 @@
 namespace zornalit {
 namespace {
 
-// Collects what is logged while it lives.
-class LogCapture {
-public:
-    LogCapture() { s_lines.clear(), m_previous = qInstallMessageHandler(&LogCapture::record); }
-    ~LogCapture() { qInstallMessageHandler(m_previous); }
-    const QStringList& lines() const { return s_lines; }
-
-private:
-    static void record(QtMsgType, const QMessageLogContext&, const QString& text) { s_lines << text; }
-    static inline QStringList s_lines;
-    QtMessageHandler m_previous = nullptr;
-};
+using testing::LogCapture;
 
 class QtBitmapsTest : public ::testing::Test {
 protected:

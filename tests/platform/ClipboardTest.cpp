@@ -1,6 +1,6 @@
 #include "platform/QtClipboard.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "platform/EditorChoice.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 
 #include <QHash>
 

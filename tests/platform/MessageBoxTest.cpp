@@ -1,6 +1,6 @@
 #include "platform/QtMessageBox.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 
 #include <QAbstractButton>
 #include <QApplication>

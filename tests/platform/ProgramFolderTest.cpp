@@ -1,6 +1,6 @@
 #include "platform/QtProgramFolder.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "platform/SndfileDecoder.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"
 
 #include <QDir>

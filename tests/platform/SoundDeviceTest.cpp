@@ -1,7 +1,8 @@
 #include "platform/MultimediaControl.h"
 #include "platform/QtSoundDevice.h"
 
-#include "QStringPrinting.h"
+#include "support/LogCapture.h"
+#include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"
 
 #include <QFile>
@@ -14,18 +15,7 @@
 namespace zornalit {
 namespace {
 
-// Collects what is logged while it lives.
-class WarningCapture {
-public:
-    WarningCapture() { s_lines.clear(), m_previous = qInstallMessageHandler(&WarningCapture::record); }
-    ~WarningCapture() { qInstallMessageHandler(m_previous); }
-    const QStringList& lines() const { return s_lines; }
-
-private:
-    static void record(QtMsgType, const QMessageLogContext&, const QString& text) { s_lines << text; }
-    static inline QStringList s_lines;
-    QtMessageHandler m_previous = nullptr;
-};
+using testing::LogCapture;
 
 // Every case runs without a sound server: the audio back end is pointed at
 // a socket that does not exist before it is first used.
@@ -49,7 +39,7 @@ TEST_F(QtSoundDeviceTest, WithoutAnOutputBothSoundsAreSkippedWithOneWarning)
 {
     const QString first = soundFile(QStringLiteral("Ostatsa.wav"));
     const QString second = soundFile(QStringLiteral("Mgnoven.wav"));
-    WarningCapture log;
+    LogCapture log;
     for (const QString& file : {first, second}) {
         ASSERT_TRUE(m_device.open(file, &m_why)) << m_why.toStdString();
         EXPECT_TRUE(m_device.play(&m_why)) << m_why.toStdString();
@@ -65,7 +55,7 @@ TEST_F(QtSoundDeviceTest, TheFileMayGoAwayOnceOpened)
     const QString file = soundFile(QStringLiteral("Ostatsa.wav"));
     ASSERT_TRUE(m_device.open(file, &m_why)) << m_why.toStdString();
     ASSERT_TRUE(QFile::remove(file));
-    WarningCapture quiet;
+    LogCapture quiet;
     EXPECT_TRUE(m_device.play(&m_why)) << m_why.toStdString();
 }
 

@@ -1,7 +1,7 @@
 #include "platform/QtTextViewer.h"
 #include "platform/EditorChoice.h"
 
-#include "QStringPrinting.h"
+#include "support/QStringPrinting.h"
 #include "support/LatinLetters.h"
 
 #include <QDeadlineTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/Cp1251.h"
+#include "support/Win1251.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -13,7 +13,7 @@ inline QByteArray databaseLines(const QStringList& lines, const char* lineEnd = 
 {
     QByteArray bytes;
     for (const QString& line : lines)
-        bytes += cp1251::encode(line).value() + lineEnd;
+        bytes += win(line) + lineEnd;
     return bytes;
 }
 
