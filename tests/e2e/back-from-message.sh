@@ -9,10 +9,7 @@ report="$program_dir/SegmInfo.txt"
 start_program
 
 ask() {
-    click_on_tab 2880 1200 1095 945     # Segm
-    xdotool type --delay 50 "$1"
-    click_on_tab 4440 1200 1095 945     # Sag
-    xdotool type --delay 50 "$2"
+    type_query "$1" "$2"
     xdotool key Tab                     # to the arrow button
     sleep 0.2
     xdotool key Return

@@ -31,11 +31,7 @@ dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || true
 [ "$(df --output=avail -k "$disk" | tail -n1 | tr -d ' ')" -eq 0 ] || fail "the disk could not be filled"
 
 start_program
-click_on_tab 2880 1200 1095 945     # Segm
-xdotool type --delay 50 "5"
-click_on_tab 4440 1200 1095 945     # Sag
-xdotool type --delay 50 "3"
-click_on_tab 5880 1320 615 615      # the arrow button
+look_up 5 3
 
 box=""
 for _ in $(seq 100); do

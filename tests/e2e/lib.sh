@@ -100,6 +100,20 @@ click_on_tab() {
     click_twips $(( $1 + $3 / 2 )) $(( 120 + $2 + $4 / 2 ))
 }
 
+# Types a segment and a step into their boxes, clicking each box first.
+type_query() {
+    click_on_tab 2880 1200 1095 945     # Segm
+    xdotool type --delay 50 "$1"
+    click_on_tab 4440 1200 1095 945     # Sag
+    xdotool type --delay 50 "$2"
+}
+
+# Types a query and presses the arrow button with the mouse.
+look_up() {
+    type_query "$1" "$2"
+    click_on_tab 5880 1320 615 615      # the arrow button
+}
+
 # Waits until the recording editor has been called n times.
 wait_for_editor_calls() {
     local wanted=$1

@@ -23,11 +23,7 @@ off_x=$(( centre_x - 512 )) off_y=$(( centre_y - 384 ))
 [ "${off_x#-}" -le 2 ] || fail "not centred across: frame centre at x=$centre_x"
 [ "${off_y#-}" -le 2 ] || fail "not centred down: frame centre at y=$centre_y"
 
-click_on_tab 2880 1200 1095 945     # Segm
-xdotool type --delay 50 "05"
-click_on_tab 4440 1200 1095 945     # Sag
-xdotool type --delay 50 "3"
-click_on_tab 5880 1320 615 615      # the arrow button
+look_up 05 3
 wait_for_editor_calls 1
 
 grep -qxF "call 1 argc 1" "$FAKE_NOTEPAD_LOG" || fail "the editor was not called with one argument"
