@@ -33,7 +33,11 @@ public:
 
     // Start-up work before the window is first shown: the About window with
     // its picture, the window's own pictures, then the step-code table.
+    // load() does it all at once; a program start does the first part before
+    // the first paint and the second once the window is on screen.
     void load();
+    void loadForFirstPaint();
+    void loadDocumentButtonPictures();
 
     // Puts the window in the middle of its screen, and again once the window
     // manager has framed it and the frame's size is known. A window larger

@@ -1,5 +1,5 @@
-// Start-up: everything the run needs is prepared before the main window is
-// first shown.
+// Start-up: everything the run needs is prepared before the main window can
+// be used; what only hidden tabs show comes right after its first paint.
 
 #include "Form1.h"
 
@@ -40,16 +40,31 @@ void Form1::prepareAboutWindow()
 
 void Form1::load()
 {
+    loadForFirstPaint();
+    loadDocumentButtonPictures();
+}
+
+// Everything up to the cover of the tab the window opens on, in the order
+// the files are read, and the step-code table, so that a lookup is right
+// from the first event on.
+void Form1::loadForFirstPaint()
+{
     prepareAboutWindow();
     Picture1->setImage(loadImage(photoImageFile));
     Picture4->setImage(loadImage(forumImageFile));
     Picture3->setImage(loadImage(siteImageFile));
     Picture2->setImage(loadImage(exchangeImageFile));
     Picture5->setImage(loadImage(coverImageFile));
+    m_stepCodes.fill();
+}
+
+// The document buttons lie on tabs that are hidden at start; their pictures
+// are the last files read, so reading them later changes no order.
+void Form1::loadDocumentButtonPictures()
+{
     // Each button reads the file for itself.
     for (PictureButton* button : {Command3, Command4, Command5, Command6, Command7, Command9})
         button->setImage(loadImage(buttonCoverImageFile));
-    m_stepCodes.fill();
 }
 
 } // namespace zornalit

@@ -1,6 +1,7 @@
 #include "ProgramEntry.h"
 
 #include "AccessibleControls.h"
+#include "AfterFirstPaint.h"
 #include "DisplayCheck.h"
 #include "Fonts.h"
 #include "Form1.h"
@@ -33,9 +34,10 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
     installAccessibleControls();
     QtPlatform services;
     Form1 window(services.platform());
-    window.load();
+    window.loadForFirstPaint();
     window.placeAtScreenCentre();
     window.show();
+    runAfterFirstPaint(window, [&window] { window.loadDocumentButtonPictures(); });
     if (afterShow)
         afterShow(window);
     return QApplication::exec();

@@ -78,6 +78,22 @@ TEST_F(StartUp, EveryControlShowsItsOwnFile)
         EXPECT_EQ(shownBy(button), picture("Обложка1.bmp")) << button;
 }
 
+TEST_F(StartUp, TheFirstPaintHasItsCoverAndTheStepCodesTheButtonsFollowInTheSameOrder)
+{
+    givePictures();
+    form->loadForFirstPaint();
+    EXPECT_EQ(shownBy("Picture5"), fake.bitmaps.images.value(fake.path("Обложка.bmp")));
+    EXPECT_TRUE(shownBy("Command3").isNull());
+    EXPECT_TRUE(form->stepCodes().isFilled());
+
+    form->loadDocumentButtonPictures();
+    QStringList expected;
+    for (const QString& name : pictureFiles)
+        expected << QStringLiteral("bitmap /program/") + name;
+    EXPECT_EQ(fake.journal, expected);
+    EXPECT_FALSE(shownBy("Command9").isNull());
+}
+
 TEST_F(StartUp, OpensNoDocumentShowsNoMessageAndKeepsTheAboutWindowHidden)
 {
     form->load();
