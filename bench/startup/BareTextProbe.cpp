@@ -26,9 +26,5 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     OneLineWindow window;
-    window.setWindowTitle(QStringLiteral("Зорналит"));
-    window.setFixedSize(468, 327);
-    window.installEventFilter(new zornalit::bench::FirstPaintClock(&window));
-    window.show();
-    return QApplication::exec();
+    return zornalit::bench::runBareWindow(window);
 }

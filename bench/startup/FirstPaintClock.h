@@ -6,10 +6,11 @@
 // time again and end the program. The script that runs the probes subtracts
 // its own clock reading taken just before the start.
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QObject>
 #include <QTimer>
+#include <QWidget>
 
 #include <chrono>
 #include <cstdio>
@@ -44,5 +45,16 @@ protected:
 private:
     bool m_seen = false;
 };
+
+// The bare probes' run: their window gets the main window's title and size
+// and is shown until its first paint has been carried out.
+inline int runBareWindow(QWidget& window)
+{
+    window.setWindowTitle(QStringLiteral("Зорналит"));
+    window.setFixedSize(468, 327);
+    window.installEventFilter(new FirstPaintClock(&window));
+    window.show();
+    return QApplication::exec();
+}
 
 } // namespace zornalit::bench

@@ -20,6 +20,15 @@ const QStringList pictureFiles{
     "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp",
 };
 
+// What the fakes record when every picture is read, in order.
+QStringList allPictureReads()
+{
+    QStringList reads;
+    for (const QString& name : pictureFiles)
+        reads << QStringLiteral("bitmap /program/") + name;
+    return reads;
+}
+
 // A small picture that tells the files apart by its size.
 QImage pictureNumbered(int number)
 {
@@ -53,9 +62,7 @@ TEST_F(StartUp, LoadsEachPictureInOrderThenFillsTheStepCodes)
     EXPECT_FALSE(form->stepCodes().isFilled());
     form->load();
 
-    QStringList expected;
-    for (const QString& name : pictureFiles)
-        expected << QStringLiteral("bitmap /program/") + name;
+    const QStringList expected = allPictureReads();
     EXPECT_EQ(fake.journal, expected);
     EXPECT_TRUE(form->stepCodes().isFilled());
     EXPECT_EQ(form->stepCodes().at(31), QStringLiteral("1F"));
@@ -87,9 +94,7 @@ TEST_F(StartUp, TheFirstPaintHasItsCoverAndTheStepCodesTheButtonsFollowInTheSame
     EXPECT_TRUE(form->stepCodes().isFilled());
 
     form->loadDocumentButtonPictures();
-    QStringList expected;
-    for (const QString& name : pictureFiles)
-        expected << QStringLiteral("bitmap /program/") + name;
+    const QStringList expected = allPictureReads();
     EXPECT_EQ(fake.journal, expected);
     EXPECT_FALSE(shownBy("Command9").isNull());
 }
