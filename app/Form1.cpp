@@ -1,7 +1,7 @@
 #include "Form1.h"
 
 #include "ClassicLook.h"
-#include "FaultLookup.h"
+#include "lookup/FaultLookup.h"
 #include "Form2.h"
 #include "FreeTextBox.h"
 #include "LinkLabel.h"
@@ -11,7 +11,7 @@
 #include "TabControl.h"
 #include "WindowPlacement.h"
 #include "extras/FreeTextClick.h"
-#include "platform/MultimediaControl.h"
+#include "platform/qt/MultimediaControl.h"
 #include "reference/Documents.h"
 #include "reference/LinkCopy.h"
 #include "reference/ReadmeButton.h"

@@ -15,7 +15,7 @@
 #include "TabControl.h"
 #include "TabTexts.h"
 #include "Twips.h"
-#include "platform/MultimediaControl.h"
+#include "platform/qt/MultimediaControl.h"
 
 #include <QGroupBox>
 #include <QLabel>

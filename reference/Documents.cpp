@@ -1,6 +1,6 @@
 #include "Documents.h"
 
-#include "platform/ViewerLaunch.h"
+#include "lookup/ViewerLaunch.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 // The command-line lookup must answer as the window does: the same report
 // bytes, or the same message, for random databases and queries.
 
-#include "app/FaultLookup.h"
+#include "lookup/FaultLookup.h"
 #include "dbtool/QueryLookup.h"
 #include "fakes/FakePlatform.h"
 #include "lookup/FaultFiles.h"

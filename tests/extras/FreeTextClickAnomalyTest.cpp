@@ -2,7 +2,7 @@
 
 #include "fakes/FailingFileCalls.h"
 #include "fakes/FakePlatform.h"
-#include "platform/QtFiles.h"
+#include "platform/qt/QtFiles.h"
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
 
@@ -56,7 +56,7 @@ protected:
     QtFiles files{calls};
     FakePlatform fake;
     testing::FakeSoundDevice sound{fake.journal, files};
-    MultimediaControl control{sound};
+    SoundCommands control{sound};
     QByteArray first;
     QByteArray second;
 };

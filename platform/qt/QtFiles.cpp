@@ -1,6 +1,6 @@
 #include "QtFiles.h"
 
-#include "FileErrorText.h"
+#include "platform/FileErrorText.h"
 #include "HandleDevice.h"
 #include "SystemFileCalls.h"
 

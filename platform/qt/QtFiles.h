@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileCalls.h"
-#include "Files.h"
+#include "platform/FileCalls.h"
+#include "platform/Files.h"
 
 #include <memory>
 

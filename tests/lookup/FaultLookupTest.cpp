@@ -1,4 +1,4 @@
-#include "app/FaultLookup.h"
+#include "lookup/FaultLookup.h"
 
 #include "fakes/FakePlatform.h"
 #include "lookup/Cp1251.h"
