@@ -13,9 +13,6 @@ namespace zornalit {
 namespace artwork {
 
 inline const QString windowIconImage = QStringLiteral(":/resources/icon.svg");
-inline const QString segmentsTabImage = QStringLiteral(":/resources/tab-segments.svg");
-inline const QString linksTabImage = QStringLiteral(":/resources/tab-links.svg");
-inline const QString aboutTabImage = QStringLiteral(":/resources/tab-about.svg");
 inline const QString arrowImage = QStringLiteral(":/resources/arrow.svg");
 inline const QString readmeImage = QStringLiteral(":/resources/readme.svg");
 inline const QString aboutButtonImage = QStringLiteral(":/resources/about.svg");

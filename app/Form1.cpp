@@ -13,8 +13,6 @@
 #include "extras/FreeTextClick.h"
 #include "platform/qt/MultimediaControl.h"
 #include "reference/Documents.h"
-#include "reference/LinkCopy.h"
-#include "reference/ReadmeButton.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -60,7 +58,7 @@ void Form1::connectHandlers()
     connect(Segm, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
     connect(Sag, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
 
-    for (PictureButton* button : {Command3, Command4, Command5, Command6, Command7, Command9})
+    for (PictureButton* button : std::as_const(m_documentButtons))
         connect(button, &QPushButton::clicked, this, [this, button] { openButtonDocument(button); });
     connect(SSTab1, &TabControl::tabSelected, this, [this](int index, int) { openTabDocument(index); });
     connect(Command1, &QPushButton::clicked, this, &Form1::readReadme);

@@ -84,12 +84,9 @@ private:
     PictureButton* Command2 = nullptr;
     PictureBox* Picture5 = nullptr;
 
-    PictureButton* Command3 = nullptr;
-    PictureButton* Command4 = nullptr;
-    PictureButton* Command5 = nullptr;
-    PictureButton* Command6 = nullptr;
-    PictureButton* Command7 = nullptr;
-    PictureButton* Command9 = nullptr;
+    // The buttons that fill the document tabs ("Command3" … "Command7",
+    // "Command9"), in the order of their tabs.
+    QList<PictureButton*> m_documentButtons;
 
     PictureBox* Picture2 = nullptr;
     QGroupBox* Frame1 = nullptr;

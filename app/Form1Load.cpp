@@ -47,7 +47,7 @@ void Form1::load()
     Picture2->setImage(loadImage(exchangeImageFile));
     Picture5->setImage(loadImage(coverImageFile));
     // Each button reads the file for itself.
-    for (PictureButton* button : {Command3, Command4, Command5, Command6, Command7, Command9})
+    for (PictureButton* button : std::as_const(m_documentButtons))
         button->setImage(loadImage(buttonCoverImageFile));
     m_stepCodes.fill();
 }
