@@ -32,7 +32,7 @@ public:
     ~Form1() override;
 
     // Start-up work before the window is first shown: the About window with
-    // its picture, the window's own pictures, then the step-code table.
+    // its picture, then the window's own pictures.
     void load();
 
     // Puts the window in the middle of its screen, and again once the window
@@ -40,9 +40,6 @@ public:
     // than the screen keeps its title bar on it.
     void placeAtScreenCentre();
 
-    const StepCodes& stepCodes() const { return m_stepCodes; }
-    // The About window, prepared and hidden whenever it is not on screen.
-    const Form2* aboutWindow() const { return m_about.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -28,9 +28,6 @@ namespace {
 
 const QString windowCaption = QStringLiteral("Зорналит");
 
-// 520 HIMETRIC, rounded to whole pixels.
-constexpr int tabHeightPixels = 20;
-
 template <typename Control>
 Control* place(QWidget* parent, const QString& name, QRect geometry)
 {
@@ -126,7 +123,6 @@ void Form1::buildWindow()
 void Form1::buildTabs()
 {
     SSTab1 = place<TabControl>(this, QStringLiteral("SSTab1"), rectFromTwips(0, 120, 7095, 4815));
-    SSTab1->setTabHeight(tabHeightPixels);
 
     for (const MainTabRow& row : mainTabs()) {
         if (row.image.isEmpty()) {

@@ -49,7 +49,6 @@ void Form1::load()
     // Each button reads the file for itself.
     for (PictureButton* button : std::as_const(m_documentButtons))
         button->setImage(loadImage(buttonCoverImageFile));
-    m_stepCodes.fill();
 }
 
 } // namespace zornalit

@@ -218,9 +218,4 @@ bool QtFiles::removeLeavingNothing(const QString& path, FileError* error)
     return m_calls.remove(path, error) || m_calls.remove(path, error);
 }
 
-bool QtFiles::exists(const QString& path) const
-{
-    return QFileInfo::exists(path);
-}
-
 } // namespace zornalit

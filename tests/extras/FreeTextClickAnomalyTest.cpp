@@ -6,6 +6,8 @@
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 namespace zornalit {
@@ -55,7 +57,7 @@ protected:
     FailingFileCalls calls;
     QtFiles files{calls};
     FakePlatform fake;
-    testing::FakeSoundDevice sound{fake.journal, files};
+    testing::FakeSoundDevice sound{fake.journal, [](const QString& path) { return QFileInfo::exists(path); }};
     SoundCommands control{sound};
     QByteArray first;
     QByteArray second;

@@ -37,7 +37,6 @@ class FaultLookupAnomalies : public ::testing::Test {
 protected:
     FaultLookupAnomalies()
     {
-        codes.fill();
         fake.folder.folder = folder.path();
     }
 

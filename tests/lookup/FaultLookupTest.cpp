@@ -50,7 +50,6 @@ class FaultLookup : public ::testing::Test {
 protected:
     FaultLookup()
     {
-        codes.fill();
         fake.files.contents.insert(databasePath, exampleDatabase);
     }
 
