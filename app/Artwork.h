@@ -28,8 +28,8 @@ constexpr int linkPointerHotY = 1;
 QPixmap render(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
 
 // An icon of a drawing, rendered sharp at whatever size and density it is
-// shown; logicalSize is the size it is meant for.
-QIcon icon(const QString& resource, QSize logicalSize);
+// shown.
+QIcon icon(const QString& resource);
 
 // The window icon of both windows, at the usual title-bar and task-bar sizes.
 QIcon windowIcon();

@@ -129,7 +129,7 @@ void Form1::buildTabs()
             SSTab1->addTab(row.caption);
         } else {
             const QSize imageSize(row.imageWidth, row.imageHeight);
-            SSTab1->addTab(row.caption, artwork::icon(row.image, imageSize), imageSize);
+            SSTab1->addTab(row.caption, artwork::icon(row.image), imageSize);
         }
     }
 }
@@ -154,7 +154,7 @@ void Form1::buildSegmentsTab()
 
     const QString findTip = QStringLiteral("Найти описание неисправности");
     Command2 = place<PictureButton>(SSTab1, QStringLiteral("Command2"), rectFromTwips(5880, 1320, 615, 615));
-    Command2->setPicture(artwork::icon(artwork::arrowImage, QSize(32, 32)), QSize(32, 32));
+    Command2->setPicture(artwork::icon(artwork::arrowImage), QSize(32, 32));
     Command2->setToolTip(findTip);
     Command2->setAccessibleName(findTip);
 
@@ -229,13 +229,13 @@ void Form1::buildAboutTab()
 
     Command1 = place<PictureButton>(SSTab1, readmeButton, rectFromTwips(120, 3600, 1455, 975));
     Command1->setText(QStringLiteral("Прочитать файл readme.txt"));
-    Command1->setPicture(artwork::icon(artwork::readmeImage, QSize(32, 32)), QSize(32, 32));
+    Command1->setPicture(artwork::icon(artwork::readmeImage), QSize(32, 32));
     QPalette tooltipColoured = Command1->palette();
     tooltipColoured.setColor(QPalette::Button, tooltipColoured.color(QPalette::ToolTipBase));
     Command1->setPalette(tooltipColoured);
 
     Command8 = place<PictureButton>(SSTab1, QStringLiteral("Command8"), rectFromTwips(1680, 3600, 735, 975));
-    Command8->setPicture(artwork::icon(artwork::aboutButtonImage, QSize(32, 32)), QSize(32, 32));
+    Command8->setPicture(artwork::icon(artwork::aboutButtonImage), QSize(32, 32));
     Command8->setAccessibleName(QStringLiteral("О программе"));
 
     SSTab1->addControls(AboutTab, {Picture1, Label1, Command1, Command8});
