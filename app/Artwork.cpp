@@ -1,12 +1,8 @@
 #include "Artwork.h"
 
 #include <QGuiApplication>
-#include <QHash>
-#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
-
-#include <memory>
 
 namespace zornalit::artwork {
 
@@ -25,52 +21,6 @@ QPixmap drawn(QSvgRenderer& drawing, QSize size)
     return pixmap;
 }
 
-// Renders a drawing only when, and at the size, a picture of it is needed,
-// and keeps each rendering; nothing is drawn while the window is built.
-class DrawingIconEngine final : public QIconEngine {
-public:
-    DrawingIconEngine(QString resource, QList<QSize> sizes)
-        : m_resource(std::move(resource))
-        , m_sizes(std::move(sizes))
-    {
-    }
-    DrawingIconEngine(const DrawingIconEngine&) = default;
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
-    {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, renderedAt(rect.size() * ratio));
-    }
-
-    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return renderedAt(size); }
-
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return m_sizes; }
-
-    QIconEngine* clone() const override { return new DrawingIconEngine(*this); }
-
-    QString key() const override { return QStringLiteral("zornalit-drawing"); }
-
-private:
-    QPixmap renderedAt(QSize size)
-    {
-        const quint64 key = (quint64(quint32(size.width())) << 32) | quint32(size.height());
-        auto found = m_rendered.constFind(key);
-        if (found != m_rendered.constEnd())
-            return *found;
-        // The drawing is read once, on the first rendering.
-        if (!m_drawing)
-            m_drawing = std::make_shared<QSvgRenderer>(m_resource);
-        const QPixmap rendered = drawn(*m_drawing, size);
-        m_rendered.insert(key, rendered);
-        return rendered;
-    }
-
-    QString m_resource;
-    QList<QSize> m_sizes;
-    std::shared_ptr<QSvgRenderer> m_drawing;
-    QHash<quint64, QPixmap> m_rendered;
-};
-
 } // namespace
 
 QPixmap render(const QString& resource, QSize logicalSize, qreal devicePixelRatio)
@@ -81,15 +31,16 @@ QPixmap render(const QString& resource, QSize logicalSize, qreal devicePixelRati
     return pixmap;
 }
 
-QIcon icon(const QString& resource, QSize logicalSize)
+QIcon icon(const QString& resource)
 {
-    return QIcon(new DrawingIconEngine(resource, {logicalSize}));
+    // Qt's drawing icon engine renders the picture only when, and at the
+    // size, it is needed, and keeps each rendering.
+    return QIcon(resource);
 }
 
 QIcon windowIcon()
 {
-    // The classic pair of icon sizes; other sizes are rendered when asked for.
-    return QIcon(new DrawingIconEngine(windowIconImage, {QSize(16, 16), QSize(32, 32)}));
+    return icon(windowIconImage);
 }
 
 QCursor linkPointer()

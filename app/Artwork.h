@@ -13,9 +13,6 @@ namespace zornalit {
 namespace artwork {
 
 inline const QString windowIconImage = QStringLiteral(":/resources/icon.svg");
-inline const QString segmentsTabImage = QStringLiteral(":/resources/tab-segments.svg");
-inline const QString linksTabImage = QStringLiteral(":/resources/tab-links.svg");
-inline const QString aboutTabImage = QStringLiteral(":/resources/tab-about.svg");
 inline const QString arrowImage = QStringLiteral(":/resources/arrow.svg");
 inline const QString readmeImage = QStringLiteral(":/resources/readme.svg");
 inline const QString aboutButtonImage = QStringLiteral(":/resources/about.svg");
@@ -31,8 +28,8 @@ constexpr int linkPointerHotY = 1;
 QPixmap render(const QString& resource, QSize logicalSize, qreal devicePixelRatio);
 
 // An icon of a drawing, rendered sharp at whatever size and density it is
-// shown; logicalSize is the size it is meant for.
-QIcon icon(const QString& resource, QSize logicalSize);
+// shown.
+QIcon icon(const QString& resource);
 
 // The window icon of both windows, at the usual title-bar and task-bar sizes.
 QIcon windowIcon();

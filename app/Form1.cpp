@@ -1,7 +1,7 @@
 #include "Form1.h"
 
 #include "ClassicLook.h"
-#include "FaultLookup.h"
+#include "lookup/FaultLookup.h"
 #include "Form2.h"
 #include "FreeTextBox.h"
 #include "LinkLabel.h"
@@ -11,10 +11,8 @@
 #include "TabControl.h"
 #include "WindowPlacement.h"
 #include "extras/FreeTextClick.h"
-#include "platform/MultimediaControl.h"
+#include "platform/qt/MultimediaControl.h"
 #include "reference/Documents.h"
-#include "reference/LinkCopy.h"
-#include "reference/ReadmeButton.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -60,7 +58,7 @@ void Form1::connectHandlers()
     connect(Segm, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
     connect(Sag, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
 
-    for (PictureButton* button : {Command3, Command4, Command5, Command6, Command7, Command9})
+    for (PictureButton* button : std::as_const(m_documentButtons))
         connect(button, &QPushButton::clicked, this, [this, button] { openButtonDocument(button); });
     connect(SSTab1, &TabControl::tabSelected, this, [this](int index, int) { openTabDocument(index); });
     connect(Command1, &QPushButton::clicked, this, &Form1::readReadme);

@@ -32,9 +32,9 @@ public:
     ~Form1() override;
 
     // Start-up work before the window is first shown: the About window with
-    // its picture, the window's own pictures, then the step-code table.
-    // load() does it all at once; a program start does the first part before
-    // the first paint and the second once the window is on screen.
+    // its picture, then the window's own pictures. load() does it all at
+    // once; a program start does the first part before the first paint and
+    // the second once the window is on screen.
     void load();
     void loadForFirstPaint();
     void loadDocumentButtonPictures();
@@ -44,9 +44,6 @@ public:
     // than the screen keeps its title bar on it.
     void placeAtScreenCentre();
 
-    const StepCodes& stepCodes() const { return m_stepCodes; }
-    // The About window, prepared and hidden whenever it is not on screen.
-    const Form2* aboutWindow() const { return m_about.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,12 +85,9 @@ private:
     PictureButton* Command2 = nullptr;
     PictureBox* Picture5 = nullptr;
 
-    PictureButton* Command3 = nullptr;
-    PictureButton* Command4 = nullptr;
-    PictureButton* Command5 = nullptr;
-    PictureButton* Command6 = nullptr;
-    PictureButton* Command7 = nullptr;
-    PictureButton* Command9 = nullptr;
+    // The buttons that fill the document tabs ("Command3" … "Command7",
+    // "Command9"), in the order of their tabs.
+    QList<PictureButton*> m_documentButtons;
 
     PictureBox* Picture2 = nullptr;
     QGroupBox* Frame1 = nullptr;

@@ -15,7 +15,8 @@
 #include "TabControl.h"
 #include "TabTexts.h"
 #include "Twips.h"
-#include "platform/MultimediaControl.h"
+#include "platform/qt/MultimediaControl.h"
+#include "reference/MainTabs.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -26,21 +27,6 @@ namespace zornalit {
 namespace {
 
 const QString windowCaption = QStringLiteral("Зорналит");
-
-// 520 HIMETRIC, rounded to whole pixels.
-constexpr int tabHeightPixels = 20;
-
-enum Tab {
-    SegmentsTab = 0,
-    EquipmentTab = 1,
-    MicrotestsTab = 2,
-    PulsePathTab = 3,
-    RacksTab = 4,
-    UskTab = 5,
-    LinksTab = 6,
-    AboutTab = 7,
-    UtpTab = 8,
-};
 
 template <typename Control>
 Control* place(QWidget* parent, const QString& name, QRect geometry)
@@ -137,19 +123,15 @@ void Form1::buildWindow()
 void Form1::buildTabs()
 {
     SSTab1 = place<TabControl>(this, QStringLiteral("SSTab1"), rectFromTwips(0, 120, 7095, 4815));
-    SSTab1->setTabHeight(tabHeightPixels);
 
-    const QSize smallBitmap(16, 15);
-    const QSize smallIcon(16, 16);
-    SSTab1->addTab(QStringLiteral("Сегменты"), artwork::icon(artwork::segmentsTabImage, smallBitmap), smallBitmap);
-    SSTab1->addTab(QStringLiteral("Типы оборудования"));
-    SSTab1->addTab(QStringLiteral("Микротесты ЭУМ"));
-    SSTab1->addTab(QStringLiteral("Импульсный тракт"));
-    SSTab1->addTab(QStringLiteral(" БГ, ВВК, УВП"));
-    SSTab1->addTab(QStringLiteral("УСК"));
-    SSTab1->addTab(QStringLiteral("Ссылки"), artwork::icon(artwork::linksTabImage, smallIcon), smallIcon);
-    SSTab1->addTab(QStringLiteral("О программе"), artwork::icon(artwork::aboutTabImage, smallIcon), smallIcon);
-    SSTab1->addTab(QStringLiteral("P. S.: УТП"));
+    for (const MainTabRow& row : mainTabs()) {
+        if (row.image.isEmpty()) {
+            SSTab1->addTab(row.caption);
+        } else {
+            const QSize imageSize(row.imageWidth, row.imageHeight);
+            SSTab1->addTab(row.caption, artwork::icon(row.image), imageSize);
+        }
+    }
 }
 
 // The lookup line reads like the header of a fault description:
@@ -172,7 +154,7 @@ void Form1::buildSegmentsTab()
 
     const QString findTip = QStringLiteral("Найти описание неисправности");
     Command2 = place<PictureButton>(SSTab1, QStringLiteral("Command2"), rectFromTwips(5880, 1320, 615, 615));
-    Command2->setPicture(artwork::icon(artwork::arrowImage, QSize(32, 32)), QSize(32, 32));
+    Command2->setPicture(artwork::icon(artwork::arrowImage), QSize(32, 32));
     Command2->setToolTip(findTip);
     Command2->setAccessibleName(findTip);
 
@@ -184,26 +166,16 @@ void Form1::buildSegmentsTab()
 
 void Form1::buildDocumentTabs()
 {
-    struct DocumentButton {
-        PictureButton*& button;
-        const char* name;
-        int tab;
-        QString caption;
-    };
-    const DocumentButton buttons[] = {
-        {Command3, "Command3", EquipmentTab, QStringLiteral("Показать таблицу типов оборудования")},
-        {Command4, "Command4", MicrotestsTab, QStringLiteral("Показать таблицы микротестов ЭУМ")},
-        {Command5, "Command5", PulsePathTab, QStringLiteral("Краткая справка по обрывам импульсного тракта")},
-        {Command6, "Command6", RacksTab, QStringLiteral("Справка по неисправностям в стативах БГ, ВВК, УВП")},
-        {Command7, "Command7", UskTab, QStringLiteral("Краткая справка о неисправностях УСК")},
-        {Command9, "Command9", UtpTab, QStringLiteral("Справка по типам УТП")},
-    };
     const QFont captionFont = serifFont(12, {.bold = true});
-    for (const DocumentButton& row : buttons) {
-        row.button = place<PictureButton>(SSTab1, QString::fromLatin1(row.name), rectFromTwips(120, 960, 6495, 3735));
-        row.button->setText(row.caption);
-        row.button->setFont(captionFont);
-        SSTab1->addControl(row.tab, row.button);
+    for (int tab = 0; tab < mainTabs().size(); ++tab) {
+        const MainTabRow& row = mainTabs()[tab];
+        if (row.button.isEmpty())
+            continue;
+        auto* button = place<PictureButton>(SSTab1, row.button, rectFromTwips(120, 960, 6495, 3735));
+        button->setText(row.buttonCaption);
+        button->setFont(captionFont);
+        SSTab1->addControl(tab, button);
+        m_documentButtons << button;
     }
 }
 
@@ -255,15 +227,15 @@ void Form1::buildAboutTab()
     Picture1->setAccessibleName(QStringLiteral("Фото"));
     Label1 = placeLabel(SSTab1, QStringLiteral("Label1"), rectFromTwips(2520, 960, 4095, 3735), descriptionText());
 
-    Command1 = place<PictureButton>(SSTab1, QStringLiteral("Command1"), rectFromTwips(120, 3600, 1455, 975));
+    Command1 = place<PictureButton>(SSTab1, readmeButton, rectFromTwips(120, 3600, 1455, 975));
     Command1->setText(QStringLiteral("Прочитать файл readme.txt"));
-    Command1->setPicture(artwork::icon(artwork::readmeImage, QSize(32, 32)), QSize(32, 32));
+    Command1->setPicture(artwork::icon(artwork::readmeImage), QSize(32, 32));
     QPalette tooltipColoured = Command1->palette();
     tooltipColoured.setColor(QPalette::Button, tooltipColoured.color(QPalette::ToolTipBase));
     Command1->setPalette(tooltipColoured);
 
     Command8 = place<PictureButton>(SSTab1, QStringLiteral("Command8"), rectFromTwips(1680, 3600, 735, 975));
-    Command8->setPicture(artwork::icon(artwork::aboutButtonImage, QSize(32, 32)), QSize(32, 32));
+    Command8->setPicture(artwork::icon(artwork::aboutButtonImage), QSize(32, 32));
     Command8->setAccessibleName(QStringLiteral("О программе"));
 
     SSTab1->addControls(AboutTab, {Picture1, Label1, Command1, Command8});
@@ -273,10 +245,16 @@ void Form1::buildAboutTab()
 // the other tabs) are passed over. Labels and frames never take the focus.
 void Form1::buildFocusOrder()
 {
-    const QList<QWidget*> order{
-        SSTab1, Picture1, Picture2, Picture3, Picture4, Command1, Text1, Segm, Sag, Command2, Picture5,
-        Command3, Command4, Command5, Command6, Command7, Command8, Command9,
-    };
+    QList<QWidget*> order{SSTab1, Picture1, Picture2, Picture3, Picture4, Command1, Text1, Segm, Sag, Command2, Picture5};
+    // Then the buttons that fill a tab, in the order of their tabs; the
+    // About window's button takes the place of its tab.
+    qsizetype next = 0;
+    for (int tab = 0; tab < mainTabs().size(); ++tab) {
+        if (tab == AboutTab)
+            order << Command8;
+        else if (!mainTabs()[tab].button.isEmpty())
+            order << m_documentButtons[next++];
+    }
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order[index - 1], order[index]);
 }

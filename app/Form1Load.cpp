@@ -45,8 +45,7 @@ void Form1::load()
 }
 
 // Everything up to the cover of the tab the window opens on, in the order
-// the files are read, and the step-code table, so that a lookup is right
-// from the first event on.
+// the files are read.
 void Form1::loadForFirstPaint()
 {
     prepareAboutWindow();
@@ -55,7 +54,6 @@ void Form1::loadForFirstPaint()
     Picture3->setImage(loadImage(siteImageFile));
     Picture2->setImage(loadImage(exchangeImageFile));
     Picture5->setImage(loadImage(coverImageFile));
-    m_stepCodes.fill();
 }
 
 // The document buttons lie on tabs that are hidden at start; their pictures
@@ -63,7 +61,7 @@ void Form1::loadForFirstPaint()
 void Form1::loadDocumentButtonPictures()
 {
     // Each button reads the file for itself.
-    for (PictureButton* button : {Command3, Command4, Command5, Command6, Command7, Command9})
+    for (PictureButton* button : std::as_const(m_documentButtons))
         button->setImage(loadImage(buttonCoverImageFile));
 }
 

@@ -46,11 +46,6 @@ void Form2::setPicture(const QImage& image)
     Picture1->setImage(image);
 }
 
-QImage Form2::picture() const
-{
-    return Picture1->image();
-}
-
 void Form2::showModal()
 {
     exec();

@@ -15,7 +15,6 @@ public:
     Form2();
 
     void setPicture(const QImage& image);
-    QImage picture() const;
 
     // Shows the window modally: no other window of the program takes input
     // until it is closed. Returns once it has been closed.

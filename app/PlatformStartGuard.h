@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/HeldMessages.h"
+#include "platform/qt/HeldMessages.h"
 
 #include <QString>
 

@@ -7,7 +7,7 @@
 #include "Form1.h"
 #include "PlatformStartGuard.h"
 #include "QtTranslation.h"
-#include "platform/QtPlatform.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QTranslator>

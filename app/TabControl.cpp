@@ -124,15 +124,9 @@ void TabControl::selectPrevious()
         selectByUser((m_current + count() - 1) % count());
 }
 
-void TabControl::setTabHeight(int pixels)
-{
-    m_tabHeight = pixels;
-    update();
-}
-
 int TabControl::stripHeight() const
 {
-    return rowCount() * m_tabHeight;
+    return rowCount() * tabHeight;
 }
 
 // The part of the control that its window actually shows. The control may
@@ -155,7 +149,7 @@ QRect TabControl::tabRect(int index) const
     const int column = index % tabsPerRow;
     const int left = area.left() + area.width() * column / tabsPerRow;
     const int right = area.left() + area.width() * (column + 1) / tabsPerRow;
-    return QRect(left, row * m_tabHeight, right - left, m_tabHeight);
+    return QRect(left, row * tabHeight, right - left, tabHeight);
 }
 
 int TabControl::tabAt(QPoint position) const

@@ -40,8 +40,8 @@ public:
     // Selection by the program: nothing is reported.
     void setCurrentIndex(int index);
 
-    void setTabHeight(int pixels);
-    int tabHeight() const { return m_tabHeight; }
+    // The height of a row of tabs: 520 HIMETRIC, rounded to whole pixels.
+    static constexpr int tabHeight = 20;
     int stripHeight() const;
     QRect tabRect(int index) const;
     int tabAt(QPoint position) const;
@@ -89,7 +89,6 @@ private:
 
     std::vector<Tab> m_tabs;
     int m_current = -1;
-    int m_tabHeight = 20;
 };
 
 } // namespace zornalit

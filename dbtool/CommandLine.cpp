@@ -53,7 +53,6 @@ public:
         , m_path(database)
         , m_terminal(terminal)
     {
-        m_codes.fill();
     }
 
     int run(const QString& command, const QStringList& arguments)

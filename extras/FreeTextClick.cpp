@@ -27,13 +27,13 @@ constexpr SoundCopy sounds[] = {
 
 void reportFailure(const Platform& platform, const QString& why)
 {
-    platform.messages.show(why, MessageStyle::Error, QStringLiteral("Ошибка!"));
+    platform.messages.show(why, MessageStyle::Error, errorTitle);
 }
 
 // Copies the stored sounds to their playing names, plays them in turn and
 // removes the copies. Stops at the first failure, but never leaves a copy
 // it made behind.
-void playJokeSounds(const Platform& platform, MultimediaControl& control)
+void playJokeSounds(const Platform& platform, SoundCommands& control)
 {
     QStringList copies;
     QString why;
@@ -74,7 +74,7 @@ void playJokeSounds(const Platform& platform, MultimediaControl& control)
 
 } // namespace
 
-QString clickFreeText(const Platform& platform, MultimediaControl& control, const QString& text)
+QString clickFreeText(const Platform& platform, SoundCommands& control, const QString& text)
 {
     if (text == jokeTrigger) {
         platform.messages.show(jokePrompt, MessageStyle::Plain, jokeTitle);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MultimediaControl.h"
+#include "platform/SoundCommands.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -10,6 +10,6 @@ namespace zornalit {
 // A click in the free text box: the joke with its two sounds for the joke
 // trigger, the credit line for the credit trigger. Returns the text the box
 // must hold afterwards.
-QString clickFreeText(const Platform& platform, MultimediaControl& sound, const QString& text);
+QString clickFreeText(const Platform& platform, SoundCommands& sound, const QString& text);
 
 } // namespace zornalit

@@ -21,8 +21,6 @@ struct QueryCheck {
     bool passed() const { return error.isEmpty(); }
 };
 
-inline const QString inputErrorTitle = QStringLiteral("Ошибка!");
-
 // Upper-cases, drops a leading zero and validates both texts, stopping at
 // the first failure.
 QueryCheck normaliseQuery(const QueryBoxes& typed, const StepCodes& codes);

@@ -2,9 +2,8 @@
 
 namespace zornalit {
 
-void StepCodes::fill()
+StepCodes::StepCodes()
 {
-    m_codes.clear();
     for (int position = 0; position < count; ++position)
         m_codes << QString::number(position, 16).toUpper();
 }

@@ -13,9 +13,7 @@ class StepCodes {
 public:
     static constexpr int count = 32;
 
-    // Fills the table; until then it holds nothing and matches nothing.
-    void fill();
-    bool isFilled() const { return m_codes.size() == count; }
+    StepCodes();
 
     // Exact, case-sensitive match.
     std::optional<int> positionOf(const QString& text) const;

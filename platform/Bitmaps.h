@@ -1,7 +1,9 @@
 #pragma once
 
-#include <QImage>
 #include <QString>
+
+// Pictures are Qt Gui's; only the side that draws them needs it.
+QT_FORWARD_DECLARE_CLASS(QImage)
 
 namespace zornalit {
 

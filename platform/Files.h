@@ -38,8 +38,6 @@ public:
 
     // Removes a file, or a link itself, never what it points to.
     virtual bool remove(const QString& path, QString* why) = 0;
-
-    virtual bool exists(const QString& path) const = 0;
 };
 
 // Writes all of bytes to out; false with the device's reason otherwise.

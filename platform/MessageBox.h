@@ -11,6 +11,9 @@ enum class MessageStyle : int {
     Error = 16,
 };
 
+// The title of every message with the error icon.
+inline const QString errorTitle = QStringLiteral("Ошибка!");
+
 // A modal message. Returns when the operator has closed it.
 class MessageBox {
 public:

@@ -101,7 +101,6 @@ QString generateDatabase(const QString& folder, qint64 megabytes)
     const QByteArrayList segments = fillerSegments();
     const QByteArrayList bodies = fillerBodyLines();
     StepCodes codes;
-    codes.fill();
     std::mt19937 random(static_cast<std::uint32_t>(megabytes));
     const qint64 size = megabytes * megabyte;
     bool examplesWritten = false;
@@ -183,7 +182,6 @@ void lookup(benchmark::State& state, const QString& segment, const QString& step
     const qint64 megabytes = state.range(0);
     const QString path = databaseOf(megabytes);
     StepCodes codes;
-    codes.fill();
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {
@@ -289,7 +287,6 @@ void addExampleBlocks(GeneratedDatabase& database)
 qint64 lookUpAndCopy(QIODevice& database)
 {
     StepCodes codes;
-    codes.fill();
     const SearchOutcome outcome = searchFaults(database, {"5", "3"}, codes);
     if (outcome.result != SearchOutcome::Result::Found)
         return -1;
@@ -360,7 +357,6 @@ void wholeFile(benchmark::State& state, Command command)
     const qint64 megabytes = state.range(0);
     const QString path = databaseOf(megabytes);
     StepCodes codes;
-    codes.fill();
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly)) {

@@ -42,7 +42,7 @@ TEST_F(AboutWindow, LooksAsDesignedWhileShown)
     bool seen = false;
     whenModalShown([&](QWidget* modal) {
         seen = true;
-        EXPECT_EQ(modal, form->aboutWindow());
+        EXPECT_EQ(modal, aboutWindow());
         EXPECT_EQ(modal->objectName(), QStringLiteral("Form2"));
         EXPECT_TRUE(modal->windowTitle().trimmed().isEmpty());
         EXPECT_FALSE(modal->windowIcon().isNull());
@@ -54,7 +54,7 @@ TEST_F(AboutWindow, LooksAsDesignedWhileShown)
         if (box) {
             EXPECT_EQ(box->geometry(), QRect(0, 0, 321, 417));
         }
-        EXPECT_EQ(form->aboutWindow()->picture(), firstPicture);
+        EXPECT_EQ(aboutPicture(), firstPicture);
         modal->close();
     });
     button->click();
@@ -67,15 +67,15 @@ TEST_F(AboutWindow, EscapeClosesItAndThePictureIsLoadedAnewForTheNextShowing)
     whenModalShown([&](QWidget* modal) {
         // The file changes while the window is up; the showing keeps the old picture.
         fake.bitmaps.images.insert(aboutPath, replaced);
-        EXPECT_EQ(form->aboutWindow()->picture(), firstPicture);
+        EXPECT_EQ(aboutPicture(), firstPicture);
         QTest::keyClick(modal, Qt::Key_Escape);
     });
     button->click();
 
-    ASSERT_NE(form->aboutWindow(), nullptr);
-    EXPECT_FALSE(form->aboutWindow()->isVisible());
+    ASSERT_NE(aboutWindow(), nullptr);
+    EXPECT_FALSE(aboutWindow()->isVisible());
     EXPECT_EQ(aboutLoads(), 2);
-    EXPECT_EQ(form->aboutWindow()->picture(), replaced);
+    EXPECT_EQ(aboutPicture(), replaced);
 }
 
 TEST_F(AboutWindow, AMissingPictureShowsAnEmptyWindowNextTime)
@@ -85,12 +85,12 @@ TEST_F(AboutWindow, AMissingPictureShowsAnEmptyWindowNextTime)
         modal->close();
     });
     button->click();
-    EXPECT_TRUE(form->aboutWindow()->picture().isNull());
+    EXPECT_TRUE(aboutPicture().isNull());
 
     bool seen = false;
     whenModalShown([&](QWidget* modal) {
         seen = true;
-        EXPECT_TRUE(form->aboutWindow()->picture().isNull());
+        EXPECT_TRUE(aboutPicture().isNull());
         modal->close();
     });
     button->click();
@@ -106,7 +106,7 @@ TEST_F(AboutWindow, EveryShowingFindsThePictureAndTheMainWindowIsUnchangedAfterw
         bool seen = false;
         whenModalShown([&](QWidget* modal) {
             seen = true;
-            EXPECT_EQ(form->aboutWindow()->picture(), firstPicture) << showing;
+            EXPECT_EQ(aboutPicture(), firstPicture) << showing;
             modal->close();
         });
         button->click();

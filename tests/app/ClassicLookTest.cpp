@@ -24,9 +24,9 @@ TEST_F(ClassicLook, BothWindowsAndAllTheirControlsWearTheWindowsStyle)
     EXPECT_TRUE(classic(form.get()));
     for (const QWidget* widget : form->findChildren<QWidget*>())
         EXPECT_TRUE(classic(widget)) << widget->objectName().toStdString();
-    ASSERT_NE(form->aboutWindow(), nullptr);
-    EXPECT_TRUE(classic(form->aboutWindow()));
-    for (const QWidget* widget : form->aboutWindow()->findChildren<QWidget*>())
+    ASSERT_NE(aboutWindow(), nullptr);
+    EXPECT_TRUE(classic(aboutWindow()));
+    for (const QWidget* widget : aboutWindow()->findChildren<QWidget*>())
         EXPECT_TRUE(classic(widget)) << widget->objectName().toStdString();
     // Only these two windows: a message box keeps the desktop's style.
     EXPECT_NE(QApplication::style(), form->style());
@@ -46,7 +46,7 @@ TEST_F(ClassicLook, TheTabRowsJoinIntoOneStrip)
             // Below the selected tab, whose row stands lower beside it and
             // which reaches a little under the row in front.
             const int firstRow = selected / TabControl::tabsPerRow + 1;
-            for (int y = firstRow * tabs()->tabHeight() + 2; y < tabs()->stripHeight(); ++y) {
+            for (int y = firstRow * TabControl::tabHeight + 2; y < tabs()->stripHeight(); ++y) {
                 EXPECT_EQ(drawn.pixel(x, y), light) << "column " << column << " at y " << y << ", tab " << selected << " selected";
             }
         }

@@ -5,7 +5,7 @@
 
 #include "app/LinkAddresses.h"
 #include "lookup/QueryInput.h"
-#include "reference/ReadmeButton.h"
+#include "reference/Documents.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,6 +5,7 @@
 
 #include "app/Fonts.h"
 #include "app/Form1.h"
+#include "app/PictureBox.h"
 #include "app/TabControl.h"
 #include "fakes/FakePlatform.h"
 
@@ -42,6 +43,26 @@ protected:
     }
 
     TabControl* tabs() const { return control<TabControl>(QStringLiteral("SSTab1")); }
+
+    // The About window, found the way a user finds it: the program's
+    // window named "Form2", shown or hidden.
+    static QWidget* aboutWindow()
+    {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("Form2"))
+                return window;
+        }
+        return nullptr;
+    }
+
+    // The picture the About window shows.
+    static QImage aboutPicture()
+    {
+        QWidget* window = aboutWindow();
+        auto* picture = window ? window->findChild<PictureBox*>(QStringLiteral("Picture1")) : nullptr;
+        EXPECT_NE(picture, nullptr) << "no About window with its picture";
+        return picture ? picture->image() : QImage();
+    }
 
     // Shows the window and waits until it is the active window, so that
     // focus changes and shortcuts behave as on a desktop.

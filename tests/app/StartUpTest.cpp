@@ -57,15 +57,12 @@ protected:
     }
 };
 
-TEST_F(StartUp, LoadsEachPictureInOrderThenFillsTheStepCodes)
+TEST_F(StartUp, LoadsEachPictureInOrder)
 {
-    EXPECT_FALSE(form->stepCodes().isFilled());
     form->load();
 
     const QStringList expected = allPictureReads();
     EXPECT_EQ(fake.journal, expected);
-    EXPECT_TRUE(form->stepCodes().isFilled());
-    EXPECT_EQ(form->stepCodes().at(31), QStringLiteral("1F"));
 }
 
 TEST_F(StartUp, EveryControlShowsItsOwnFile)
@@ -74,8 +71,8 @@ TEST_F(StartUp, EveryControlShowsItsOwnFile)
     form->load();
     const auto picture = [&](const QString& name) { return fake.bitmaps.images.value(fake.path(name)); };
 
-    ASSERT_NE(form->aboutWindow(), nullptr);
-    EXPECT_EQ(form->aboutWindow()->picture(), picture("About.bmp"));
+    ASSERT_NE(aboutWindow(), nullptr);
+    EXPECT_EQ(aboutPicture(), picture("About.bmp"));
     EXPECT_EQ(shownBy("Picture1"), picture("Фото.bmp"));
     EXPECT_EQ(shownBy("Picture4"), picture("Форум КВАНТ.bmp"));
     EXPECT_EQ(shownBy("Picture3"), picture("Сайт КВАНТ.bmp"));
@@ -85,13 +82,12 @@ TEST_F(StartUp, EveryControlShowsItsOwnFile)
         EXPECT_EQ(shownBy(button), picture("Обложка1.bmp")) << button;
 }
 
-TEST_F(StartUp, TheFirstPaintHasItsCoverAndTheStepCodesTheButtonsFollowInTheSameOrder)
+TEST_F(StartUp, TheFirstPaintHasItsCoverAndTheButtonsFollowInTheSameOrder)
 {
     givePictures();
     form->loadForFirstPaint();
     EXPECT_EQ(shownBy("Picture5"), fake.bitmaps.images.value(fake.path("Обложка.bmp")));
     EXPECT_TRUE(shownBy("Command3").isNull());
-    EXPECT_TRUE(form->stepCodes().isFilled());
 
     form->loadDocumentButtonPictures();
     const QStringList expected = allPictureReads();
@@ -106,8 +102,8 @@ TEST_F(StartUp, OpensNoDocumentShowsNoMessageAndKeepsTheAboutWindowHidden)
     QApplication::processEvents();
     EXPECT_TRUE(fake.viewer.opened.isEmpty());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
-    ASSERT_NE(form->aboutWindow(), nullptr);
-    EXPECT_FALSE(form->aboutWindow()->isVisible());
+    ASSERT_NE(aboutWindow(), nullptr);
+    EXPECT_FALSE(aboutWindow()->isVisible());
     EXPECT_EQ(tabs()->currentIndex(), 0);
 }
 
@@ -120,11 +116,10 @@ TEST_F(StartUp, MissingPicturesLeaveEmptyControlsAndStartUpGoesOn)
     form->load();
 
     EXPECT_EQ(fake.bitmaps.loaded.size(), pictureFiles.size());
-    EXPECT_TRUE(form->aboutWindow()->picture().isNull());
+    EXPECT_TRUE(aboutPicture().isNull());
     EXPECT_TRUE(shownBy("Picture4").isNull());
     EXPECT_TRUE(shownBy("Command9").isNull());
     EXPECT_FALSE(shownBy("Picture3").isNull());
-    EXPECT_TRUE(form->stepCodes().isFilled());
     EXPECT_TRUE(fake.messages.shown.isEmpty());
 }
 
@@ -206,8 +201,8 @@ TEST_F(Shutdown, ClosingEndsTheProgramAlsoAfterTheAboutWindowWasShownManyTimes)
     QTimer::singleShot(0, form.get(), showOnce);
     EXPECT_EQ(runUntilEnd(), 0);
     EXPECT_EQ(showings, 4);
-    ASSERT_NE(form->aboutWindow(), nullptr);
-    EXPECT_FALSE(form->aboutWindow()->isVisible());
+    ASSERT_NE(aboutWindow(), nullptr);
+    EXPECT_FALSE(aboutWindow()->isVisible());
 }
 
 } // namespace

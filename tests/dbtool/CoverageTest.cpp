@@ -11,7 +11,6 @@ namespace {
 TEST(Coverage, EachStepLeadsWhereTheFallbackLeads)
 {
     StepCodes codes;
-    codes.fill();
     QBuffer buffer;
     buffer.setData(testing::databaseLines({
         u"СЕГМ 5.3."_qs, u"@"_qs, u"СЕГМ 5.3. повтор"_qs, u"@"_qs, u"СЕГМ 12.1A."_qs, u"@"_qs,

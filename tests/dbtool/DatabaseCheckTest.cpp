@@ -17,7 +17,6 @@ using testing::databaseLines;
 CheckReport check(const QByteArray& bytes, qsizetype chunk = LineScan::defaultChunkBytes)
 {
     StepCodes codes;
-    codes.fill();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -58,7 +57,6 @@ TEST(DatabaseCheck, SampleDatabaseIsClean)
     QFile sample(QStringLiteral(ZORNALIT_SOURCE_DIR "/data/SEGM_WIN_ALL.txt"));
     ASSERT_TRUE(sample.open(QIODevice::ReadOnly));
     StepCodes codes;
-    codes.fill();
     const CheckReport report = checkDatabase(sample, codes);
     for (const Findings& findings : report.findings) {
         for (const Finding& finding : findings.first)

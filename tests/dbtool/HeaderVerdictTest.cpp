@@ -16,7 +16,6 @@ namespace {
 TEST(HeaderVerdict, AgreesWithTheLookupsReading)
 {
     StepCodes codes;
-    codes.fill();
     const QByteArray keyword = "\xD1\xC5\xC3\xCC";
     const QByteArray alphabet = " .01259AF1Gaz\xC0\xE0";
     std::mt19937 random(11);

@@ -53,7 +53,6 @@ QList<Line> byLineScan(const QByteArray& bytes, qsizetype chunk)
 TEST(LineScan, SplitsAsTheLookupsReaderOnRandomDatabases)
 {
     StepCodes codes;
-    codes.fill();
     for (std::uint32_t seed = 7000; seed < 7000 + 1500; ++seed) {
         testing::RandomFaultDatabase random(seed);
         QByteArray bytes = random.make(codes);

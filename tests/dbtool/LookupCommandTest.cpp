@@ -1,7 +1,7 @@
 // The command-line lookup must answer as the window does: the same report
 // bytes, or the same message, for random databases and queries.
 
-#include "app/FaultLookup.h"
+#include "lookup/FaultLookup.h"
 #include "dbtool/QueryLookup.h"
 #include "fakes/FakePlatform.h"
 #include "lookup/FaultFiles.h"
@@ -39,7 +39,6 @@ ReportSink collectInto(QByteArray& report)
 TEST(LookupCommand, AnswersAsTheWindowOnRandomDatabases)
 {
     StepCodes codes;
-    codes.fill();
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(faultDatabaseFileName);
@@ -92,7 +91,6 @@ TEST(LookupCommand, UnreadableDatabase)
 {
     const ReportSink ignored = [](QByteArrayView) {};
     StepCodes codes;
-    codes.fill();
     QTemporaryDir folder;
     const LookupAnswer missing = lookUpQuery(folder.filePath(u"нет.txt"_qs), {u"5"_qs, u"3"_qs}, codes, ignored);
     EXPECT_EQ(missing.status, LookupStatus::Unreadable);

@@ -11,7 +11,6 @@ namespace {
 QList<FoundBlock> search(const QStringList& lines, const QStringList& words)
 {
     StepCodes codes;
-    codes.fill();
     QBuffer buffer;
     buffer.setData(testing::databaseLines(lines));
     buffer.open(QIODevice::ReadOnly);

@@ -2,9 +2,11 @@
 
 #include "fakes/FailingFileCalls.h"
 #include "fakes/FakePlatform.h"
-#include "platform/QtFiles.h"
+#include "platform/qt/QtFiles.h"
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
+
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -55,8 +57,8 @@ protected:
     FailingFileCalls calls;
     QtFiles files{calls};
     FakePlatform fake;
-    testing::FakeSoundDevice sound{fake.journal, files};
-    MultimediaControl control{sound};
+    testing::FakeSoundDevice sound{fake.journal, [](const QString& path) { return QFileInfo::exists(path); }};
+    SoundCommands control{sound};
     QByteArray first;
     QByteArray second;
 };

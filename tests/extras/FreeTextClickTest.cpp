@@ -28,7 +28,7 @@ protected:
     }
 
     FakePlatform fake;
-    MultimediaControl control{fake.sound};
+    SoundCommands control{fake.sound};
 };
 
 } // namespace

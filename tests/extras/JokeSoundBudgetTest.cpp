@@ -4,9 +4,9 @@
 #include "extras/FreeTextClick.h"
 
 #include "fakes/FakePlatform.h"
-#include "platform/QtFiles.h"
-#include "platform/QtSoundDevice.h"
-#include "platform/SndfileDecoder.h"
+#include "platform/qt/QtFiles.h"
+#include "platform/qt/QtSoundDevice.h"
+#include "platform/qt/SndfileDecoder.h"
 #include "support/SoundTestFiles.h"
 
 #include <QDir>
@@ -31,7 +31,7 @@ TEST(JokeSoundBudget, ASoundTooLargeToHoldIsRefusedByNameAndNoCopyIsLeft)
     QtFiles files;
     QtSoundDevice sound;
     const Platform platform{fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, sound};
-    MultimediaControl control(sound);
+    SoundCommands control(sound);
 
     // Eight channels at 96 kHz for six seconds: 18 MB of samples.
     constexpr int rate = 96000;

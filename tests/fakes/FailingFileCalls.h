@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SystemFileCalls.h"
+#include "platform/qt/SystemFileCalls.h"
 
 #include <QStringList>
 

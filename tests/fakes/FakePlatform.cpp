@@ -114,7 +114,7 @@ bool FakeSoundDevice::open(const QString& path, QString* why)
     m_journal << QStringLiteral("sound open %1").arg(path);
     if (whenOpening)
         whenOpening(path);
-    if (undecodable.contains(path) || !m_files.exists(path)) {
+    if (undecodable.contains(path) || !m_fileExists(path)) {
         if (why)
             *why = QStringLiteral("Не удалось открыть звуковой файл «%1»").arg(path);
         return false;

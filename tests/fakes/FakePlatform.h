@@ -68,7 +68,8 @@ public:
     bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override;
     bool copyReplacing(const QString& from, const QString& to, QString* why) override;
     bool remove(const QString& path, QString* why) override;
-    bool exists(const QString& path) const override;
+    // Whether the fake folder holds path.
+    bool exists(const QString& path) const;
 
     QHash<QString, QByteArray> contents;
     QSet<QString> unreadable; // opening or copying from these fails
@@ -108,7 +109,9 @@ private:
 
 class FakeSoundDevice : public SoundDevice {
 public:
-    FakeSoundDevice(Journal& journal, Files& files) : m_journal(journal), m_files(files) {}
+    // fileExists tells whether a sound file is there to be opened.
+    using FileExists = std::function<bool(const QString& path)>;
+    FakeSoundDevice(Journal& journal, FileExists fileExists) : m_journal(journal), m_fileExists(std::move(fileExists)) {}
     bool open(const QString& path, QString* why) override;
     bool play(QString* why) override;
     void close() override;
@@ -122,7 +125,7 @@ public:
 
 private:
     Journal& m_journal;
-    Files& m_files;
+    FileExists m_fileExists;
     QString m_open;
 };
 
@@ -140,7 +143,7 @@ public:
     FakeFiles files{journal};
     FakeBitmaps bitmaps{journal};
     FakeClipboard clipboard{journal};
-    FakeSoundDevice sound{journal, files};
+    FakeSoundDevice sound{journal, [this](const QString& path) { return files.exists(path); }};
 };
 
 } // namespace zornalit::testing

@@ -186,11 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 4)
         return 0;
-    static const StepCodes codes = [] {
-        StepCodes filled;
-        filled.fill();
-        return filled;
-    }();
+    static const StepCodes codes;
 
     // Both lengths 8 or more: the query is typed as the last header of the
     // database reads, so that queries meet headers of any shape often.

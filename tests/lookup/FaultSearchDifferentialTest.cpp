@@ -80,7 +80,6 @@ ModelOutcome modelLookup(const QByteArray& bytes, const QString& segment, const 
 TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
 {
     StepCodes codes;
-    codes.fill();
     const std::uint32_t firstSeed = 20240601;
     const int databases = 4000;
 

@@ -37,8 +37,6 @@ struct Lookup {
 
 class FaultSearch : public ::testing::Test {
 protected:
-    FaultSearch() { codes.fill(); }
-
     Lookup search(const QByteArray& bytes, const QString& segment, const QString& step)
     {
         QBuffer buffer;

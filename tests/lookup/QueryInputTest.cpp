@@ -20,8 +20,6 @@ const QString stepUnknown = QStringLiteral("Недопустимый номер 
 
 class QueryInput : public ::testing::Test {
 protected:
-    QueryInput() { codes.fill(); }
-
     // What the boxes show afterwards and the prompt, empty when it passed.
     std::pair<QueryBoxes, QString> check(const QString& segment, const QString& step)
     {
@@ -93,12 +91,6 @@ TEST_F(QueryInput, ASurrogatePairIsOneCharacter)
     EXPECT_EQ(check("0" + smile, "3"), std::pair(QueryBoxes{smile, "3"}, QString()));
     EXPECT_EQ(check(smile + smile, "3"), std::pair(QueryBoxes{smile + smile, "3"}, QString()));
     EXPECT_EQ(check(smile + smile + "1", "3").second, segmentTooLong);
-}
-
-TEST_F(QueryInput, AnEmptyTableKnowsNoStep)
-{
-    const QueryCheck result = normaliseQuery({"5", "3"}, StepCodes{});
-    EXPECT_EQ(result.error, stepUnknown);
 }
 
 } // namespace

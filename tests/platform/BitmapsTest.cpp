@@ -1,4 +1,4 @@
-#include "platform/QtBitmaps.h"
+#include "platform/qt/QtBitmaps.h"
 
 #include "support/LogCapture.h"
 #include "support/QStringPrinting.h"

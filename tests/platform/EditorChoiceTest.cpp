@@ -1,4 +1,4 @@
-#include "platform/EditorChoice.h"
+#include "platform/qt/EditorChoice.h"
 
 #include "support/QStringPrinting.h"
 

@@ -1,4 +1,4 @@
-#include "platform/QtFiles.h"
+#include "platform/qt/QtFiles.h"
 
 #include "support/ScratchFolder.h"
 

@@ -1,4 +1,4 @@
-#include "platform/QtProgramFolder.h"
+#include "platform/qt/QtProgramFolder.h"
 
 #include "support/QStringPrinting.h"
 

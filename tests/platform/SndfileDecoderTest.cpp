@@ -1,4 +1,4 @@
-#include "platform/SndfileDecoder.h"
+#include "platform/qt/SndfileDecoder.h"
 
 #include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"

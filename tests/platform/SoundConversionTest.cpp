@@ -1,4 +1,4 @@
-#include "platform/SoundConversion.h"
+#include "platform/qt/SoundConversion.h"
 
 #include <gtest/gtest.h>
 

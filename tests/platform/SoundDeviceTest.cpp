@@ -1,5 +1,5 @@
-#include "platform/MultimediaControl.h"
-#include "platform/QtSoundDevice.h"
+#include "platform/qt/MultimediaControl.h"
+#include "platform/qt/QtSoundDevice.h"
 
 #include "support/LogCapture.h"
 #include "support/QStringPrinting.h"

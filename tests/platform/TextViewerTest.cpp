@@ -1,5 +1,5 @@
-#include "platform/QtTextViewer.h"
-#include "platform/EditorChoice.h"
+#include "platform/qt/QtTextViewer.h"
+#include "platform/qt/EditorChoice.h"
 
 #include "support/QStringPrinting.h"
 #include "support/LatinLetters.h"

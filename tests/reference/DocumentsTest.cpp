@@ -1,6 +1,4 @@
 #include "reference/Documents.h"
-#include "reference/LinkCopy.h"
-#include "reference/ReadmeButton.h"
 
 #include "fakes/FakePlatform.h"
 

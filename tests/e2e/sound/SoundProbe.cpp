@@ -7,9 +7,9 @@
 // FOLDER holds statsa.dll and noven.dll. Exit code 0 when every command was
 // accepted and the sound played out; 1 otherwise.
 
-#include "platform/MultimediaControl.h"
-#include "platform/QtFiles.h"
-#include "platform/QtSoundDevice.h"
+#include "platform/qt/MultimediaControl.h"
+#include "platform/qt/QtFiles.h"
+#include "platform/qt/QtSoundDevice.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "platform/ViewerLaunch.h"
+#include "lookup/ViewerLaunch.h"
 
 #include "fakes/FakePlatform.h"
 #include "support/LatinLetters.h"

@@ -1,8 +1,8 @@
-#include "app/FaultLookup.h"
+#include "lookup/FaultLookup.h"
 
 #include "fakes/FailingFileCalls.h"
 #include "fakes/FakePlatform.h"
-#include "platform/QtFiles.h"
+#include "platform/qt/QtFiles.h"
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
 
@@ -37,7 +37,6 @@ class FaultLookupAnomalies : public ::testing::Test {
 protected:
     FaultLookupAnomalies()
     {
-        codes.fill();
         fake.folder.folder = folder.path();
     }
 

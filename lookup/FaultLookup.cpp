@@ -1,11 +1,11 @@
 #include "FaultLookup.h"
 
-#include "lookup/FaultFiles.h"
-#include "lookup/FaultSearch.h"
-#include "lookup/BlockCopy.h"
+#include "BlockCopy.h"
+#include "FaultFiles.h"
+#include "FaultSearch.h"
+#include "NotFoundMessage.h"
+#include "ViewerLaunch.h"
 #include "platform/FileErrorText.h"
-#include "lookup/NotFoundMessage.h"
-#include "platform/ViewerLaunch.h"
 
 namespace zornalit {
 
@@ -13,7 +13,7 @@ namespace {
 
 void showError(const Platform& platform, const QString& prompt)
 {
-    platform.messages.show(prompt, MessageStyle::Error, inputErrorTitle);
+    platform.messages.show(prompt, MessageStyle::Error, errorTitle);
 }
 
 // The reason a file operation gave, or a sentence naming the file when it

@@ -1,6 +1,6 @@
 #include "QtFiles.h"
 
-#include "FileErrorText.h"
+#include "platform/FileErrorText.h"
 #include "HandleDevice.h"
 #include "SystemFileCalls.h"
 
@@ -216,11 +216,6 @@ bool QtFiles::removeLeavingNothing(const QString& path, FileError* error)
     // A file that a player or a virus scanner has only just let go of may
     // refuse to go at the first attempt on Windows; one more try is enough.
     return m_calls.remove(path, error) || m_calls.remove(path, error);
-}
-
-bool QtFiles::exists(const QString& path) const
-{
-    return QFileInfo::exists(path);
 }
 
 } // namespace zornalit

@@ -1,4 +1,4 @@
-#include "app/FaultLookup.h"
+#include "lookup/FaultLookup.h"
 
 #include "fakes/FakePlatform.h"
 #include "support/DatabaseLines.h"
@@ -40,7 +40,6 @@ class FaultLookup : public ::testing::Test {
 protected:
     FaultLookup()
     {
-        codes.fill();
         fake.files.contents.insert(databasePath, exampleDatabase);
     }
 

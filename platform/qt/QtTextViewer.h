@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextViewer.h"
+#include "platform/TextViewer.h"
 
 namespace zornalit {
 

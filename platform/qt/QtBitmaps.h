@@ -1,6 +1,8 @@
 #pragma once
 
-#include "Bitmaps.h"
+#include "platform/Bitmaps.h"
+
+#include <QImage>
 
 namespace zornalit {
 

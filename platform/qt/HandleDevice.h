@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileCalls.h"
+#include "platform/FileCalls.h"
 
 #include <QByteArray>
 #include <QIODevice>

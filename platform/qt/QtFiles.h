@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FileCalls.h"
-#include "Files.h"
+#include "platform/FileCalls.h"
+#include "platform/Files.h"
 
 #include <memory>
 
@@ -23,7 +23,6 @@ public:
     bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override;
     bool copyReplacing(const QString& from, const QString& to, QString* why) override;
     bool remove(const QString& path, QString* why) override;
-    bool exists(const QString& path) const override;
 
 private:
     int createTemporaryBeside(const QString& path, QString* temporary, FileError* error);

@@ -1,6 +1,6 @@
 #include "HandleDevice.h"
 
-#include "FileErrorText.h"
+#include "platform/FileErrorText.h"
 
 namespace zornalit {
 
