@@ -1,6 +1,7 @@
 #include "DatabaseFile.h"
 
-#include <QFileInfo>
+#include "platform/RegularFile.h"
+
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -15,22 +16,6 @@ namespace zornalit::dbtool {
 
 namespace {
 
-QString problemOf(const QString& path)
-{
-    if (path.isEmpty())
-        return QStringLiteral("не указано имя файла");
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("файл не найден");
-    if (info.isDir())
-        return QStringLiteral("это папка, а не файл");
-    if (!info.isFile())
-        return QStringLiteral("это не обычный файл");
-    if (!info.isReadable())
-        return QStringLiteral("нет прав на чтение");
-    return {};
-}
-
 std::unique_ptr<QFile> failure(const QString& path, const QString& reason, QString* why)
 {
     if (why)
@@ -42,7 +27,7 @@ std::unique_ptr<QFile> failure(const QString& path, const QString& reason, QStri
 
 std::unique_ptr<QFile> openDatabase(const QString& path, QString* why)
 {
-    if (const QString problem = problemOf(path); !problem.isEmpty())
+    if (const QString problem = regularFileProblem(path); !problem.isEmpty())
         return failure(path, problem, why);
     auto file = std::make_unique<QFile>(path);
 #ifdef Q_OS_UNIX

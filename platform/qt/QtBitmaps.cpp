@@ -1,6 +1,6 @@
 #include "QtBitmaps.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <QImageReader>
 #include <QtDebug>

@@ -1,6 +1,6 @@
 #include "SndfileDecoder.h"
 
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 
