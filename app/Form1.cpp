@@ -54,33 +54,33 @@ void Form1::moveEvent(QMoveEvent* event)
 
 void Form1::connectHandlers()
 {
-    connect(Command2, &QPushButton::clicked, this, &Form1::findFaultDescription);
-    connect(Segm, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
-    connect(Sag, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
+    connect(m_segments.Command2, &QPushButton::clicked, this, &Form1::findFaultDescription);
+    connect(m_segments.Segm, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
+    connect(m_segments.Sag, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
 
     for (PictureButton* button : std::as_const(m_documentButtons))
         connect(button, &QPushButton::clicked, this, [this, button] { openButtonDocument(button); });
     connect(SSTab1, &TabControl::tabSelected, this, [this](int index, int) { openTabDocument(index); });
-    connect(Command1, &QPushButton::clicked, this, &Form1::readReadme);
-    connect(Command8, &QPushButton::clicked, this, &Form1::showAboutWindow);
+    connect(m_aboutPage.Command1, &QPushButton::clicked, this, &Form1::readReadme);
+    connect(m_aboutPage.Command8, &QPushButton::clicked, this, &Form1::showAboutWindow);
 
-    connect(Label2, &LinkLabel::clicked, this, [this] { copyLinkOf(Label2); });
-    connect(Picture3, &PictureBox::clicked, this, [this] { copyLinkOf(Label2); });
-    connect(Label3, &LinkLabel::clicked, this, [this] { copyLinkOf(Label3); });
-    connect(Picture4, &PictureBox::clicked, this, [this] { copyLinkOf(Label3); });
+    connect(m_links.Label2, &LinkLabel::clicked, this, [this] { copyLinkOf(m_links.Label2); });
+    connect(m_links.Picture3, &PictureBox::clicked, this, [this] { copyLinkOf(m_links.Label2); });
+    connect(m_links.Label3, &LinkLabel::clicked, this, [this] { copyLinkOf(m_links.Label3); });
+    connect(m_links.Picture4, &PictureBox::clicked, this, [this] { copyLinkOf(m_links.Label3); });
 
-    connect(Text1, &FreeTextBox::clicked, this, &Form1::reactToFreeTextClick);
+    connect(m_links.Text1, &FreeTextBox::clicked, this, &Form1::reactToFreeTextClick);
 }
 
 void Form1::findFaultDescription()
 {
     const auto showBoxes = [this](const QueryBoxes& boxes) {
-        Segm->showText(boxes.segment);
-        Sag->showText(boxes.step);
+        m_segments.Segm->showText(boxes.segment);
+        m_segments.Sag->showText(boxes.step);
     };
     // The lookup hands the boxes their texts before any message it shows;
     // what it returns is the same again.
-    runFaultLookup(m_platform, m_stepCodes, {Segm->text(), Sag->text()}, showBoxes);
+    runFaultLookup(m_platform, m_stepCodes, {m_segments.Segm->text(), m_segments.Sag->text()}, showBoxes);
 }
 
 void Form1::openTabDocument(int index)
@@ -97,7 +97,7 @@ void Form1::openButtonDocument(const PictureButton* button)
 void Form1::readReadme()
 {
     if (const std::optional<QString> hint = pressReadme(m_platform))
-        Text1->setToolTip(*hint);
+        m_links.Text1->setToolTip(*hint);
 }
 
 // Every showing finds the picture in place: start-up loaded it, and each
@@ -117,10 +117,10 @@ void Form1::copyLinkOf(const QLabel* label)
 
 void Form1::reactToFreeTextClick()
 {
-    const QString before = Text1->text();
+    const QString before = m_links.Text1->text();
     const QString after = clickFreeText(m_platform, *Звук, before);
     if (after != before)
-        Text1->showText(after);
+        m_links.Text1->showText(after);
 }
 
 // Closing the main window ends the program at once, whatever other windows

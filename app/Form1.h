@@ -1,5 +1,8 @@
 #pragma once
 
+#include "AboutPage.h"
+#include "LinksPage.h"
+#include "SegmentsPage.h"
 #include "lookup/StepCodes.h"
 #include "platform/Platform.h"
 
@@ -8,23 +11,19 @@
 
 #include <memory>
 
-class QGroupBox;
 class QLabel;
 
 namespace zornalit {
 
 class Form2;
-class FreeTextBox;
-class LinkLabel;
 class MultimediaControl;
-class PictureBox;
 class PictureButton;
-class QueryBox;
 class TabControl;
 
 // The main window: the tabbed dialog with the fault lookup, the reference
-// documents, the web links and the description of the program. It owns
-// every control, the step-code table and the hidden About window.
+// documents, the web links and the description of the program. Each tab's
+// page builds its own controls; the window assembles them, wires them to
+// the actions, and owns the step-code table and the hidden About window.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -52,10 +51,6 @@ protected:
 private:
     void buildWindow();
     void buildTabs();
-    void buildSegmentsTab();
-    void buildDocumentTabs();
-    void buildLinksTab();
-    void buildAboutTab();
     void buildFocusOrder();
     void connectHandlers();
 
@@ -76,34 +71,11 @@ private:
     bool m_awaitingFrame = false;
 
     TabControl* SSTab1 = nullptr;
-
-    QLabel* Label7 = nullptr;
-    QueryBox* Segm = nullptr;
-    QLabel* Label5 = nullptr;
-    QueryBox* Sag = nullptr;
-    QLabel* Label6 = nullptr;
-    PictureButton* Command2 = nullptr;
-    PictureBox* Picture5 = nullptr;
-
-    // The buttons that fill the document tabs ("Command3" … "Command7",
-    // "Command9"), in the order of their tabs.
+    SegmentsPage m_segments;
+    // The buttons that fill the document tabs, in the order of their tabs.
     QList<PictureButton*> m_documentButtons;
-
-    PictureBox* Picture2 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    PictureBox* Picture3 = nullptr;
-    LinkLabel* Label2 = nullptr;
-    FreeTextBox* Text1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    PictureBox* Picture4 = nullptr;
-    LinkLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-
-    PictureBox* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    PictureButton* Command1 = nullptr;
-    PictureButton* Command8 = nullptr;
-
+    LinksPage m_links;
+    AboutPage m_aboutPage;
     MultimediaControl* Звук = nullptr;
 };
 

@@ -49,11 +49,11 @@ void Form1::load()
 void Form1::loadForFirstPaint()
 {
     prepareAboutWindow();
-    Picture1->setImage(loadImage(photoImageFile));
-    Picture4->setImage(loadImage(forumImageFile));
-    Picture3->setImage(loadImage(siteImageFile));
-    Picture2->setImage(loadImage(exchangeImageFile));
-    Picture5->setImage(loadImage(coverImageFile));
+    m_aboutPage.Picture1->setImage(loadImage(photoImageFile));
+    m_links.Picture4->setImage(loadImage(forumImageFile));
+    m_links.Picture3->setImage(loadImage(siteImageFile));
+    m_links.Picture2->setImage(loadImage(exchangeImageFile));
+    m_segments.Picture5->setImage(loadImage(coverImageFile));
 }
 
 // The document buttons lie on tabs that are hidden at start; their pictures

@@ -17,9 +17,12 @@ PlatformStartGuard::PlatformStartGuard()
 
 QString PlatformStartGuard::failureLine()
 {
+    // Whether no display is named at all or the named one does not answer,
+    // the toolkit fails the same way, and the operator reads the same line.
     const QString display = qEnvironmentVariable("DISPLAY", qEnvironmentVariable("WAYLAND_DISPLAY"));
-    return QStringLiteral("Зорналит: не удалось подключиться к графическому дисплею «%1» — окно программы открыть негде.")
-        .arg(display);
+    const QString named = display.isEmpty() ? QString() : QStringLiteral(" «%1»").arg(display);
+    return QStringLiteral("Зорналит: не удалось подключиться к графическому дисплею%1 — окно программы открыть негде.")
+        .arg(named);
 }
 
 } // namespace zornalit

@@ -2,7 +2,6 @@
 
 #include "AccessibleControls.h"
 #include "AfterFirstPaint.h"
-#include "DisplayCheck.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "PlatformStartGuard.h"
@@ -12,19 +11,12 @@
 #include <QApplication>
 #include <QTranslator>
 
-#include <cstdio>
 #include <optional>
 
 namespace zornalit {
 
 int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterShow)
 {
-    if (!displayAvailable([](const char* name) { return !qEnvironmentVariableIsEmpty(name); })) {
-        std::fputs(noDisplayMessage, stderr);
-        std::fputc('\n', stderr);
-        return 1;
-    }
-
     std::optional<PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
