@@ -43,45 +43,77 @@ QGroupBox* placeFrame(QWidget* parent, const QString& name, QRect geometry)
     return frame;
 }
 
+// One of the two links: a frame holding the picture, and the address label
+// below or beside it; picture and label both copy the address.
+struct LinkPlaces {
+    QString frame;
+    QRect frameRect;
+    QString frameSpoken; // what a screen reader calls the frame
+    QString picture;
+    QRect pictureRect;   // inside the frame
+    QString pictureSpoken;
+    QString label;
+    QRect labelRect;
+    QString address;
+};
+
+struct LinkControls {
+    QGroupBox* frame;
+    PictureBox* picture;
+    LinkLabel* label;
+};
+
+LinkControls placeLink(TabControl& tabs, const LinkPlaces& places, const QCursor& linkPointer)
+{
+    // What a screen reader says of the link controls besides their names.
+    const QString copiesAddress = QStringLiteral("Щелчок копирует адрес в буфер обмена");
+    LinkControls link{};
+    link.frame = placeFrame(&tabs, places.frame, places.frameRect);
+    link.picture = place<PictureBox>(link.frame, places.picture, places.pictureRect);
+    link.picture->setCursor(linkPointer);
+    link.frame->setAccessibleName(places.frameSpoken);
+    link.picture->setAccessibleName(places.pictureSpoken);
+    link.picture->setAccessibleDescription(copiesAddress);
+
+    link.label = placeLabel<LinkLabel>(&tabs, places.label, places.labelRect, places.address);
+    giveLinkLook(link.label, linkPointer);
+    link.label->setAccessibleDescription(copiesAddress);
+    return link;
+}
+
 } // namespace
 
 LinksPage buildLinksPage(TabControl& tabs)
 {
     const QCursor linkPointer = artwork::linkPointer();
-    // What a screen reader says of the four link controls besides their names.
-    const QString copiesAddress = QStringLiteral("Щелчок копирует адрес в буфер обмена");
     LinksPage page;
 
     page.Picture2 = place<PictureBox>(&tabs, QStringLiteral("Picture2"), rectFromTwips(120, 1200, 2175, 1455));
     page.Picture2->setToolTip(QStringLiteral("Фото любимой АТС"));
     page.Picture2->setAccessibleName(page.Picture2->toolTip());
 
-    page.Frame1 = placeFrame(&tabs, QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735));
-    page.Picture3 = place<PictureBox>(page.Frame1, QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615));
-    page.Picture3->setCursor(linkPointer);
-    page.Frame1->setAccessibleName(QStringLiteral("Ссылка на сайт"));
-    page.Picture3->setAccessibleName(QStringLiteral("Сайт КВАНТ"));
-    page.Picture3->setAccessibleDescription(copiesAddress);
-
-    page.Label2 = placeLabel<LinkLabel>(&tabs, QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress);
-    giveLinkLook(page.Label2, linkPointer);
-    page.Label2->setAccessibleDescription(copiesAddress);
+    const LinkControls site = placeLink(tabs,
+        {QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735), QStringLiteral("Ссылка на сайт"),
+         QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615), QStringLiteral("Сайт КВАНТ"),
+         QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress},
+        linkPointer);
+    page.Frame1 = site.frame;
+    page.Picture3 = site.picture;
+    page.Label2 = site.label;
 
     page.Text1 = place<FreeTextBox>(&tabs, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
     page.Text1->showText(QString(25, QLatin1Char('@')));
     page.Text1->setToolTip(QStringLiteral("Easter egg"));
     page.Text1->setAccessibleName(page.Text1->toolTip());
 
-    page.Frame2 = placeFrame(&tabs, QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855));
-    page.Picture4 = place<PictureBox>(page.Frame2, QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735));
-    page.Picture4->setCursor(linkPointer);
-    page.Frame2->setAccessibleName(QStringLiteral("Ссылка на форум"));
-    page.Picture4->setAccessibleName(QStringLiteral("Форум КВАНТ"));
-    page.Picture4->setAccessibleDescription(copiesAddress);
-
-    page.Label3 = placeLabel<LinkLabel>(&tabs, QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress);
-    giveLinkLook(page.Label3, linkPointer);
-    page.Label3->setAccessibleDescription(copiesAddress);
+    const LinkControls forum = placeLink(tabs,
+        {QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855), QStringLiteral("Ссылка на форум"),
+         QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735), QStringLiteral("Форум КВАНТ"),
+         QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress},
+        linkPointer);
+    page.Frame2 = forum.frame;
+    page.Picture4 = forum.picture;
+    page.Label3 = forum.label;
 
     page.Label4 = placeLabel(&tabs, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
 

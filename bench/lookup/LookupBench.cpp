@@ -177,7 +177,10 @@ void BM_Floor(benchmark::State& state)
     reportPeakMemory(state, megabytes);
 }
 
-void lookup(benchmark::State& state, const QString& segment, const QString& step, const char* expectedStep)
+// Runs a command that reads the whole database (a lookup, or one of the
+// maintainers' tool), checking its outcome every time.
+template <typename Command>
+void wholeFile(benchmark::State& state, Command command)
 {
     const qint64 megabytes = state.range(0);
     const QString path = databaseOf(megabytes);
@@ -188,14 +191,21 @@ void lookup(benchmark::State& state, const QString& segment, const QString& step
             state.SkipWithError("cannot open the database");
             return;
         }
-        const SearchOutcome outcome = searchFaults(file, {segment, step}, codes);
-        if (outcome.foundStep != QLatin1String(expectedStep)) {
-            state.SkipWithError("the lookup gave a wrong outcome");
+        if (!command(file, codes)) {
+            state.SkipWithError("the command gave a wrong outcome");
             return;
         }
-        benchmark::DoNotOptimize(outcome.blockStart);
     }
     reportPeakMemory(state, megabytes);
+}
+
+void lookup(benchmark::State& state, const QString& segment, const QString& step, const char* expectedStep)
+{
+    wholeFile(state, [&](QFile& file, const StepCodes& codes) {
+        const SearchOutcome outcome = searchFaults(file, {segment, step}, codes);
+        benchmark::DoNotOptimize(outcome.blockStart);
+        return outcome.foundStep == QLatin1String(expectedStep);
+    });
 }
 
 void BM_FirstHit(benchmark::State& state)
@@ -348,27 +358,6 @@ void BM_Shape(benchmark::State& state)
         state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
         state.counters["seconds"] = took.count();
     }
-}
-
-// Runs a whole-file command of the maintainers' tool on the database.
-template <typename Command>
-void wholeFile(benchmark::State& state, Command command)
-{
-    const qint64 megabytes = state.range(0);
-    const QString path = databaseOf(megabytes);
-    StepCodes codes;
-    for (auto _ : state) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            state.SkipWithError("cannot open the database");
-            return;
-        }
-        if (!command(file, codes)) {
-            state.SkipWithError("the command gave a wrong outcome");
-            return;
-        }
-    }
-    reportPeakMemory(state, megabytes);
 }
 
 void BM_Check(benchmark::State& state)
