@@ -17,22 +17,14 @@ namespace {
 // How many lines of one kind a finding names before it only counts them.
 constexpr qsizetype namedLines = 5;
 
-// Whether a line that begins with this byte can be a header, a terminator
-// or a look-alike of a header.
+// The bytes a header, a terminator or a look-alike of a header can begin
+// with: С and с, Latin C and c, "@", a space and a tab.
+constexpr QByteArrayView firstBytesThatMayMatter("\xD1\xF1" "Cc@ \t");
+
 bool mayMatter(char first)
 {
-    switch (first) {
-    case '\xD1': // С
-    case '\xF1': // с
-    case 'C':
-    case 'c':
-    case '@':
-    case ' ':
-    case '\t':
-        return true;
-    default:
-        return false;
-    }
+    static const LineScan::FirstBytes bytes(firstBytesThatMayMatter);
+    return bytes.contains(first);
 }
 
 // "строки 31" or "строк 31, 40, 52 и ещё 3"
@@ -66,7 +58,6 @@ public:
     {
         const qint64 number = scanned.number;
         const QByteArrayView line = scanned.start;
-        m_lines = number;
         if (scanned.lineFeeds > 0)
             lineFeeds(number, scanned.lineFeeds);
         if (scanned.unassigned > 0)
@@ -91,8 +82,10 @@ public:
         }
     }
 
-    CheckReport finish()
+    // lines: how many the file has in all.
+    CheckReport finish(qint64 lines)
     {
+        m_lines = lines;
         if (m_block.header != 0)
             closeBlock(m_lines, true);
         if (m_lineFeeds > 0) {
@@ -228,9 +221,11 @@ CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype
 {
     Checker checker(codes);
     LineScan reader(database, chunkBytes);
-    while (const ScannedLine* line = reader.next())
+    // Lines of plain description text are only counted.
+    static const LineScan::FirstBytes notable(firstBytesThatMayMatter);
+    while (const ScannedLine* line = reader.nextNotable(notable))
         checker.take(*line);
-    CheckReport report = checker.finish();
+    CheckReport report = checker.finish(reader.linesRead());
     if (reader.failed()) {
         report.readFailed = true;
         report.error = reader.errorString();

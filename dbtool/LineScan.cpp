@@ -50,7 +50,7 @@ qsizetype findByte(const char* bytes, qsizetype from, qsizetype to, char byte)
 } // namespace
 
 LineScan::LineScan(QIODevice& device, qsizetype chunkBytes, qsizetype kept)
-    : m_device(device)
+    : m_reader(device, std::max<qsizetype>(chunkBytes, 1))
     , m_keptBytes(std::max<qsizetype>(kept, 1))
     , m_chunk(std::max<qsizetype>(chunkBytes, 1), Qt::Uninitialized)
 {
@@ -62,11 +62,12 @@ bool LineScan::fill()
     m_size = 0;
     m_nextUnassigned = 0;
     m_maskStart = -1;
+    m_loneLfCount = 0;
     if (m_atEnd)
         return false;
-    const qint64 got = m_device.read(m_chunk.data(), m_chunk.size());
+    const qint64 got = m_reader.next(m_chunk);
     if (got < 0) {
-        m_error = m_device.errorString();
+        m_error = m_reader.errorString();
         if (m_error.isEmpty())
             m_error = QStringLiteral("ошибка чтения");
     }
@@ -76,7 +77,67 @@ bool LineScan::fill()
     }
     m_size = got;
     m_nextUnassigned = findByte(m_chunk.constData(), 0, m_size, unassignedByte);
+    findLineEnds();
     return true;
+}
+
+void LineScan::findLineEnds()
+{
+    const std::size_t words = static_cast<std::size_t>(m_chunk.size() / 64 + 1);
+    if (m_crBits.size() < words) {
+        m_crBits.resize(words);
+        m_loneLfs.resize(static_cast<std::size_t>(m_chunk.size()));
+    }
+    quint64* crWords = m_crBits.data();
+    qint32* loneLfList = m_loneLfs.data();
+    qsizetype loneLfCount = 0;
+    const char* bytes = m_chunk.constData();
+    qsizetype at = 0;
+    quint64 crBefore = 0; // whether the byte before the 64 is a CR
+    const auto note = [&](quint64 crMask, quint64 lfMask) {
+        crWords[at / 64] = crMask;
+        for (quint64 lone = lfMask & ~((crMask << 1) | crBefore); lone != 0; lone &= lone - 1)
+            loneLfList[loneLfCount++] = static_cast<qint32>(at + std::countr_zero(lone));
+        crBefore = crMask >> 63;
+    };
+#ifdef ZORNALIT_SSE2
+    const __m128i crs = _mm_set1_epi8(cr);
+    const __m128i lfs = _mm_set1_epi8(lf);
+    for (; at + 64 <= m_size; at += 64) {
+        quint64 crMask = 0;
+        quint64 lfMask = 0;
+        for (int offset = 0; offset < 64; offset += 16) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at + offset));
+            crMask |= static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, crs)))) << offset;
+            lfMask |= static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lfs)))) << offset;
+        }
+        note(crMask, lfMask);
+    }
+#endif
+    for (; at < m_size; at += 64) {
+        quint64 crMask = 0;
+        quint64 lfMask = 0;
+        for (qsizetype i = 0; i < 64 && at + i < m_size; ++i) {
+            crMask |= static_cast<quint64>(bytes[at + i] == cr) << i;
+            lfMask |= static_cast<quint64>(bytes[at + i] == lf) << i;
+        }
+        note(crMask, lfMask);
+    }
+    m_loneLfCount = loneLfCount;
+    m_nextLoneLf = 0;
+}
+
+qsizetype LineScan::nextCr(qsizetype from) const
+{
+    qsizetype word = from / 64;
+    quint64 bits = m_crBits[static_cast<std::size_t>(word)] & (~quint64(0) << (from % 64));
+    const qsizetype lastWord = (m_size - 1) / 64;
+    while (bits == 0) {
+        if (++word > lastWord)
+            return -1;
+        bits = m_crBits[static_cast<std::size_t>(word)];
+    }
+    return word * 64 + std::countr_zero(bits);
 }
 
 qsizetype LineScan::findLineByte(qsizetype from)
@@ -172,6 +233,57 @@ const ScannedLine* LineScan::next()
             m_line.start = QByteArrayView(m_chunk.constData() + start, std::min(at - start, m_keptBytes));
         }
         return &m_line;
+    }
+}
+
+LineScan::FirstBytes::FirstBytes(QByteArrayView bytes)
+{
+    for (const char byte : bytes)
+        m_table[static_cast<unsigned char>(byte)] = true;
+}
+
+const ScannedLine* LineScan::nextNotable(const FirstBytes& firstBytes)
+{
+    for (;;) {
+        if (failed())
+            return nullptr;
+        const char* bytes = m_chunk.constData();
+        if (m_crBefore && m_position < m_size) {
+            // The same step as next() takes first.
+            m_crBefore = false;
+            if (bytes[m_position] == lf)
+                ++m_position;
+        }
+        // A line that starts and ends in the chunk, without LF or 0x98, is
+        // taken here from the CRs found when the chunk was read.
+        if (!m_crBefore && m_position < m_size) {
+            while (m_nextLoneLf < m_loneLfCount && m_loneLfs[m_nextLoneLf] < m_position)
+                ++m_nextLoneLf;
+            if (const qsizetype end = nextCr(m_position); end >= 0) {
+                const bool plain = (m_nextLoneLf == m_loneLfCount || m_loneLfs[m_nextLoneLf] > end)
+                    && m_nextUnassigned > end;
+                if (plain) {
+                    const qsizetype start = m_position;
+                    ++m_line.number;
+                    m_position = end + 1;
+                    m_crBefore = true;
+                    if (start < end && firstBytes.contains(bytes[start])) {
+                        m_line.length = end - start;
+                        m_line.lineFeeds = 0;
+                        m_line.unassigned = 0;
+                        m_line.start = QByteArrayView(bytes + start, std::min(end - start, m_keptBytes));
+                        return &m_line;
+                    }
+                    continue;
+                }
+            }
+        }
+        // Anything else: a line over the chunk's end, or one with an LF or
+        // a 0x98, or the end of the file.
+        const ScannedLine* line = next();
+        if (line == nullptr || line->lineFeeds > 0 || line->unassigned > 0
+            || (!line->start.isEmpty() && firstBytes.contains(line->start.front())))
+            return line;
     }
 }
 

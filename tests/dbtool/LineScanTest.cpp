@@ -15,12 +15,19 @@ namespace zornalit::dbtool {
 namespace {
 
 struct Line {
+    qint64 number = 0;
     QByteArray start;
     qint64 length = 0;
     qint64 lineFeeds = 0;
     qint64 unassigned = 0;
     bool operator==(const Line&) const = default;
 };
+
+void PrintTo(const Line& line, std::ostream* out)
+{
+    *out << "line " << line.number << " \"" << line.start.toPercentEncoding(" ").toStdString() << "\" (" << line.length
+         << " bytes, LF " << line.lineFeeds << ", 0x98 " << line.unassigned << ")";
+}
 
 QList<Line> byLineReader(const QByteArray& bytes)
 {
@@ -30,8 +37,8 @@ QList<Line> byLineReader(const QByteArray& bytes)
     LineReader reader(buffer);
     QList<Line> lines;
     while (const std::optional<QByteArrayView> line = reader.next()) {
-        lines << Line{line->first(std::min(line->size(), LineScan::keptBytes)).toByteArray(), line->size(),
-                      line->count('\n'), line->count('\x98')};
+        lines << Line{lines.size() + 1, line->first(std::min(line->size(), LineScan::keptBytes)).toByteArray(),
+                      line->size(), line->count('\n'), line->count('\x98')};
     }
     return lines;
 }
@@ -43,11 +50,36 @@ QList<Line> byLineScan(const QByteArray& bytes, qsizetype chunk)
     buffer.open(QIODevice::ReadOnly);
     LineScan scan(buffer, chunk);
     QList<Line> lines;
-    while (const ScannedLine* line = scan.next()) {
-        EXPECT_EQ(line->number, lines.size() + 1);
-        lines << Line{line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
-    }
+    while (const ScannedLine* line = scan.next())
+        lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
     return lines;
+}
+
+// The wanted lines, and how many lines were counted in all.
+std::pair<QList<Line>, qint64> byNextNotable(const QByteArray& bytes, qsizetype chunk, QByteArrayView firstBytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LineScan scan(buffer, chunk);
+    const LineScan::FirstBytes wanted(firstBytes);
+    QList<Line> lines;
+    while (const ScannedLine* line = scan.nextNotable(wanted))
+        lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
+    return {lines, scan.linesRead()};
+}
+
+// Chunks of one or a few bytes, of a few blocks of 64, and the usual size.
+qsizetype randomChunk(testing::RandomFaultDatabase& random)
+{
+    switch (random.below(3)) {
+    case 0:
+        return 1 + random.below(70);
+    case 1:
+        return 64 + random.below(400);
+    default:
+        return LineScan::defaultChunkBytes;
+    }
 }
 
 TEST(LineScan, SplitsAsTheLookupsReaderOnRandomDatabases)
@@ -58,8 +90,38 @@ TEST(LineScan, SplitsAsTheLookupsReaderOnRandomDatabases)
         QByteArray bytes = random.make(codes);
         if (random.below(4) == 0)
             bytes.insert(random.below(static_cast<int>(bytes.size()) + 1), QByteArray(300 + random.below(400), '\x98'));
-        const qsizetype chunk = random.below(2) == 0 ? LineScan::defaultChunkBytes : 1 + random.below(70);
+        const qsizetype chunk = randomChunk(random);
         ASSERT_EQ(byLineScan(bytes, chunk), byLineReader(bytes)) << "seed " << seed << ", chunk " << chunk;
+    }
+}
+
+// Skipping lines in bulk must neither lose a wanted line nor miscount one.
+TEST(LineScan, HandsBackExactlyTheWantedLines)
+{
+    StepCodes codes;
+    for (std::uint32_t seed = 9000; seed < 9000 + 1500; ++seed) {
+        testing::RandomFaultDatabase random(seed);
+        QByteArray bytes = random.make(codes);
+        if (random.below(4) == 0)
+            bytes.insert(random.below(static_cast<int>(bytes.size()) + 1), QByteArray(1 + random.below(3), '\x98'));
+        // The check's own bytes, or a few taken from the database itself.
+        QByteArray firstBytes = "\xD1\xF1" "Cc@ \t";
+        if (random.below(2) == 0 && !bytes.isEmpty()) {
+            firstBytes.clear();
+            for (int i = 1 + random.below(10); i > 0; --i)
+                firstBytes += bytes[random.below(static_cast<int>(bytes.size()))];
+        }
+        const qsizetype chunk = randomChunk(random);
+
+        const QList<Line> all = byLineReader(bytes);
+        QList<Line> wanted;
+        std::copy_if(all.cbegin(), all.cend(), std::back_inserter(wanted), [&](const Line& line) {
+            return line.lineFeeds > 0 || line.unassigned > 0
+                || (!line.start.isEmpty() && firstBytes.contains(line.start.front()));
+        });
+        const auto [found, counted] = byNextNotable(bytes, chunk, firstBytes);
+        ASSERT_EQ(found, wanted) << "seed " << seed << ", chunk " << chunk;
+        ASSERT_EQ(counted, all.size()) << "seed " << seed << ", chunk " << chunk;
     }
 }
 
