@@ -35,11 +35,22 @@ QImage QtBitmaps::load(const QString& path)
     QString why = regularFileProblem(path);
     QImage image;
     if (why.isEmpty()) {
-        QImageReader reader(path);
-        reader.setDecideFormatFromContent(true);
-        image = reader.read();
-        if (image.isNull())
-            why = readerReason(reader);
+        // The pictures are BMP files: Qt reads those itself. The image
+        // format plugins, slow to load, are asked only about a file that is
+        // not one.
+        QImageReader bmp(path, "bmp");
+        bmp.setAutoDetectImageFormat(false);
+        if (bmp.canRead()) {
+            image = bmp.read();
+            if (image.isNull())
+                why = readerReason(bmp);
+        } else {
+            QImageReader reader(path);
+            reader.setDecideFormatFromContent(true);
+            image = reader.read();
+            if (image.isNull())
+                why = readerReason(reader);
+        }
     }
     if (image.isNull()) {
         // One line on stderr, whatever the reader's own text looks like.
