@@ -26,7 +26,7 @@ fi
 if [ $# -gt 0 ]; then
     sources=("$@")
 else
-    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp platform/*.cpp platform/qt/*.cpp reference/*.cpp extras/*.cpp tools/make_sample_images/*.cpp)
+    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp dbtool/*.cpp platform/*.cpp platform/qt/*.cpp reference/*.cpp extras/*.cpp tools/make_sample_images/*.cpp)
 fi
 
 # The system include folder cannot be given to the cross-compiler whole: its
@@ -41,6 +41,9 @@ ln -s /usr/include/sndfile.h "$work/borrowed/sndfile.h"
 {
     echo "-fsyntax-only -std=c++20 -Wall -Wextra -Wpedantic -Werror"
     echo "-DUNICODE -D_UNICODE"
+    # What the build defines: the file of the sound module there, and the
+    # version zornalit-db reports.
+    echo "-DZORNALIT_SOUND_MODULE='\"zornalit-sound.dll\"' -DZORNALIT_VERSION='\"0\"'"
     echo "-I'$root'"
     for folder in "" QtCore QtGui QtWidgets QtMultimedia QtSvg; do
         echo "-isystem '$qt_headers/$folder'"

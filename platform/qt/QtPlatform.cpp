@@ -4,8 +4,8 @@
 #include "QtClipboard.h"
 #include "QtFiles.h"
 #include "QtMessageBox.h"
+#include "LazySoundDevice.h"
 #include "QtProgramFolder.h"
-#include "QtSoundDevice.h"
 #include "QtTextViewer.h"
 
 namespace zornalit {
@@ -17,7 +17,7 @@ struct QtPlatform::Services {
     QtFiles files;
     QtBitmaps bitmaps;
     QtClipboard clipboard;
-    QtSoundDevice sound;
+    LazySoundDevice sound{LazySoundDevice::besideProgram()};
 };
 
 QtPlatform::QtPlatform()
