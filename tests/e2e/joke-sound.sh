@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The hidden joke plays its two sounds through the sound module, which the
+# program loads from beside itself only then. With the module in place the
+# joke ends without an error box, having reached the audio output (here
+# none: the sound server is pointed at nothing, and the module says so once
+# on stderr). With E2E_NO_SOUND_MODULE=1 the program runs from a copy of its
+# folder without the module: the window opens as ever, and the joke ends in
+# an "Ошибка!" box. Either way no copy of a sound is left behind.
+if [ "${E2E_NO_SOUND_MODULE:-0}" = 1 ]; then
+    copy="$(mktemp -d)"
+    cp -a "${ZORNALIT_INSTALLED:?}/." "$copy/"
+    rm -f "$copy"/zornalit-sound.*
+    export ZORNALIT_INSTALLED="$copy"
+fi
+source "$(dirname "$0")/lib.sh"
+[ -n "${copy:-}" ] && trap 'cleanup; rm -rf "$copy"' EXIT
+export PULSE_SERVER="unix:/nonexistent/zornalit-e2e-socket"
+start_program
+
+click_tab 6
+click_on_tab 120 2760 4215 285          # Text1
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 "5555555555555555"
+click_on_tab 120 2760 4215 285
+prompt="$(wait_for_window '^Фронтальная проверка :-\($')"
+xdotool windowactivate --sync "$prompt" 2>/dev/null || true
+xdotool key --clearmodifiers Return
+wait_until_gone "$prompt"
+
+if [ "${E2E_NO_SOUND_MODULE:-0}" = 1 ]; then
+    error="$(wait_for_window '^Ошибка!$')"
+    xdotool windowactivate --sync "$error" 2>/dev/null || true
+    xdotool key --clearmodifiers Return
+    wait_until_gone "$error"
+else
+    sleep 1.5
+    if xdotool search --onlyvisible --name '^Ошибка!$' >/dev/null 2>&1; then
+        fail "the joke ended in an error box: $(cat "$work/program.err")"
+    fi
+    grep -q "нет устройства вывода звука" "$work/program.err" ||
+        fail "the sound module did not reach the audio output: $(cat "$work/program.err")"
+fi
+for sound in Ostatsa.wav Mgnoven.wav; do
+    [ ! -e "$program_dir/$sound" ] || fail "$sound was left in the program folder"
+done
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.err")"
+echo "joke sound end to end: ok"
