@@ -18,13 +18,17 @@ namespace {
 constexpr qsizetype namedLines = 5;
 
 // The bytes a header, a terminator or a look-alike of a header can begin
-// with: С and с, Latin C and c, "@", a space and a tab.
-constexpr QByteArrayView firstBytesThatMayMatter("\xD1\xF1" "Cc@ \t");
+// with: С and с, Latin C and c, "@", a space and a tab. Lines that begin
+// otherwise are only counted.
+const LineScan::FirstBytes& firstBytesThatMayMatter()
+{
+    static const LineScan::FirstBytes bytes(QByteArrayView("\xD1\xF1" "Cc@ \t"));
+    return bytes;
+}
 
 bool mayMatter(char first)
 {
-    static const LineScan::FirstBytes bytes(firstBytesThatMayMatter);
-    return bytes.contains(first);
+    return firstBytesThatMayMatter().contains(first);
 }
 
 // "строки 31" or "строк 31, 40, 52 и ещё 3"
@@ -221,9 +225,7 @@ CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype
 {
     Checker checker(codes);
     LineScan reader(database, chunkBytes);
-    // Lines of plain description text are only counted.
-    static const LineScan::FirstBytes notable(firstBytesThatMayMatter);
-    while (const ScannedLine* line = reader.nextNotable(notable))
+    while (const ScannedLine* line = reader.nextNotable(firstBytesThatMayMatter()))
         checker.take(*line);
     CheckReport report = checker.finish(reader.linesRead());
     if (reader.failed()) {

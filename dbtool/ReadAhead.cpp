@@ -8,7 +8,9 @@ ReadAhead::ReadAhead(QIODevice& device, qsizetype chunkBytes, int depth)
     : m_device(device)
     , m_chunkBytes(std::max<qsizetype>(chunkBytes, 1))
 {
-    for (int i = 0; i < std::max(depth, 1); ++i)
+    if (depth <= 0)
+        return;
+    for (int i = 0; i < depth; ++i)
         m_free.emplace_back(m_chunkBytes, Qt::Uninitialized);
     try {
         m_thread = std::thread([this] { run(); });
@@ -36,6 +38,15 @@ ReadAhead::Filled ReadAhead::readOne(QByteArray buffer)
     return {std::move(buffer), size};
 }
 
+void ReadAhead::noteEnd(const Filled& filled)
+{
+    if (filled.size > 0)
+        return;
+    m_ended = true;
+    if (filled.size < 0)
+        m_error = m_device.errorString();
+}
+
 void ReadAhead::run()
 {
     for (;;) {
@@ -52,11 +63,7 @@ void ReadAhead::run()
         const bool last = filled.size <= 0;
         {
             const std::lock_guard lock(m_mutex);
-            if (last) {
-                m_ended = true;
-                if (filled.size < 0)
-                    m_error = m_device.errorString();
-            }
+            noteEnd(filled);
             m_filled.push_back(std::move(filled));
         }
         m_changed.notify_all();
@@ -74,11 +81,7 @@ qint64 ReadAhead::next(QByteArray& chunk)
             if (m_ended)
                 return m_error.isEmpty() ? 0 : -1;
             filled = readOne(std::move(chunk));
-            if (filled.size <= 0) {
-                m_ended = true;
-                if (filled.size < 0)
-                    m_error = m_device.errorString();
-            }
+            noteEnd(filled);
             chunk = std::move(filled.bytes);
             return filled.size;
         }

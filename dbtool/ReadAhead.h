@@ -15,8 +15,8 @@ namespace zornalit::dbtool {
 // Reads a device ahead of its reader, in a thread of its own, a few chunks
 // at a time: copying the file out of the system's cache then goes on beside
 // the work on the chunk before, which is most of the time of a check on a
-// large file. It holds at most depth chunks besides the reader's own. Where
-// no thread can be started, it reads when asked.
+// large file. It holds at most depth chunks besides the reader's own. With
+// a depth of 0, or where no thread can be started, it reads when asked.
 //
 // The device must not be used by anyone else while this reads it.
 class ReadAhead {
@@ -43,6 +43,8 @@ private:
 
     void run();
     Filled readOne(QByteArray buffer);
+    // Notes the end or the error a read met; with the lock held.
+    void noteEnd(const Filled& filled);
 
     QIODevice& m_device;
     const qsizetype m_chunkBytes;

@@ -35,21 +35,22 @@ QImage QtBitmaps::load(const QString& path)
     QString why = regularFileProblem(path);
     QImage image;
     if (why.isEmpty()) {
+        const auto readWith = [&](QImageReader& reader) {
+            image = reader.read();
+            if (image.isNull())
+                why = readerReason(reader);
+        };
         // The pictures are BMP files: Qt reads those itself. The image
         // format plugins, slow to load, are asked only about a file that is
         // not one.
         QImageReader bmp(path, "bmp");
         bmp.setAutoDetectImageFormat(false);
         if (bmp.canRead()) {
-            image = bmp.read();
-            if (image.isNull())
-                why = readerReason(bmp);
+            readWith(bmp);
         } else {
             QImageReader reader(path);
             reader.setDecideFormatFromContent(true);
-            image = reader.read();
-            if (image.isNull())
-                why = readerReason(reader);
+            readWith(reader);
         }
     }
     if (image.isNull()) {

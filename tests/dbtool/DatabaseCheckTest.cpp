@@ -3,6 +3,7 @@
 
 #include "dbtool/DatabaseCheck.h"
 #include "support/DatabaseLines.h"
+#include "support/FailingDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -184,6 +185,26 @@ TEST(DatabaseCheck, KeepsOnlyTheFirstFindingsOfAKind)
     const CheckReport report = check(databaseLines(lines), 7);
     EXPECT_EQ(report.of(Problem::RepeatedHeader).count, 3 * keptFindings);
     EXPECT_EQ(report.of(Problem::RepeatedHeader).first.size(), keptFindings);
+}
+
+// A read that fails, in the first chunk, part-way or after several chunks,
+// is reported as such, never as a database checked clean.
+TEST(DatabaseCheck, AFailedReadIsReportedAtAnyPoint)
+{
+    QStringList lines = soundStart;
+    for (int block = 0; block < 10000; ++block)
+        lines << u"СЕГМ 5.3."_qs << u"Обрыв шины"_qs << u"@"_qs;
+    const QByteArray bytes = databaseLines(lines);
+    ASSERT_GT(bytes.size(), 3 * LineScan::defaultChunkBytes);
+    StepCodes codes;
+    for (const qint64 failAt : {qint64(0), qint64(100), LineScan::defaultChunkBytes + 7, bytes.size() - 1}) {
+        testing::FailingDevice device(bytes, failAt);
+        const CheckReport report = checkDatabase(device, codes);
+        EXPECT_TRUE(report.readFailed) << "failing at " << failAt;
+        EXPECT_EQ(report.error, u"сбой чтения"_qs);
+    }
+    testing::FailingDevice whole(bytes, bytes.size());
+    EXPECT_FALSE(checkDatabase(whole, codes).readFailed);
 }
 
 } // namespace

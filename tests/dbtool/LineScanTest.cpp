@@ -43,30 +43,30 @@ QList<Line> byLineReader(const QByteArray& bytes)
     return lines;
 }
 
-QList<Line> byLineScan(const QByteArray& bytes, qsizetype chunk)
+// The lines one way of stepping through a scan hands back, and how many
+// lines it counted in all.
+template <typename Step>
+std::pair<QList<Line>, qint64> scanned(const QByteArray& bytes, qsizetype chunk, Step step)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     LineScan scan(buffer, chunk);
     QList<Line> lines;
-    while (const ScannedLine* line = scan.next())
-        lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
-    return lines;
-}
-
-// The wanted lines, and how many lines were counted in all.
-std::pair<QList<Line>, qint64> byNextNotable(const QByteArray& bytes, qsizetype chunk, QByteArrayView firstBytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    LineScan scan(buffer, chunk);
-    const LineScan::FirstBytes wanted(firstBytes);
-    QList<Line> lines;
-    while (const ScannedLine* line = scan.nextNotable(wanted))
+    while (const ScannedLine* line = step(scan))
         lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
     return {lines, scan.linesRead()};
+}
+
+QList<Line> byLineScan(const QByteArray& bytes, qsizetype chunk)
+{
+    return scanned(bytes, chunk, [](LineScan& scan) { return scan.next(); }).first;
+}
+
+std::pair<QList<Line>, qint64> byNextNotable(const QByteArray& bytes, qsizetype chunk, QByteArrayView firstBytes)
+{
+    const LineScan::FirstBytes wanted(firstBytes);
+    return scanned(bytes, chunk, [&wanted](LineScan& scan) { return scan.nextNotable(wanted); });
 }
 
 // Chunks of one or a few bytes, of a few blocks of 64, and the usual size.
@@ -125,19 +125,25 @@ TEST(LineScan, HandsBackExactlyTheWantedLines)
     }
 }
 
+// A file of one endless line, however it is stepped through.
 TEST(LineScan, KeepsOnlyTheStartOfAnEndlessLine)
 {
     const QByteArray line = "\xD1\xC5\xC3\xCC 5.3." + QByteArray(3 * 1024 * 1024, 'x') + "\n\n";
-    QBuffer buffer;
-    buffer.setData(line);
-    buffer.open(QIODevice::ReadOnly);
-    LineScan scan(buffer, 4096);
-    const ScannedLine* only = scan.next();
-    ASSERT_TRUE(only);
-    EXPECT_EQ(only->start, line.first(LineScan::keptBytes));
-    EXPECT_EQ(only->length, line.size());
-    EXPECT_EQ(only->lineFeeds, 2);
-    EXPECT_FALSE(scan.next());
+    const LineScan::FirstBytes wanted("\xD1");
+    for (const bool skipping : {false, true}) {
+        QBuffer buffer;
+        buffer.setData(line);
+        buffer.open(QIODevice::ReadOnly);
+        LineScan scan(buffer, 4096);
+        const auto step = [&] { return skipping ? scan.nextNotable(wanted) : scan.next(); };
+        const ScannedLine* only = step();
+        ASSERT_TRUE(only);
+        EXPECT_EQ(only->start, line.first(LineScan::keptBytes));
+        EXPECT_EQ(only->length, line.size());
+        EXPECT_EQ(only->lineFeeds, 2);
+        EXPECT_FALSE(step());
+        EXPECT_EQ(scan.linesRead(), 1);
+    }
 }
 
 } // namespace

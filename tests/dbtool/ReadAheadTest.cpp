@@ -39,7 +39,7 @@ TEST(ReadAhead, HandsOverEveryByteInOrderThenTheEnd)
     for (const qsizetype chunk : {1, 7, 64, 4096, 65536, 200'000}) {
         // Small chunks pass each other between threads many times over.
         const QByteArray content = numberedBytes(chunk < 64 ? 3000 : 100'000);
-        for (const int depth : {1, 3}) {
+        for (const int depth : {0, 1, 3}) {
             QBuffer buffer;
             buffer.setData(content);
             buffer.open(QIODevice::ReadOnly);
@@ -64,15 +64,17 @@ TEST(ReadAhead, TakesShortReadsAsTheyCome)
 TEST(ReadAhead, PassesOnTheDevicesErrorAfterTheBytesBeforeIt)
 {
     const QByteArray content = numberedBytes(50'000);
-    for (const qint64 failAt : {0, 1, 4095, 4096, 30'000}) {
-        testing::FailingDevice device(content, failAt);
-        ReadAhead reader(device, 4096);
-        const auto [all, end] = readAll(reader);
-        EXPECT_EQ(all, content.first(failAt)) << "failing at " << failAt;
-        EXPECT_EQ(end, -1);
-        EXPECT_EQ(reader.errorString(), QStringLiteral("сбой чтения"));
-        QByteArray after;
-        EXPECT_EQ(reader.next(after), -1) << "the error stays the error";
+    for (const int depth : {0, 3}) {
+        for (const qint64 failAt : {0, 1, 4095, 4096, 30'000}) {
+            testing::FailingDevice device(content, failAt);
+            ReadAhead reader(device, 4096, depth);
+            const auto [all, end] = readAll(reader);
+            EXPECT_EQ(all, content.first(failAt)) << "failing at " << failAt << ", depth " << depth;
+            EXPECT_EQ(end, -1);
+            EXPECT_EQ(reader.errorString(), QStringLiteral("сбой чтения"));
+            QByteArray after;
+            EXPECT_EQ(reader.next(after), -1) << "the error stays the error";
+        }
     }
 }
 

@@ -82,5 +82,46 @@ TEST_F(QtBitmapsTest, AFolderOrFifoInPlaceOfAPictureIsRefusedWithoutWaiting)
     expectOneWarningFor(fifo);
 }
 
+// A picture saved in another format under its .bmp name is still shown,
+// read by the format its content has.
+TEST_F(QtBitmapsTest, APictureInAnotherFormatIsReadByItsContent)
+{
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(QColor(200, 30, 60));
+    const QString file = path(QStringLiteral("КВАНТ.bmp"));
+    ASSERT_TRUE(picture.save(file, "PNG"));
+
+    LogCapture log;
+    const QImage loaded = QtBitmaps().load(file);
+    ASSERT_FALSE(loaded.isNull());
+    EXPECT_EQ(loaded.size(), QSize(40, 30));
+    EXPECT_EQ(loaded.pixelColor(3, 3), QColor(200, 30, 60));
+    EXPECT_TRUE(log.lines().isEmpty());
+}
+
+// A small file whose header claims a picture of gigabytes is refused, not
+// given the memory.
+TEST_F(QtBitmapsTest, AHeaderClaimingAHugePictureIsRefused)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const QString file = path(QStringLiteral("Обложка1.bmp"));
+    ASSERT_TRUE(picture.save(file, "BMP"));
+    QFile bitmap(file);
+    ASSERT_TRUE(bitmap.open(QIODevice::ReadWrite));
+    QByteArray bytes = bitmap.readAll();
+    // Width and height, little-endian, at 18 and 22: 60,000 × 60,000.
+    for (const int at : {18, 22}) {
+        bytes[at] = '\x60';
+        bytes[at + 1] = '\xEA';
+        bytes[at + 2] = '\0';
+        bytes[at + 3] = '\0';
+    }
+    ASSERT_TRUE(bitmap.seek(0));
+    ASSERT_EQ(bitmap.write(bytes), bytes.size());
+    bitmap.close();
+    expectOneWarningFor(file);
+}
+
 } // namespace
 } // namespace zornalit
