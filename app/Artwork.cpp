@@ -38,6 +38,13 @@ QIcon icon(const QString& resource)
     return QIcon(resource);
 }
 
+void loadIconEngine()
+{
+    // Qt picks, and loads, the engine when an icon is made from a file.
+    const QIcon loaded = icon(windowIconImage);
+    Q_UNUSED(loaded);
+}
+
 QIcon windowIcon()
 {
     return icon(windowIconImage);

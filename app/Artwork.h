@@ -31,6 +31,10 @@ QPixmap render(const QString& resource, QSize logicalSize, qreal devicePixelRati
 // shown.
 QIcon icon(const QString& resource);
 
+// Loads Qt's drawing icon engine, which the first icon made would load
+// otherwise; start-up does it before the window is built.
+void loadIconEngine();
+
 // The window icon of both windows, at the usual title-bar and task-bar sizes.
 QIcon windowIcon();
 

@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace zornalit {
@@ -29,6 +30,29 @@ QFont serifFont(qreal pointSize, FontStyle style)
     font.setItalic(style.italic);
     font.setUnderline(style.underline);
     return font;
+}
+
+QFont lookupFont()
+{
+    return serifFont(36, {.bold = true});
+}
+
+QFont lookupDotFont()
+{
+    return serifFont(36, {});
+}
+
+QList<QFont> textBoxFonts()
+{
+    return {controlFont(), lookupFont()};
+}
+
+void loadTextBoxFonts()
+{
+    // An empty box measures the line height of its font: the face for text
+    // of no particular script.
+    for (const QFont& font : textBoxFonts())
+        QFontMetrics(font).height();
 }
 
 } // namespace zornalit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QString>
 
 namespace zornalit {
@@ -29,5 +30,20 @@ struct FontStyle {
 };
 
 QFont serifFont(qreal pointSize, FontStyle style);
+
+// The lookup line's large serif: bold for "СЕГМ" and the two boxes,
+// regular for the dots between them.
+QFont lookupFont();
+QFont lookupDotFont();
+
+// The faces the lookup's text boxes lay out their text with as they are
+// made: the controls' font they start with, and their own.
+QList<QFont> textBoxFonts();
+
+// Loads those faces into the calling thread's font cache, so that building
+// the window finds them ready; the first face loaded also reads the
+// system's font configuration, the slowest step of all. What only painting
+// needs (the faces for Cyrillic text) is left to the first paint.
+void loadTextBoxFonts();
 
 } // namespace zornalit

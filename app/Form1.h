@@ -30,13 +30,22 @@ public:
     explicit Form1(const Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // Start-up work before the window is first shown: the About window with
-    // its picture, then the window's own pictures. load() does it all at
-    // once; a program start does the first part before the first paint and
-    // the second once the window is on screen.
+    // The start-up pictures: the About window with its picture, then the
+    // window's own pictures. load() reads them all, in their order:
+    // loadForFirstPaint() everything up to the cover, then
+    // loadDocumentButtonPictures() the buttons' pictures.
     void load();
     void loadForFirstPaint();
     void loadDocumentButtonPictures();
+
+    // A program start shows its window sooner. Before the first paint it
+    // loads only the cover of the tab the window opens on, and keeps a
+    // failure to itself: the result says why the cover is missing, empty
+    // when it loaded. Right after the first paint come the About window and
+    // the other pictures, in the order load() reads them, the cover's
+    // failure told in the cover's turn.
+    [[nodiscard]] QString loadCoverFirst();
+    void loadAfterFirstPaint(const QString& coverProblem);
 
     // Puts the window in the middle of its screen, and again once the window
     // manager has framed it and the frame's size is known. A window larger
@@ -56,6 +65,7 @@ private:
 
     QImage loadImage(const QString& fileName) const;
     void prepareAboutWindow();
+    void loadAboutAndLinkPictures();
 
     void findFaultDescription();
     void openTabDocument(int index);

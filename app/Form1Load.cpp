@@ -48,12 +48,34 @@ void Form1::load()
 // the files are read.
 void Form1::loadForFirstPaint()
 {
+    loadAboutAndLinkPictures();
+    m_segments.Picture5->setImage(loadImage(coverImageFile));
+}
+
+// The pictures read before the cover: those of the About window, the About
+// tab and the links tab, all hidden at start.
+void Form1::loadAboutAndLinkPictures()
+{
     prepareAboutWindow();
     m_aboutPage.Picture1->setImage(loadImage(photoImageFile));
     m_links.Picture4->setImage(loadImage(forumImageFile));
     m_links.Picture3->setImage(loadImage(siteImageFile));
     m_links.Picture2->setImage(loadImage(exchangeImageFile));
-    m_segments.Picture5->setImage(loadImage(coverImageFile));
+}
+
+QString Form1::loadCoverFirst()
+{
+    QString problem;
+    m_segments.Picture5->setImage(m_platform.bitmaps.loadUnreported(m_platform.folder.fileNamed(coverImageFile), problem));
+    return problem;
+}
+
+void Form1::loadAfterFirstPaint(const QString& coverProblem)
+{
+    loadAboutAndLinkPictures();
+    if (!coverProblem.isEmpty())
+        m_platform.bitmaps.report(m_platform.folder.fileNamed(coverImageFile), coverProblem);
+    loadDocumentButtonPictures();
 }
 
 // The document buttons lie on tabs that are hidden at start; their pictures

@@ -2,6 +2,8 @@
 
 #include "AccessibleControls.h"
 #include "AfterFirstPaint.h"
+#include "Artwork.h"
+#include "EarlySessionBus.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "PlatformStartGuard.h"
@@ -20,16 +22,21 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
     std::optional<PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
+    const EarlySessionBus bus;
     QTranslator qtWords;
     installQtCatalogue(qtWords);
     installFontSubstitutes();
     installAccessibleControls();
     QtPlatform services;
+    // What building the window needs is loaded before the first control is
+    // named, and so while the session bus opens.
+    loadTextBoxFonts();
+    artwork::loadIconEngine();
     Form1 window(services.platform());
-    window.loadForFirstPaint();
+    const QString coverProblem = window.loadCoverFirst();
     window.placeAtScreenCentre();
     window.show();
-    runAfterFirstPaint(window, [&window] { window.loadDocumentButtonPictures(); });
+    runAfterFirstPaint(window, [&window, coverProblem] { window.loadAfterFirstPaint(coverProblem); });
     if (afterShow)
         afterShow(window);
     return QApplication::exec();

@@ -17,7 +17,7 @@ namespace {
 QueryBox* placeQueryBox(QWidget* parent, const QString& name, QRect geometry, const QString& tooltip)
 {
     auto* box = place<QueryBox>(parent, name, geometry);
-    box->setFont(serifFont(36, {.bold = true}));
+    box->setFont(lookupFont());
     box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     box->setToolTip(tooltip);
     box->setAccessibleName(tooltip);
@@ -30,20 +30,18 @@ QueryBox* placeQueryBox(QWidget* parent, const QString& name, QRect geometry, co
 // "СЕГМ", segment, ".", step, ".", and the arrow that runs the lookup.
 SegmentsPage buildSegmentsPage(TabControl& tabs)
 {
-    const QFont large = serifFont(36, {.bold = true});
-    const QFont largeRegular = serifFont(36, {});
     SegmentsPage page;
 
     page.Label7 = placeLabel(&tabs, QStringLiteral("Label7"), rectFromTwips(240, 1200, 2295, 1215), QStringLiteral("СЕГМ"));
-    page.Label7->setFont(large);
+    page.Label7->setFont(lookupFont());
     page.Segm = placeQueryBox(&tabs, QStringLiteral("Segm"), rectFromTwips(2880, 1200, 1095, 945), QStringLiteral("Сегмент"));
     page.Label5 = placeLabel(&tabs, QStringLiteral("Label5"), rectFromTwips(3960, 1200, 255, 735), QStringLiteral("."));
-    page.Label5->setFont(largeRegular);
+    page.Label5->setFont(lookupDotFont());
     page.Sag = placeQueryBox(&tabs, QStringLiteral("Sag"), rectFromTwips(4440, 1200, 1095, 945), QStringLiteral("Шаг"));
     page.Segm->setAccessibleDescription(QStringLiteral("Номер сегмента"));
     page.Sag->setAccessibleDescription(QStringLiteral("Номер шага"));
     page.Label6 = placeLabel(&tabs, QStringLiteral("Label6"), rectFromTwips(5520, 1200, 255, 735), QStringLiteral("."));
-    page.Label6->setFont(largeRegular);
+    page.Label6->setFont(lookupDotFont());
 
     const QString findTip = QStringLiteral("Найти описание неисправности");
     page.Command2 = place<PictureButton>(&tabs, QStringLiteral("Command2"), rectFromTwips(5880, 1320, 615, 615));

@@ -30,15 +30,24 @@ QString readerReason(const QImageReader& reader)
 
 QImage QtBitmaps::load(const QString& path)
 {
+    QString problem;
+    QImage image = loadUnreported(path, problem);
+    if (image.isNull())
+        report(path, problem);
+    return image;
+}
+
+QImage QtBitmaps::loadUnreported(const QString& path, QString& problem)
+{
     // A folder or a FIFO is refused first: the reader would fail or, worse,
     // wait forever.
-    QString why = regularFileProblem(path);
+    problem = regularFileProblem(path);
     QImage image;
-    if (why.isEmpty()) {
+    if (problem.isEmpty()) {
         const auto readWith = [&](QImageReader& reader) {
             image = reader.read();
             if (image.isNull())
-                why = readerReason(reader);
+                problem = readerReason(reader);
         };
         // The pictures are BMP files: Qt reads those itself. The image
         // format plugins, slow to load, are asked only about a file that is
@@ -53,13 +62,15 @@ QImage QtBitmaps::load(const QString& path)
             readWith(reader);
         }
     }
-    if (image.isNull()) {
-        // One line on stderr, whatever the reader's own text looks like.
-        QString line = QStringLiteral("Не удалось загрузить рисунок «%1»: %2").arg(path, why);
-        line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-        qWarning().noquote() << line;
-    }
     return image;
+}
+
+void QtBitmaps::report(const QString& path, const QString& problem)
+{
+    // One line on stderr, whatever the reader's own text looks like.
+    QString line = QStringLiteral("Не удалось загрузить рисунок «%1»: %2").arg(path, problem);
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    qWarning().noquote() << line;
 }
 
 } // namespace zornalit

@@ -236,6 +236,17 @@ TEST_F(MainWindowLayout, FontsAreTheRequestedFamiliesAndSizes)
     }
 }
 
+// Start-up loads these faces before it builds the window; a box in another
+// font would load its own while the window waits.
+TEST_F(MainWindowLayout, TheLookupBoxesLayOutTheirTextInTheFacesLoadedBeforehand)
+{
+    for (const char* name : {"Segm", "Sag"}) {
+        const QFont font = control(QString::fromLatin1(name))->font();
+        EXPECT_TRUE(textBoxFonts().contains(font)) << name;
+        EXPECT_TRUE(textBoxFonts().contains(control(QString::fromLatin1(name))->parentWidget()->font())) << name;
+    }
+}
+
 TEST_F(MainWindowLayout, MissingTypefacesFallBackToLiberationFaces)
 {
     if (QFontDatabase::hasFamily(QStringLiteral("Times New Roman")) || !QFontDatabase::hasFamily(QStringLiteral("Liberation Serif")))

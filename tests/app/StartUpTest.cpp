@@ -95,6 +95,39 @@ TEST_F(StartUp, TheFirstPaintHasItsCoverAndTheButtonsFollowInTheSameOrder)
     EXPECT_FALSE(shownBy("Command9").isNull());
 }
 
+TEST_F(StartUp, AProgramStartShowsTheCoverFirstAndTellsOfMissingPicturesInTheUsualOrder)
+{
+    givePictures();
+    for (const QString name : {"About.bmp", "Обложка.bmp", "Обложка1.bmp"})
+        fake.bitmaps.images.remove(fake.path(name));
+
+    const QString coverProblem = form->loadCoverFirst();
+    EXPECT_FALSE(coverProblem.isEmpty());
+    EXPECT_EQ(fake.journal, QStringList{QStringLiteral("bitmap /program/Обложка.bmp")});
+    EXPECT_TRUE(fake.bitmaps.reported.isEmpty());
+    EXPECT_EQ(aboutWindow(), nullptr);
+
+    form->loadAfterFirstPaint(coverProblem);
+    QStringList told{"/program/About.bmp", "/program/Обложка.bmp"};
+    for (int button = 0; button < 6; ++button)
+        told << QStringLiteral("/program/Обложка1.bmp");
+    EXPECT_EQ(fake.bitmaps.reported, told);
+    EXPECT_EQ(shownBy("Picture3"), fake.bitmaps.images.value(fake.path("Сайт КВАНТ.bmp")));
+    EXPECT_NE(aboutWindow(), nullptr);
+}
+
+TEST_F(StartUp, AProgramStartTellsNothingOfACoverThatLoaded)
+{
+    givePictures();
+    const QString coverProblem = form->loadCoverFirst();
+    EXPECT_TRUE(coverProblem.isEmpty());
+    EXPECT_EQ(shownBy("Picture5"), fake.bitmaps.images.value(fake.path("Обложка.bmp")));
+
+    form->loadAfterFirstPaint(coverProblem);
+    EXPECT_TRUE(fake.bitmaps.reported.isEmpty());
+    EXPECT_EQ(shownBy("Picture1"), fake.bitmaps.images.value(fake.path("Фото.bmp")));
+}
+
 TEST_F(StartUp, OpensNoDocumentShowsNoMessageAndKeepsTheAboutWindowHidden)
 {
     form->load();

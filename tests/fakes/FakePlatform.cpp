@@ -89,9 +89,24 @@ bool FakeFiles::exists(const QString& path) const
 
 QImage FakeBitmaps::load(const QString& path)
 {
+    QString problem;
+    QImage image = loadUnreported(path, problem);
+    if (image.isNull())
+        report(path, problem);
+    return image;
+}
+
+QImage FakeBitmaps::loadUnreported(const QString& path, QString& problem)
+{
     m_journal << QStringLiteral("bitmap %1").arg(path);
     loaded << path;
+    problem = images.contains(path) ? QString() : QStringLiteral("файл не найден");
     return images.value(path);
+}
+
+void FakeBitmaps::report(const QString& path, const QString&)
+{
+    reported << path;
 }
 
 void FakeClipboard::clear()

@@ -56,6 +56,26 @@ TEST_F(QtBitmapsTest, AMissingPictureGivesANullImageAndOneWarning)
     expectOneWarningFor(path(QStringLiteral("Обложка.bmp")));
 }
 
+TEST_F(QtBitmapsTest, AFailureLoadedUnreportedIsToldLaterInTheSameWords)
+{
+    const QString file = path(QStringLiteral("Обложка.bmp"));
+    QStringList toldAtOnce;
+    {
+        LogCapture direct;
+        QtBitmaps().load(file);
+        toldAtOnce = direct.lines();
+    }
+    ASSERT_EQ(toldAtOnce.size(), 1);
+
+    LogCapture later;
+    QString problem;
+    EXPECT_TRUE(QtBitmaps().loadUnreported(file, problem).isNull());
+    EXPECT_FALSE(problem.isEmpty());
+    EXPECT_TRUE(later.lines().isEmpty());
+    QtBitmaps().report(file, problem);
+    EXPECT_EQ(later.lines(), toldAtOnce);
+}
+
 TEST_F(QtBitmapsTest, APictureThatIsNoBitmapGivesANullImageAndOneWarning)
 {
     QFile file(path(QStringLiteral("About.bmp")));
