@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace zornalit {
@@ -44,7 +45,9 @@ QFont lookupDotFont()
 
 QList<QFont> textBoxFonts()
 {
-    return {controlFont(), lookupFont()};
+    // A box first lays out its empty text in the program's default font,
+    // before it takes its own.
+    return {QGuiApplication::font(), controlFont(), lookupFont()};
 }
 
 void loadTextBoxFonts()

@@ -37,7 +37,8 @@ QFont lookupFont();
 QFont lookupDotFont();
 
 // The faces the lookup's text boxes lay out their text with as they are
-// made: the controls' font they start with, and their own.
+// made: the program's default font, the controls' font they inherit, and
+// their own.
 QList<QFont> textBoxFonts();
 
 // Loads those faces into the calling thread's font cache, so that building
