@@ -9,7 +9,7 @@ namespace zornalit {
 // controls as it builds them. Where no bus runs yet, opening one means
 // launching it, which takes tens of milliseconds. Opening the bus from a
 // helper thread as soon as the application exists lets the main thread
-// load what the first paint needs (fonts, pictures) meanwhile; the bridge
+// load what the window needs (fonts, the icon engine) meanwhile; the bridge
 // then finds the connection made, or waits only for the rest of it.
 // Where Qt has no D-Bus (Windows), nothing is done.
 class EarlySessionBus {

@@ -15,9 +15,9 @@ public:
     virtual QImage load(const QString& path) = 0;
 
     // The same in two steps, for a picture needed before its turn to be
-    // reported: the failure is only described in problem (left empty on
-    // success), and report() tells it, as load() would have, when its turn
-    // comes.
+    // reported: a null image always comes with its reason in problem (left
+    // empty on success), and report() tells it, as load() would have, when
+    // its turn comes.
     virtual QImage loadUnreported(const QString& path, QString& problem) = 0;
     virtual void report(const QString& path, const QString& problem) = 0;
 };

@@ -62,6 +62,9 @@ QImage QtBitmaps::loadUnreported(const QString& path, QString& problem)
             readWith(reader);
         }
     }
+    // Qt may have no words for a failure; a missing picture always has some.
+    if (image.isNull() && problem.isEmpty())
+        problem = QStringLiteral("файл рисунка не читается");
     return image;
 }
 

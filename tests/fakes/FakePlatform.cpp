@@ -100,8 +100,9 @@ QImage FakeBitmaps::loadUnreported(const QString& path, QString& problem)
 {
     m_journal << QStringLiteral("bitmap %1").arg(path);
     loaded << path;
-    problem = images.contains(path) ? QString() : QStringLiteral("файл не найден");
-    return images.value(path);
+    const QImage image = images.value(path);
+    problem = image.isNull() ? QStringLiteral("файл не найден") : QString();
+    return image;
 }
 
 void FakeBitmaps::report(const QString& path, const QString&)
