@@ -6,6 +6,7 @@
 #include "Form2.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
+#include "platform/qt/PictureLoad.h"
 
 namespace zornalit {
 
@@ -26,7 +27,7 @@ const QString buttonCoverImageFile = QStringLiteral("Обложка1.bmp");
 // said so on the error output); its control stays empty and start-up goes on.
 QImage Form1::loadImage(const QString& fileName) const
 {
-    return m_platform.bitmaps.load(m_platform.folder.fileNamed(fileName));
+    return loadPicture(m_platform.bitmaps, m_platform.folder.fileNamed(fileName));
 }
 
 // The About window exists, hidden, from start-up on; each preparation gives

@@ -7,18 +7,17 @@ QT_FORWARD_DECLARE_CLASS(QImage)
 
 namespace zornalit {
 
-// Loads a picture file by full path. A file that is missing or cannot be read
-// gives a null image; the loader itself reports that once.
+// Reads picture files by full path. Reading and reporting a failure are two
+// steps, so that a picture needed before its turn can be reported in its
+// turn; loadPicture() (platform/qt/PictureLoad.h) does both at once.
 class Bitmaps {
 public:
     virtual ~Bitmaps() = default;
-    virtual QImage load(const QString& path) = 0;
 
-    // The same in two steps, for a picture needed before its turn to be
-    // reported: a null image always comes with its reason in problem (left
-    // empty on success), and report() tells it, as load() would have, when
-    // its turn comes.
+    // A file that is missing or cannot be read gives a null image, always
+    // with its reason in problem (left empty on success). Nothing is told.
     virtual QImage loadUnreported(const QString& path, QString& problem) = 0;
+    // Tells, once, that path could not be loaded and why.
     virtual void report(const QString& path, const QString& problem) = 0;
 };
 

@@ -28,15 +28,6 @@ QString readerReason(const QImageReader& reader)
 
 } // namespace
 
-QImage QtBitmaps::load(const QString& path)
-{
-    QString problem;
-    QImage image = loadUnreported(path, problem);
-    if (image.isNull())
-        report(path, problem);
-    return image;
-}
-
 QImage QtBitmaps::loadUnreported(const QString& path, QString& problem)
 {
     // A folder or a FIFO is refused first: the reader would fail or, worse,

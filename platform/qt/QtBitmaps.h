@@ -10,7 +10,6 @@ namespace zornalit {
 // A failure is reported as one line on the error output.
 class QtBitmaps : public Bitmaps {
 public:
-    QImage load(const QString& path) override;
     QImage loadUnreported(const QString& path, QString& problem) override;
     void report(const QString& path, const QString& problem) override;
 };

@@ -69,6 +69,16 @@ std::pair<QList<Line>, qint64> byNextNotable(const QByteArray& bytes, qsizetype 
     return scanned(bytes, chunk, [&wanted](LineScan& scan) { return scan.nextNotable(wanted); });
 }
 
+// A random database; one time in four a run of byte 0x98, of shortest to
+// shortest + spread - 1 bytes, stands somewhere in it.
+QByteArray randomDatabase(testing::RandomFaultDatabase& random, int shortest, int spread)
+{
+    QByteArray bytes = random.make(StepCodes());
+    if (random.below(4) == 0)
+        bytes.insert(random.below(static_cast<int>(bytes.size()) + 1), QByteArray(shortest + random.below(spread), '\x98'));
+    return bytes;
+}
+
 // Chunks of one or a few bytes, of a few blocks of 64, and the usual size.
 qsizetype randomChunk(testing::RandomFaultDatabase& random)
 {
@@ -84,12 +94,9 @@ qsizetype randomChunk(testing::RandomFaultDatabase& random)
 
 TEST(LineScan, SplitsAsTheLookupsReaderOnRandomDatabases)
 {
-    StepCodes codes;
     for (std::uint32_t seed = 7000; seed < 7000 + 1500; ++seed) {
         testing::RandomFaultDatabase random(seed);
-        QByteArray bytes = random.make(codes);
-        if (random.below(4) == 0)
-            bytes.insert(random.below(static_cast<int>(bytes.size()) + 1), QByteArray(300 + random.below(400), '\x98'));
+        const QByteArray bytes = randomDatabase(random, 300, 400);
         const qsizetype chunk = randomChunk(random);
         ASSERT_EQ(byLineScan(bytes, chunk), byLineReader(bytes)) << "seed " << seed << ", chunk " << chunk;
     }
@@ -98,12 +105,9 @@ TEST(LineScan, SplitsAsTheLookupsReaderOnRandomDatabases)
 // Skipping lines in bulk must neither lose a wanted line nor miscount one.
 TEST(LineScan, HandsBackExactlyTheWantedLines)
 {
-    StepCodes codes;
     for (std::uint32_t seed = 9000; seed < 9000 + 1500; ++seed) {
         testing::RandomFaultDatabase random(seed);
-        QByteArray bytes = random.make(codes);
-        if (random.below(4) == 0)
-            bytes.insert(random.below(static_cast<int>(bytes.size()) + 1), QByteArray(1 + random.below(3), '\x98'));
+        const QByteArray bytes = randomDatabase(random, 1, 3);
         // The check's own bytes, or a few taken from the database itself.
         QByteArray firstBytes = "\xD1\xF1" "Cc@ \t";
         if (random.below(2) == 0 && !bytes.isEmpty()) {

@@ -87,15 +87,6 @@ bool FakeFiles::exists(const QString& path) const
     return contents.contains(path);
 }
 
-QImage FakeBitmaps::load(const QString& path)
-{
-    QString problem;
-    QImage image = loadUnreported(path, problem);
-    if (image.isNull())
-        report(path, problem);
-    return image;
-}
-
 QImage FakeBitmaps::loadUnreported(const QString& path, QString& problem)
 {
     m_journal << QStringLiteral("bitmap %1").arg(path);

@@ -82,13 +82,11 @@ private:
 class FakeBitmaps : public Bitmaps {
 public:
     explicit FakeBitmaps(Journal& journal) : m_journal(journal) {}
-    QImage load(const QString& path) override;
     QImage loadUnreported(const QString& path, QString& problem) override;
     void report(const QString& path, const QString& problem) override;
 
     QStringList loaded;
-    // The paths whose failure was told, in the order told: load() tells of
-    // a path missing from images, report() of the path it is given.
+    // The paths whose failure was told, in the order told.
     QStringList reported;
     // Images to hand out by path; any other path loads as a null image.
     QHash<QString, QImage> images;

@@ -1,5 +1,7 @@
 #include "platform/qt/QtBitmaps.h"
 
+#include "platform/qt/PictureLoad.h"
+
 #include "support/LogCapture.h"
 #include "support/QStringPrinting.h"
 
@@ -20,17 +22,37 @@ class QtBitmapsTest : public ::testing::Test {
 protected:
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
+    QImage load(const QString& file) { return loadPicture(m_bitmaps, file); }
+
+    // Saves picture under name in format; gives its path.
+    QString saved(QImage picture, const QString& name, const char* format)
+    {
+        const QString file = path(name);
+        EXPECT_TRUE(picture.save(file, format)) << name.toStdString();
+        return file;
+    }
+
+    // Loads a picture that must load without a word on the error output.
+    QImage loadWithoutWarning(const QString& file)
+    {
+        LogCapture log;
+        QImage loaded = load(file);
+        EXPECT_TRUE(log.lines().isEmpty()) << log.lines().join('|').toStdString();
+        return loaded;
+    }
+
     // Loading path gives a null image and exactly one warning naming it.
     void expectOneWarningFor(const QString& file)
     {
         SCOPED_TRACE(file.toStdString());
         LogCapture log;
-        EXPECT_TRUE(QtBitmaps().load(file).isNull());
+        EXPECT_TRUE(load(file).isNull());
         ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
         EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file))) << log.lines().first().toStdString();
         EXPECT_FALSE(log.lines().first().contains(QLatin1Char('\n')));
     }
 
+    QtBitmaps m_bitmaps;
     QTemporaryDir m_dir;
 };
 
@@ -39,16 +61,12 @@ TEST_F(QtBitmapsTest, LoadsAWindowsBitmapByItsFullCyrillicName)
     QImage picture(322, 417, QImage::Format_RGB32);
     picture.fill(QColor(10, 120, 200));
     picture.setPixelColor(5, 7, Qt::red);
-    const QString file = path(QStringLiteral("Форум КВАНТ.bmp"));
-    ASSERT_TRUE(picture.save(file, "BMP"));
 
-    LogCapture log;
-    const QImage loaded = QtBitmaps().load(file);
+    const QImage loaded = loadWithoutWarning(saved(picture, QStringLiteral("Форум КВАНТ.bmp"), "BMP"));
     ASSERT_FALSE(loaded.isNull());
     EXPECT_EQ(loaded.size(), QSize(322, 417));
     EXPECT_EQ(loaded.pixelColor(5, 7), QColor(Qt::red));
     EXPECT_EQ(loaded.pixelColor(0, 0), QColor(10, 120, 200));
-    EXPECT_TRUE(log.lines().isEmpty());
 }
 
 TEST_F(QtBitmapsTest, AMissingPictureGivesANullImageAndOneWarning)
@@ -62,17 +80,17 @@ TEST_F(QtBitmapsTest, AFailureLoadedUnreportedIsToldLaterInTheSameWords)
     QStringList toldAtOnce;
     {
         LogCapture direct;
-        QtBitmaps().load(file);
+        load(file);
         toldAtOnce = direct.lines();
     }
     ASSERT_EQ(toldAtOnce.size(), 1);
 
     LogCapture later;
     QString problem;
-    EXPECT_TRUE(QtBitmaps().loadUnreported(file, problem).isNull());
+    EXPECT_TRUE(m_bitmaps.loadUnreported(file, problem).isNull());
     EXPECT_FALSE(problem.isEmpty());
     EXPECT_TRUE(later.lines().isEmpty());
-    QtBitmaps().report(file, problem);
+    m_bitmaps.report(file, problem);
     EXPECT_EQ(later.lines(), toldAtOnce);
 }
 
@@ -108,15 +126,11 @@ TEST_F(QtBitmapsTest, APictureInAnotherFormatIsReadByItsContent)
 {
     QImage picture(40, 30, QImage::Format_RGB32);
     picture.fill(QColor(200, 30, 60));
-    const QString file = path(QStringLiteral("КВАНТ.bmp"));
-    ASSERT_TRUE(picture.save(file, "PNG"));
 
-    LogCapture log;
-    const QImage loaded = QtBitmaps().load(file);
+    const QImage loaded = loadWithoutWarning(saved(picture, QStringLiteral("КВАНТ.bmp"), "PNG"));
     ASSERT_FALSE(loaded.isNull());
     EXPECT_EQ(loaded.size(), QSize(40, 30));
     EXPECT_EQ(loaded.pixelColor(3, 3), QColor(200, 30, 60));
-    EXPECT_TRUE(log.lines().isEmpty());
 }
 
 // A small file whose header claims a picture of gigabytes is refused, not
