@@ -8,17 +8,26 @@
 #include "Form1.h"
 #include "PlatformStartGuard.h"
 #include "QtTranslation.h"
+#include "platform/ExecutableFolder.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QTranslator>
 
+#include <cstdio>
 #include <optional>
 
 namespace zornalit {
 
 int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterShow)
 {
+    // Without its own folder the program has no files to work on, and any
+    // other folder would be the wrong one: it says so before any window.
+    const ExecutableFolder folder = findExecutableFolder();
+    if (!folder.problem.isEmpty()) {
+        std::fprintf(stderr, "%s\n", QStringLiteral("Зорналит: %1.").arg(folder.problem).toLocal8Bit().constData());
+        return 1;
+    }
     std::optional<PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
@@ -27,7 +36,7 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
     installQtCatalogue(qtWords);
     installFontSubstitutes();
     installAccessibleControls();
-    QtPlatform services;
+    QtPlatform services(folder.path);
     // What building the window needs is loaded before the first control is
     // named, and so while the session bus opens.
     loadTextBoxFonts();
