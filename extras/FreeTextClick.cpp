@@ -1,5 +1,7 @@
 #include "FreeTextClick.h"
 
+#include "platform/SoundFileBudget.h"
+
 #include <QStringList>
 
 namespace zornalit {
@@ -41,7 +43,8 @@ void playJokeSounds(const Platform& platform, SoundCommands& control)
 
     for (const SoundCopy& sound : sounds) {
         const QString copy = platform.folder.fileNamed(QString::fromLatin1(sound.played));
-        if (!platform.files.copyReplacing(platform.folder.fileNamed(QString::fromLatin1(sound.stored)), copy, &why)) {
+        const QString stored = platform.folder.fileNamed(QString::fromLatin1(sound.stored));
+        if (!platform.files.copyReplacing(stored, copy, soundFileSizeProblem, &why)) {
             failed = true;
             break;
         }

@@ -170,28 +170,6 @@ bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QS
                          .arg(quotedPath(path), reason.isEmpty() ? QStringLiteral("запись прервана") : reason));
 }
 
-bool QtFiles::copyReplacing(const QString& from, const QString& to, QString* why)
-{
-    const std::unique_ptr<QIODevice> source = openForReading(from, why);
-    if (!source)
-        return false;
-    const auto copy = [&](QIODevice& out, QString* reason) {
-        QByteArray chunk(64 * 1024, Qt::Uninitialized);
-        for (;;) {
-            const qint64 got = source->read(chunk.data(), chunk.size());
-            if (got < 0) {
-                return fail(reason, QStringLiteral("Не удалось прочитать файл %1: %2")
-                                        .arg(quotedPath(from), source->errorString()));
-            }
-            if (got == 0)
-                return true;
-            if (out.write(chunk.constData(), got) != got)
-                return fail(reason, out.errorString());
-        }
-    };
-    return replaceContents(to, copy, why);
-}
-
 bool QtFiles::remove(const QString& path, QString* why)
 {
     const auto failure = [&](const QString& reason) {

@@ -21,7 +21,6 @@ public:
     using Files::replaceContents;
     std::unique_ptr<QIODevice> openForReading(const QString& path, QString* why) override;
     bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override;
-    bool copyReplacing(const QString& from, const QString& to, QString* why) override;
     bool remove(const QString& path, QString* why) override;
 
 private:

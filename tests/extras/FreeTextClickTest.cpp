@@ -1,6 +1,7 @@
 #include "extras/FreeTextClick.h"
 
 #include "fakes/FakePlatform.h"
+#include "platform/SoundFileBudget.h"
 
 #include <gtest/gtest.h>
 
@@ -47,16 +48,14 @@ TEST_F(FreeTextClick, JokePlaysBothCopiesInOrderAndLeavesNoTrace)
 
     EXPECT_EQ(click(jokeTrigger), jokeTrigger);
 
-    const QString copyFirst = QStringLiteral("copy %1 -> %2").arg(fake.path(QStringLiteral("statsa.dll")),
-                                                                fake.path(QStringLiteral("Ostatsa.wav")));
-    const QString copySecond = QStringLiteral("copy %1 -> %2").arg(fake.path(QStringLiteral("noven.dll")),
-                                                                 fake.path(QStringLiteral("Mgnoven.wav")));
     const QStringList expected{
         QStringLiteral("message 0: Фронтальная проверка :-( | Chtirliz, und wo Sie bewahren die Instruktion N 9?! "
                        "Wo die Instruktionen N 10 und N 2?!! Chtirliz, und warum bei Ihnen auf den Stirnen ist die "
                        "Inventarzimmer nicht bezeichnet?!!!"),
-        copyFirst,
-        copySecond,
+        line("read %1", "statsa.dll"),
+        line("replace %1", "Ostatsa.wav"),
+        line("read %1", "noven.dll"),
+        line("replace %1", "Mgnoven.wav"),
         line("sound open %1", "Ostatsa.wav"),
         QStringLiteral("sound play"),
         QStringLiteral("sound close"),
@@ -120,6 +119,31 @@ TEST_F(FreeTextClick, AMissingStoredSoundIsReportedAndNothingIsLeftBehind)
     EXPECT_TRUE(fake.sound.played.isEmpty());
     EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Ostatsa.wav"))));
     EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+}
+
+TEST_F(FreeTextClick, AStoredSoundOverTheSizeLimitIsRefusedByItsOwnNameAndNeverCopied)
+{
+    const QByteArray tooLarge(soundFileBudgetBytes + 1, 'R');
+    for (const char* stored : {"statsa.dll", "noven.dll"}) {
+        SCOPED_TRACE(stored);
+        fake.journal.clear();
+        fake.messages.shown.clear();
+        fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
+        fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
+        fake.files.contents.insert(fake.path(QString::fromLatin1(stored)), tooLarge);
+        click(jokeTrigger);
+
+        ASSERT_EQ(fake.messages.shown.size(), 2);
+        const QString prompt = fake.messages.shown.last().prompt;
+        EXPECT_TRUE(prompt.contains(QStringLiteral("«%1»").arg(fake.path(QString::fromLatin1(stored)))))
+            << prompt.toStdString();
+        EXPECT_TRUE(prompt.contains(QStringLiteral("больше 16 МБ"))) << prompt.toStdString();
+        EXPECT_FALSE(prompt.contains(QStringLiteral(".wav"))) << prompt.toStdString();
+        EXPECT_FALSE(fake.journal.contains(line("replace %1", "Mgnoven.wav")));
+        EXPECT_TRUE(fake.sound.played.isEmpty());
+        EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Ostatsa.wav"))));
+        EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+    }
 }
 
 TEST_F(FreeTextClick, AnUndecodableCopyStopsThePlayingAndIsRemoved)

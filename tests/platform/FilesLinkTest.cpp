@@ -1,3 +1,4 @@
+#include "platform/SoundFileBudget.h"
 #include "platform/qt/QtFiles.h"
 
 #include "support/ScratchFolder.h"
@@ -77,7 +78,8 @@ TEST_F(QtFilesLinks, SoundCopiesReplaceLinksAndRemovingThemLeavesTheTargets)
 
     for (const auto& pair : copies) {
         const QString copy = QString::fromLatin1(pair.copy);
-        ASSERT_TRUE(m_files.copyReplacing(m_program.path(QString::fromLatin1(pair.stored)), m_program.path(copy), &m_why))
+        ASSERT_TRUE(m_files.copyReplacing(m_program.path(QString::fromLatin1(pair.stored)), m_program.path(copy),
+                                          soundFileSizeProblem, &m_why))
             << m_why.toStdString();
         expectPlainFile(copy, m_program.read(QString::fromLatin1(pair.stored)));
     }

@@ -1,3 +1,4 @@
+#include "platform/SoundFileBudget.h"
 #include "platform/qt/QtFiles.h"
 
 #include <QFileInfo>
@@ -97,7 +98,8 @@ TEST_F(QtFilesTest, CopyReplacesAnExistingTargetByteForByte)
         sound.append(char(i * 7));
     write(QStringLiteral("statsa.dll"), sound);
     write(QStringLiteral("Ostatsa.wav"), "left over from an interrupted run");
-    ASSERT_TRUE(m_files.copyReplacing(path(QStringLiteral("statsa.dll")), path(QStringLiteral("Ostatsa.wav")), &m_why))
+    ASSERT_TRUE(m_files.copyReplacing(path(QStringLiteral("statsa.dll")), path(QStringLiteral("Ostatsa.wav")),
+                                      soundFileSizeProblem, &m_why))
         << m_why.toStdString();
     EXPECT_EQ(read(QStringLiteral("Ostatsa.wav")), sound);
     EXPECT_EQ(read(QStringLiteral("statsa.dll")), sound);
@@ -107,7 +109,7 @@ TEST_F(QtFilesTest, CopyFromAMissingSourceNamesTheSourceAndLeavesTheTarget)
 {
     write(QStringLiteral("Ostatsa.wav"), "old");
     const QString source = path(QStringLiteral("statsa.dll"));
-    EXPECT_FALSE(m_files.copyReplacing(source, path(QStringLiteral("Ostatsa.wav")), &m_why));
+    EXPECT_FALSE(m_files.copyReplacing(source, path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why));
     EXPECT_TRUE(m_why.contains(source)) << m_why.toStdString();
     EXPECT_EQ(read(QStringLiteral("Ostatsa.wav")), QByteArray("old"));
 }
