@@ -2,8 +2,11 @@
 
 #include "fakes/FakePlatform.h"
 #include "platform/SoundFileBudget.h"
+#include "support/QStringPrinting.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace zornalit;
 using namespace zornalit::testing;
@@ -166,6 +169,47 @@ TEST_F(FreeTextClick, ACopyThatCannotBeWrittenIsReported)
     EXPECT_TRUE(fake.messages.shown.last().prompt.contains(fake.path(QStringLiteral("Ostatsa.wav"))));
     EXPECT_TRUE(fake.sound.played.isEmpty());
     EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+}
+
+TEST(FreeTextClickFailures, TheCopiesAreGoneBeforeAnyErrorIsShown)
+{
+    // A box may stay up for long, and a logout meanwhile ends the program
+    // without the steps after it.
+    const struct {
+        const char* what;
+        std::function<void(FakePlatform&)> arrange;
+    } failures[] = {
+        {"the second stored sound is missing",
+         [](FakePlatform& fake) { fake.files.contents.remove(fake.path(QStringLiteral("noven.dll"))); }},
+        {"the second copy cannot be written",
+         [](FakePlatform& fake) { fake.files.unwritable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
+        {"the first copy cannot be played",
+         [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Ostatsa.wav"))); }},
+        {"the second copy cannot be played",
+         [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
+    };
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.what);
+        FakePlatform fake;
+        SoundCommands control{fake.sound};
+        fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
+        fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
+        failure.arrange(fake);
+        QStringList copiesWhileShown;
+        fake.messages.whileShown = [&](const ShownMessage& message) {
+            for (const char* copy : {"Ostatsa.wav", "Mgnoven.wav"}) {
+                if (message.style == MessageStyle::Error && fake.files.exists(fake.path(QString::fromLatin1(copy))))
+                    copiesWhileShown << QString::fromLatin1(copy);
+            }
+        };
+
+        clickFreeText(fake.platform(), control, jokeTrigger);
+
+        ASSERT_EQ(fake.messages.shown.size(), 2);
+        EXPECT_EQ(fake.messages.shown.last().style, MessageStyle::Error);
+        EXPECT_EQ(copiesWhileShown, QStringList());
+        EXPECT_TRUE(fake.journal.last().startsWith(QStringLiteral("message 16: "))) << fake.journal.last().toStdString();
+    }
 }
 
 TEST_F(FreeTextClick, CreditReplacesItsTriggerOnceAndSilently)
