@@ -18,6 +18,9 @@ struct FileError {
         Folder,
         NotRegular,
         Link,
+        // A file with more than one name: other names may lie outside the
+        // program folder, and writing it in place would change them too.
+        HardLinked,
         AlreadyExists,
         InputOutput,
         Other,
@@ -44,7 +47,8 @@ public:
     // Creates a file that must not exist yet, not even as a link.
     virtual int createNew(const QString& path, FileError* error) = 0;
     // Opens an existing regular file for writing over its bytes, never
-    // through a link and without emptying it first.
+    // through a link, never one with other names (hard links), and without
+    // emptying it first.
     virtual int openForRewrite(const QString& path, FileError* error) = 0;
 
     // Bytes read, 0 at the end, -1 on a failure.

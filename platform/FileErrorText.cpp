@@ -24,6 +24,8 @@ QString fileErrorReason(const FileError& error)
         return QStringLiteral("это не обычный файл");
     case Kind::Link:
         return QStringLiteral("это символическая ссылка");
+    case Kind::HardLinked:
+        return QStringLiteral("у файла есть и другие имена (жёсткие ссылки)");
     case Kind::AlreadyExists:
         return QStringLiteral("файл уже существует");
     case Kind::InputOutput:

@@ -74,7 +74,21 @@ int SystemFileCalls::createNew(const QString& path, FileError* error)
 
 int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
 {
-    return openRegular(path, O_WRONLY | O_NOFOLLOW, error);
+    const int handle = openRegular(path, O_WRONLY | O_NOFOLLOW, error);
+    if (handle < 0)
+        return -1;
+    // The name is checked on the file actually opened: a second name of it
+    // may lie outside the folder, and writing in place would change that
+    // file too. A name removed meanwhile is no file to write either.
+    struct stat status {};
+    if (::fstat(handle, &status) != 0 || status.st_nlink != 1) {
+        const FileError why = status.st_nlink > 1 ? FileError{FileError::Kind::HardLinked, 0}
+                                                  : FileError{FileError::Kind::NotFound, ENOENT};
+        ::close(handle);
+        fail(error, why);
+        return -1;
+    }
+    return handle;
 }
 
 qint64 SystemFileCalls::read(int handle, char* data, qint64 size, FileError* error)

@@ -105,7 +105,24 @@ int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
         failWithErrno(error);
         return -1;
     }
-    return checkRegular(handle, error) ? handle : -1;
+    if (!checkRegular(handle, error))
+        return -1;
+    // The names are counted on the file actually opened: a second name of
+    // it may lie outside the folder, and writing in place would change that
+    // file too.
+    BY_HANDLE_FILE_INFORMATION information {};
+    if (!::GetFileInformationByHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(handle)), &information)) {
+        const DWORD number = ::GetLastError();
+        ::_close(handle);
+        fail(error, fileErrorOfWin32(number));
+        return -1;
+    }
+    if (information.nNumberOfLinks != 1) {
+        ::_close(handle);
+        fail(error, {FileError::Kind::HardLinked, 0});
+        return -1;
+    }
+    return handle;
 }
 
 qint64 SystemFileCalls::read(int handle, char* data, qint64 size, FileError* error)

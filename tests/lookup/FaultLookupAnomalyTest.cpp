@@ -6,7 +6,11 @@
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace zornalit {
 namespace {
@@ -153,6 +157,29 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHalfWrittenReportIsCalledIncomple
         EXPECT_EQ(testing::latinLettersOutside(prompt, {folder.path(report), folder.path(database)}), QString())
             << prompt.toStdString();
     }
+}
+
+TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHardLinkedReportIsRefusedAndNoEditorStarts)
+{
+    calls.refuseNewFiles = true;
+    QByteArray newReport;
+    ASSERT_TRUE(folder.write(database, databaseWithBlockOf(200, &newReport)));
+    ScratchFolder outside;
+    ASSERT_TRUE(outside.write(QStringLiteral("elsewhere.txt"), oldReport));
+    const Platform platform{fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, fake.sound};
+    ASSERT_EQ(::link(QFile::encodeName(outside.path(QStringLiteral("elsewhere.txt"))).constData(),
+                     QFile::encodeName(folder.path(report)).constData()),
+              0);
+
+    runFaultLookup(platform, codes, {QStringLiteral("5"), QStringLiteral("3")});
+
+    EXPECT_EQ(outside.read(QStringLiteral("elsewhere.txt")), oldReport);
+    EXPECT_EQ(folder.read(report), oldReport);
+    EXPECT_TRUE(fake.viewer.opened.isEmpty());
+    ASSERT_EQ(fake.messages.shown.size(), 1);
+    EXPECT_EQ(fake.messages.shown.first().prompt,
+              QStringLiteral("Не удалось записать файл «%1»: у файла есть и другие имена (жёсткие ссылки)")
+                  .arg(folder.path(report)));
 }
 
 TEST_F(FaultLookupAnomalies, ADiskThatStaysBrokenStillLosesNothing)

@@ -61,6 +61,29 @@ TEST_F(QtFilesInAClosedFolder, NeverWritesThroughALink)
     EXPECT_TRUE(QFileInfo(m_folder.path(report)).isSymLink());
 }
 
+// A second name of the report or of a sound copy, outside the folder: the
+// file behind it must not change through the name in the folder.
+TEST_F(QtFilesInAClosedFolder, NeverWritesInPlaceThroughAHardLink)
+{
+    ScratchFolder outside;
+    ASSERT_TRUE(outside.write(QStringLiteral("target.txt"), "elsewhere"));
+    ASSERT_TRUE(m_folder.write(QStringLiteral("statsa.dll"), "RIFF sound"));
+    const QString copy = m_folder.path(QStringLiteral("Ostatsa.wav"));
+    const QByteArray target = QFile::encodeName(outside.path(QStringLiteral("target.txt")));
+    ASSERT_TRUE(QFile::remove(m_folder.path(report)));
+    ASSERT_EQ(::link(target.constData(), QFile::encodeName(m_folder.path(report)).constData()), 0);
+    ASSERT_EQ(::link(target.constData(), QFile::encodeName(copy).constData()), 0);
+
+    EXPECT_FALSE(replace("report\r\n"));
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(m_folder.path(report))))
+        << m_why.toStdString();
+    EXPECT_FALSE(m_files.copyReplacing(m_folder.path(QStringLiteral("statsa.dll")), copy, &m_why));
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(copy))) << m_why.toStdString();
+
+    EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
+    EXPECT_EQ(m_folder.entries(), (QStringList{QStringLiteral("Ostatsa.wav"), report, QStringLiteral("statsa.dll")}));
+}
+
 TEST_F(QtFilesInAClosedFolder, SaysPlainlyWhenTheReportIsLeftIncomplete)
 {
     // Every step of a clean run, then each one failing in turn.

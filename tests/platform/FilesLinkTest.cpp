@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace zornalit {
 namespace {
 
@@ -87,6 +89,25 @@ TEST_F(QtFilesLinks, SoundCopiesReplaceLinksAndRemovingThemLeavesTheTargets)
     EXPECT_EQ(m_outside.entries(), QStringList{QStringLiteral("secret.txt")});
     EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), outsideBytes);
     EXPECT_EQ(m_program.entries(), (QStringList{QStringLiteral("noven.dll"), QStringLiteral("statsa.dll")}));
+}
+
+// In a folder that takes new files, a hard link at the report's or a copy's
+// name is replaced by the new file; the other name keeps its bytes.
+TEST_F(QtFilesLinks, AHardLinkIsReplacedAndItsOtherNameKeepsItsBytes)
+{
+    const QByteArray target = QFile::encodeName(outside(QStringLiteral("secret.txt")));
+    for (const char* name : {"SegmInfo.txt", "Ostatsa.wav"})
+        ASSERT_EQ(::link(target.constData(), QFile::encodeName(m_program.path(QLatin1String(name))).constData()), 0);
+
+    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
+        << m_why.toStdString();
+    ASSERT_TRUE(m_files.copyReplacing(m_program.path(QStringLiteral("statsa.dll")),
+                                      m_program.path(QStringLiteral("Ostatsa.wav")), &m_why))
+        << m_why.toStdString();
+
+    expectPlainFile(QStringLiteral("SegmInfo.txt"), "report\r\n");
+    expectPlainFile(QStringLiteral("Ostatsa.wav"), sound);
+    EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), outsideBytes);
 }
 
 TEST_F(QtFilesLinks, RemovingALinkRemovesTheLinkOnly)
