@@ -65,6 +65,9 @@ public:
     // Puts from in the place of to in one step; a link at to is replaced
     // itself, never followed.
     virtual bool rename(const QString& from, const QString& to, FileError* error) = 0;
+    // Waits until the folder's names are on the disk, so that a rename in it
+    // outlives a power cut.
+    virtual bool syncFolder(const QString& folder, FileError* error) = 0;
     // Removes a file or a link (never what a link points to).
     virtual bool remove(const QString& path, FileError* error) = 0;
 };

@@ -25,6 +25,10 @@ public:
     bool remove(const QString& path, QString* why) override;
 
 private:
+    // How far a replacement got: NotOnDisk is a new file in place whose
+    // rename could not be made lasting.
+    enum class Replacement { Done, Failed, NotOnDisk };
+    Replacement replaceFile(const QString& path, const ContentWriter& write, QString* why);
     int createTemporaryBeside(const QString& path, QString* temporary, FileError* error);
     bool rewriteInPlace(const QString& path, const ContentWriter& write, QString* why);
     bool removeLeavingNothing(const QString& path, FileError* error);

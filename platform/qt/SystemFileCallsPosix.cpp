@@ -154,6 +154,23 @@ bool SystemFileCalls::rename(const QString& from, const QString& to, FileError* 
     return ::rename(native(from).constData(), native(to).constData()) == 0 || failWithErrno(error);
 }
 
+bool SystemFileCalls::syncFolder(const QString& folder, FileError* error)
+{
+    // Quiet fallbacks, where the rename is as lasting as the file system
+    // makes it: a file system that cannot sync a folder at all (EINVAL,
+    // ENOTSUP), and a folder the user may write in but not read (EACCES),
+    // which cannot be opened to be synced.
+    const auto cannotBeSynced = [](int number) { return number == EINVAL || number == ENOTSUP || number == EOPNOTSUPP; };
+    const int handle = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle < 0)
+        return errno == EACCES || failWithErrno(error);
+    const int syncResult = ::fsync(handle);
+    const int syncError = errno;
+    if (::close(handle) != 0)
+        return failWithErrno(error);
+    return syncResult == 0 || cannotBeSynced(syncError) || fail(error, fileErrorOfErrno(syncError));
+}
+
 bool SystemFileCalls::remove(const QString& path, FileError* error)
 {
     return ::unlink(native(path).constData()) == 0 || failWithErrno(error);
