@@ -44,7 +44,9 @@ public:
 
     // Opens a regular file for reading, without ever waiting on a FIFO.
     virtual int openForReading(const QString& path, FileError* error) = 0;
-    // Creates a file that must not exist yet, not even as a link.
+    // Creates a file that must not exist yet, not even as a link. Until it
+    // is renamed or removed through these calls, other instances of the
+    // program can tell that it is in progress.
     virtual int createNew(const QString& path, FileError* error) = 0;
     // Opens an existing regular file for writing over its bytes, never
     // through a link, never one with other names (hard links), and without
@@ -70,6 +72,12 @@ public:
     virtual bool syncFolder(const QString& folder, FileError* error) = 0;
     // Removes a file or a link (never what a link points to).
     virtual bool remove(const QString& path, FileError* error) = 0;
+    // Removes what an instance of the program left behind when it was cut
+    // short, unless one may still be using it: a file in progress (see
+    // createNew), or one changed less than quietSeconds ago. A link is
+    // removed itself; a folder or anything else not a regular file stays.
+    // True when it was removed; false with *error untouched when it stays.
+    virtual bool removeUnused(const QString& path, int quietSeconds, FileError* error) = 0;
 };
 
 } // namespace zornalit

@@ -3,6 +3,7 @@
 #include "platform/FileErrorText.h"
 #include "HandleDevice.h"
 #include "SystemFileCalls.h"
+#include "TemporaryName.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -150,11 +151,10 @@ int QtFiles::createTemporaryBeside(const QString& path, QString* temporary, File
 {
     const QFileInfo target(path);
     const QDir folder = target.absoluteDir();
-    // A name left by an earlier run that was cut short is simply avoided.
+    // A name already taken, by an earlier run cut short or by another
+    // instance of the program, is simply avoided.
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name = QStringLiteral("%1.%2.tmp")
-                                 .arg(target.fileName())
-                                 .arg(QRandomGenerator::global()->bounded(0x1000000), 6, 16, QLatin1Char('0'));
+        const QString name = temporaryNameOf(target.fileName(), QRandomGenerator::global()->generate());
         *temporary = folder.filePath(name);
         const int handle = m_calls.createNew(*temporary, error);
         if (handle >= 0 || error->kind != FileError::Kind::AlreadyExists)

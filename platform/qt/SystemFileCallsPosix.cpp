@@ -7,7 +7,10 @@
 
 #include <algorithm>
 
+#include <ctime>
+
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,7 +46,20 @@ int openRegular(const QString& path, int flags, FileError* error)
     return handle;
 }
 
+// Whether a lock call failed because the file system keeps no such locks;
+// there a file in progress cannot be told from a leftover, and is kept.
+bool locksUnsupported(int number)
+{
+    return number == ENOLCK || number == EINVAL || number == ENOTSUP || number == EOPNOTSUPP;
+}
+
 } // namespace
+
+SystemFileCalls::~SystemFileCalls()
+{
+    for (const int held : std::as_const(m_inProgress))
+        ::close(held);
+}
 
 PathKind SystemFileCalls::kindOf(const QString& path) const
 {
@@ -67,9 +83,48 @@ int SystemFileCalls::openForReading(const QString& path, FileError* error)
 int SystemFileCalls::createNew(const QString& path, FileError* error)
 {
     const int handle = ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (handle < 0)
+    if (handle < 0) {
         failWithErrno(error);
-    return handle;
+        return -1;
+    }
+    return holdInProgress(path, handle, error) ? handle : -1;
+}
+
+// A new file is in progress while its lock is held: another instance
+// cleaning the folder removes only files it can lock without waiting. The
+// lock is taken without waiting too, so that no other process can stop the
+// program by holding it: a file someone else locked first, or removed
+// before it was locked, is given up, and the caller tries another name.
+bool SystemFileCalls::holdInProgress(const QString& path, int handle, FileError* error)
+{
+    const auto giveUp = [&](FileError why) {
+        ::unlink(native(path).constData());
+        ::close(handle);
+        return fail(error, why);
+    };
+    if (::flock(handle, LOCK_EX | LOCK_NB) != 0 && !locksUnsupported(errno))
+        return giveUp({FileError::Kind::AlreadyExists, EEXIST});
+    struct stat status {};
+    if (::fstat(handle, &status) != 0 || status.st_nlink == 0) {
+        ::close(handle);
+        return fail(error, {FileError::Kind::AlreadyExists, EEXIST});
+    }
+    // The lock belongs to the open file, not to this descriptor: a copy of
+    // it keeps the lock when the caller closes the file before renaming it.
+    const int held = ::fcntl(handle, F_DUPFD_CLOEXEC, 0);
+    if (held < 0)
+        return giveUp(fileErrorOfErrno(errno));
+    m_inProgress.insert(path, held);
+    return true;
+}
+
+void SystemFileCalls::letGo(const QString& path)
+{
+    const auto held = m_inProgress.constFind(path);
+    if (held == m_inProgress.constEnd())
+        return;
+    ::close(*held);
+    m_inProgress.erase(held);
 }
 
 int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
@@ -151,7 +206,10 @@ bool SystemFileCalls::close(int handle, FileError* error)
 
 bool SystemFileCalls::rename(const QString& from, const QString& to, FileError* error)
 {
-    return ::rename(native(from).constData(), native(to).constData()) == 0 || failWithErrno(error);
+    if (::rename(native(from).constData(), native(to).constData()) != 0)
+        return failWithErrno(error);
+    letGo(from);
+    return true;
 }
 
 bool SystemFileCalls::syncFolder(const QString& folder, FileError* error)
@@ -173,7 +231,39 @@ bool SystemFileCalls::syncFolder(const QString& folder, FileError* error)
 
 bool SystemFileCalls::remove(const QString& path, FileError* error)
 {
-    return ::unlink(native(path).constData()) == 0 || failWithErrno(error);
+    // A file that cannot be removed is no longer in progress either: it is
+    // a leftover for the next cleaning.
+    const bool removed = ::unlink(native(path).constData()) == 0 || failWithErrno(error);
+    letGo(path);
+    return removed;
+}
+
+bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileError* error)
+{
+    const QByteArray name = native(path);
+    struct stat named {};
+    if (::lstat(name.constData(), &named) != 0)
+        return failWithErrno(error);
+    // No instance makes a link: one at a leftover's name is removed as it is.
+    if (S_ISLNK(named.st_mode))
+        return ::unlink(name.constData()) == 0 || failWithErrno(error);
+    if (!S_ISREG(named.st_mode))
+        return false;
+
+    // Opened without following a link or waiting, only to lock it: the lock
+    // is held by a writer for as long as the file is in progress.
+    const int handle = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (handle < 0)
+        return failWithErrno(error);
+    struct stat opened {};
+    const bool sameFile = ::fstat(handle, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+    // A clock set back makes a file look new: it is kept, which is the safe way.
+    const bool quiet = std::time(nullptr) - opened.st_mtime >= quietSeconds;
+    bool removed = false;
+    if (sameFile && quiet && ::flock(handle, LOCK_EX | LOCK_NB) == 0)
+        removed = ::unlink(name.constData()) == 0 || failWithErrno(error);
+    ::close(handle);
+    return removed;
 }
 
 } // namespace zornalit

@@ -58,7 +58,21 @@ bool checkRegular(int handle, FileError* error)
     return true;
 }
 
+// Whether a file was last written less than seconds ago, or in the future.
+bool changedWithin(const FILETIME& written, int seconds)
+{
+    FILETIME now {};
+    ::GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return (qint64(time.dwHighDateTime) << 32) | qint64(time.dwLowDateTime);
+    };
+    constexpr qint64 ticksPerSecond = 10'000'000;
+    return ticks(now) - ticks(written) < qint64(seconds) * ticksPerSecond;
+}
+
 } // namespace
+
+SystemFileCalls::~SystemFileCalls() = default;
 
 PathKind SystemFileCalls::kindOf(const QString& path) const
 {
@@ -192,6 +206,38 @@ bool SystemFileCalls::remove(const QString& path, FileError* error)
     if (::DeleteFileW(wide(path)))
         return true;
     return fail(error, fileErrorOfWin32(::GetLastError()));
+}
+
+bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileError* error)
+{
+    // A writer keeps its new file open, without delete sharing, until just
+    // before the rename, so a file in progress cannot be opened here with no
+    // sharing at all. The moment between the close and the rename is
+    // covered by leaving anything written in the last minute.
+    constexpr int closeToRename = 60;
+    const HANDLE file = ::CreateFileW(wide(path), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD number = ::GetLastError();
+        return number != ERROR_SHARING_VIOLATION && fail(error, fileErrorOfWin32(number));
+    }
+    BY_HANDLE_FILE_INFORMATION information {};
+    bool unused = ::GetFileInformationByHandle(file, &information);
+    // A link (a symbolic link or a junction) is removed itself, as no
+    // instance makes one; a folder stays.
+    if (unused && !(information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        unused = !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            && !changedWithin(information.ftLastWriteTime, std::max(quietSeconds, closeToRename));
+    }
+    bool removed = false;
+    if (unused) {
+        FILE_DISPOSITION_INFO disposition {};
+        disposition.DeleteFile = TRUE;
+        removed = ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)
+            || fail(error, fileErrorOfWin32(::GetLastError()));
+    }
+    ::CloseHandle(file);
+    return removed;
 }
 
 } // namespace zornalit
