@@ -22,6 +22,7 @@ struct FileError {
         // program folder, and writing it in place would change them too.
         HardLinked,
         AlreadyExists,
+        NameTooLong,
         InputOutput,
         Other,
     };

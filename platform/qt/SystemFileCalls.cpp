@@ -33,6 +33,8 @@ FileError fileErrorOfErrno(int number)
     case ELOOP:
         return {Kind::Link, number};
 #endif
+    case ENAMETOOLONG:
+        return {Kind::NameTooLong, number};
     case EIO:
         return {Kind::InputOutput, number};
     default:

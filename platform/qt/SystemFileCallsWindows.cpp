@@ -43,6 +43,8 @@ FileError fileErrorOfWin32(DWORD number)
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
         return {Kind::AlreadyExists, int(number)};
+    case ERROR_FILENAME_EXCED_RANGE:
+        return {Kind::NameTooLong, int(number)};
     default:
         return {Kind::Other, int(number)};
     }
