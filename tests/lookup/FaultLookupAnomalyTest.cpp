@@ -3,15 +3,13 @@
 #include "fakes/FailingFileCalls.h"
 #include "fakes/FakePlatform.h"
 #include "platform/qt/QtFiles.h"
+#include "support/HardLink.h"
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace zornalit {
 namespace {
@@ -210,9 +208,7 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHardLinkedReportIsRefusedAndNoEdi
     ScratchFolder outside;
     ASSERT_TRUE(outside.write(QStringLiteral("elsewhere.txt"), oldReport));
     const Platform platform{fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, fake.sound};
-    ASSERT_EQ(::link(QFile::encodeName(outside.path(QStringLiteral("elsewhere.txt"))).constData(),
-                     QFile::encodeName(folder.path(report)).constData()),
-              0);
+    ASSERT_TRUE(testing::makeHardLink(outside.path(QStringLiteral("elsewhere.txt")), folder.path(report)));
 
     runFaultLookup(platform, codes, {QStringLiteral("5"), QStringLiteral("3")});
 

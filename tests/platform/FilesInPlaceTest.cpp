@@ -2,6 +2,7 @@
 
 #include "fakes/FailingFileCalls.h"
 #include "support/ChildRun.h"
+#include "support/HardLink.h"
 #include "support/ScratchFolder.h"
 
 #include <QFile>
@@ -69,10 +70,10 @@ TEST_F(QtFilesInAClosedFolder, NeverWritesInPlaceThroughAHardLink)
     ASSERT_TRUE(outside.write(QStringLiteral("target.txt"), "elsewhere"));
     ASSERT_TRUE(m_folder.write(QStringLiteral("statsa.dll"), "RIFF sound"));
     const QString copy = m_folder.path(QStringLiteral("Ostatsa.wav"));
-    const QByteArray target = QFile::encodeName(outside.path(QStringLiteral("target.txt")));
+    const QString target = outside.path(QStringLiteral("target.txt"));
     ASSERT_TRUE(QFile::remove(m_folder.path(report)));
-    ASSERT_EQ(::link(target.constData(), QFile::encodeName(m_folder.path(report)).constData()), 0);
-    ASSERT_EQ(::link(target.constData(), QFile::encodeName(copy).constData()), 0);
+    ASSERT_TRUE(testing::makeHardLink(target, m_folder.path(report)));
+    ASSERT_TRUE(testing::makeHardLink(target, copy));
 
     EXPECT_FALSE(replace("report\r\n"));
     EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(m_folder.path(report))))

@@ -1,13 +1,12 @@
 #include "platform/qt/QtFiles.h"
 
+#include "support/HardLink.h"
 #include "support/ScratchFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 namespace zornalit {
 namespace {
@@ -95,9 +94,8 @@ TEST_F(QtFilesLinks, SoundCopiesReplaceLinksAndRemovingThemLeavesTheTargets)
 // name is replaced by the new file; the other name keeps its bytes.
 TEST_F(QtFilesLinks, AHardLinkIsReplacedAndItsOtherNameKeepsItsBytes)
 {
-    const QByteArray target = QFile::encodeName(outside(QStringLiteral("secret.txt")));
     for (const char* name : {"SegmInfo.txt", "Ostatsa.wav"})
-        ASSERT_EQ(::link(target.constData(), QFile::encodeName(m_program.path(QLatin1String(name))).constData()), 0);
+        ASSERT_TRUE(testing::makeHardLink(outside(QStringLiteral("secret.txt")), m_program.path(QLatin1String(name))));
 
     ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
         << m_why.toStdString();
