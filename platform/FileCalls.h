@@ -77,7 +77,8 @@ public:
     // short, unless one may still be using it: a file in progress (see
     // createNew), or one changed less than quietSeconds ago. A link is
     // removed itself; a folder or anything else not a regular file stays.
-    // True when it was removed; false with *error untouched when it stays.
+    // True when it was removed; false when it stays, with *error filled
+    // only if a call failed.
     virtual bool removeUnused(const QString& path, int quietSeconds, FileError* error) = 0;
 };
 

@@ -6,7 +6,6 @@
 #include <QFile>
 
 #include <algorithm>
-
 #include <ctime>
 
 #include <fcntl.h>
