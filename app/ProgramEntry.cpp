@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "Form1.h"
 #include "PlatformStartGuard.h"
+#include "ProgramLeftovers.h"
 #include "QtTranslation.h"
 #include "platform/ExecutableFolder.h"
 #include "platform/qt/QtPlatform.h"
@@ -46,6 +47,7 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
     window.placeAtScreenCentre();
     window.show();
     runAfterFirstPaint(window, [&window, coverProblem] { window.loadAfterFirstPaint(coverProblem); });
+    runAfterFirstPaint(window, [&services] { startRemovingProgramLeftovers(services.platform().folder); });
     if (afterShow)
         afterShow(window);
     return QApplication::exec();

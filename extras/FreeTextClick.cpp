@@ -92,6 +92,14 @@ void playJokeSounds(const Platform& platform, SoundCommands& control)
 
 } // namespace
 
+QStringList jokeSoundCopies()
+{
+    QStringList names;
+    for (const SoundCopy& sound : sounds)
+        names << QString::fromLatin1(sound.played);
+    return names;
+}
+
 QString clickFreeText(const Platform& platform, SoundCommands& control, const QString& text)
 {
     if (text == jokeTrigger) {

@@ -58,7 +58,7 @@ bool Files::copyReplacing(const QString& from, const QString& to, const SizeChec
                 return fail(reason, out.errorString());
         }
     };
-    return replaceContents(to, copy, why);
+    return replaceCopy(to, copy, why);
 }
 
 } // namespace zornalit

@@ -44,6 +44,15 @@ public:
 
     // Removes a file, or a link itself, never what it points to.
     virtual bool remove(const QString& path, QString* why) = 0;
+
+protected:
+    // Puts a copy in place. A copy exists only to be used at once, so a file
+    // layer that can tell a copy is in place but not lasting on the disk
+    // removes it rather than leave it behind.
+    virtual bool replaceCopy(const QString& path, const ContentWriter& write, QString* why)
+    {
+        return replaceContents(path, write, why);
+    }
 };
 
 // Writes all of bytes to out; false with the device's reason otherwise.

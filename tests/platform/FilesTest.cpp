@@ -91,6 +91,21 @@ TEST_F(QtFilesTest, AFailedReplaceKeepsTheOldFileAndNamesIt)
     EXPECT_TRUE(m_why.contains(QStringLiteral("не существует")));
 }
 
+// Longer than the system takes for a whole path, and for one name.
+TEST_F(QtFilesTest, APathTooLongForTheSystemIsNamedSo)
+{
+    const QString tooLong = QStringLiteral("путь к файлу слишком длинный");
+    const QString deep = m_dir.path() + (QLatin1Char('/') + QString(200, u'd')).repeated(25) + QStringLiteral("/SegmInfo.txt");
+    const QString longName = path(QString(300, u'n'));
+    for (const QString& target : {deep, longName}) {
+        EXPECT_FALSE(m_files.openForReading(target, &m_why));
+        EXPECT_EQ(m_why, QStringLiteral("Не удалось открыть файл «%1»: %2").arg(target, tooLong));
+        EXPECT_FALSE(m_files.replaceContents(target, "report\r\n", &m_why));
+        EXPECT_EQ(m_why, QStringLiteral("Не удалось записать файл «%1»: %2").arg(target, tooLong));
+    }
+    EXPECT_TRUE(entries().isEmpty());
+}
+
 TEST_F(QtFilesTest, CopyReplacesAnExistingTargetByteForByte)
 {
     QByteArray sound;
