@@ -19,10 +19,11 @@ namespace zornalit {
 
 int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterShow)
 {
+    const bool busMayOpen = EarlySessionBus::turnAwayFromSilentBus();
     std::optional<PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
-    const EarlySessionBus bus;
+    const EarlySessionBus bus(busMayOpen);
     QTranslator qtWords;
     installQtCatalogue(qtWords);
     installFontSubstitutes();
