@@ -29,10 +29,11 @@ int runProgram(int& argc, char** argv, const std::function<void(Form1&)>& afterS
         std::fprintf(stderr, "%s\n", QStringLiteral("Зорналит: %1.").arg(folder.problem).toLocal8Bit().constData());
         return 1;
     }
+    const bool busMayOpen = EarlySessionBus::turnAwayFromSilentBus();
     std::optional<PlatformStartGuard> guard(std::in_place);
     QApplication application(argc, argv);
     guard.reset();
-    const EarlySessionBus bus;
+    const EarlySessionBus bus(busMayOpen);
     QTranslator qtWords;
     installQtCatalogue(qtWords);
     installFontSubstitutes();
