@@ -172,3 +172,14 @@ frame_of() {
     fi
     echo "$(( x - left )) $(( y - top )) $(( left + width + right )) $(( top + height + bottom ))"
 }
+
+# Closes the window and waits at most $1 seconds for the program to end.
+close_and_expect_end() {
+    local seconds="$1"
+    wmctrl -i -c "$window"
+    for _ in $(seq $((seconds * 20))); do
+        kill -0 "$program_pid" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    fail "the program still runs $seconds s after its window was closed"
+}

@@ -42,12 +42,7 @@ cmp -s "$report" "$FAKE_NOTEPAD_LOG.file1" || fail "the report changed after the
 
 # Closing the window ends the program within a second and writes nothing.
 before="$(md5sum < "$report")"
-wmctrl -i -c "$window"
-for _ in $(seq 20); do
-    kill -0 "$program_pid" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$program_pid" 2>/dev/null && fail "the program still runs a second after its window was closed"
+close_and_expect_end 1
 [ "$(md5sum < "$report")" = "$before" ] || fail "closing changed the report"
 program_pid=""
 echo "lookup end to end: ok"
