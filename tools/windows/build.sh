@@ -59,7 +59,8 @@ done
 mkdir -p "$program/translations"
 cp "$qt/translations/qtbase_ru.qm" "$program/translations/"
 copy_imported_dlls "$program" "$qt/bin" "${MINGW_RUNTIME_DIRS[@]}"
-"$MINGW_TRIPLE-strip" --strip-unneeded "$program"/*.exe "$program"/*.dll
+# Data files under .dll names (the stored sounds) are left as they are.
+pe_images "$program" | xargs -0 "$MINGW_TRIPLE-strip" --strip-unneeded
 check_imported_dlls "$program"
 
 # Names are stored as UTF-8 with the flag that says so, so that Windows'

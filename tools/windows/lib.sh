@@ -69,6 +69,23 @@ qt_mingw_prefix() {
     echo "$unpacked/qt6-mingw"
 }
 
+# True for a Windows executable image. The stored sounds keep the .dll names
+# the original program gave them, yet are WAV data: they are copied as they
+# are, never stripped nor asked for imports.
+pe_image() {
+    "$MINGW_TRIPLE-objdump" -f "$1" 2>/dev/null | grep 'file format pei-' >/dev/null
+}
+
+# The .exe and .dll files of a folder, its plug-in subfolders included, that
+# are Windows images, each ended by a NUL.
+pe_images() {
+    local file
+    while IFS= read -r -d '' file; do
+        pe_image "$file" && printf '%s\0' "$file"
+    done < <(find "$1" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+    return 0
+}
+
 # The DLLs a Windows executable or DLL imports, one a line, in lower case.
 imported_dlls() {
     "$MINGW_TRIPLE-objdump" -p "$1" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z' | tr -d '\r'
@@ -112,11 +129,11 @@ copy_imported_dlls() {
                     fi
                 done
             done < <(imported_dlls "$file")
-        done < <(find "$folder" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+        done < <(pe_images "$folder")
     done
 }
 
-# Fails, naming them, on DLLs imported by an executable or DLL of the folder
+# Fails, naming them, on DLLs imported by an executable or DLL image of the folder
 # (plug-in subfolders included) that are neither in the folder nor Windows'
 # own. Prints how many files were checked.
 check_imported_dlls() {
@@ -130,7 +147,7 @@ check_imported_dlls() {
             echo "«${file#"$folder"/}» загружает «$dll», которой нет ни в папке, ни в Windows." >&2
             missing=$((missing + 1))
         done < <(imported_dlls "$file")
-    done < <(find "$folder" -type f \( -iname '*.exe' -o -iname '*.dll' \) -print0)
+    done < <(pe_images "$folder")
     if [ "$missing" -gt 0 ]; then
         return 1
     fi
