@@ -180,6 +180,16 @@ inline void LineScan::count(qsizetype to)
 
 const ScannedLine* LineScan::next()
 {
+    return nextLine(nullptr);
+}
+
+const ScannedLine* LineScan::next(const Pieces& piece)
+{
+    return nextLine(&piece);
+}
+
+const ScannedLine* LineScan::nextLine(const Pieces* piece)
+{
     if (failed())
         return nullptr;
     if (m_crBefore) {
@@ -200,6 +210,8 @@ const ScannedLine* LineScan::next()
     qsizetype start = m_position;
     for (;;) {
         if (m_position == m_size) {
+            if (piece && start < m_size)
+                (*piece)(QByteArrayView(m_chunk.constData() + start, m_size - start));
             keep(start, m_size);
             spansChunks = true;
             if (!fill()) {
@@ -226,6 +238,8 @@ const ScannedLine* LineScan::next()
         }
         m_crBefore = true;
         ++m_line.number;
+        if (piece && start < at)
+            (*piece)(QByteArrayView(m_chunk.constData() + start, at - start));
         if (spansChunks) {
             keep(start, at);
             m_line.start = m_kept;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 
@@ -42,6 +43,13 @@ public:
     // The line and its bytes stay valid until the next call.
     const ScannedLine* next();
 
+    // The same, handing every byte of the line but its line end to piece
+    // first, in order, in pieces of at most one chunk, before the line is
+    // handed back: a reader that needs the whole line reads it so, without
+    // the line ever being held whole.
+    using Pieces = std::function<void(QByteArrayView)>;
+    const ScannedLine* next(const Pieces& piece);
+
     // The bytes that make a line worth handing back when it begins with one
     // of them.
     class FirstBytes {
@@ -66,6 +74,7 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    const ScannedLine* nextLine(const Pieces* piece);
     bool fill();
     void keep(qsizetype from, qsizetype to);
     // The first CR or LF of the chunk at or after from, or the chunk's end.

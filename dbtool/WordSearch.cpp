@@ -2,8 +2,8 @@
 
 #include "HeaderIndex.h"
 #include "LineScan.h"
+#include "LineWords.h"
 #include "ShownText.h"
-#include "lookup/Cp1251.h"
 #include "lookup/HeaderLine.h"
 
 #include <algorithm>
@@ -21,16 +21,15 @@ namespace {
 
 class BlockMatcher {
 public:
-    BlockMatcher(const QStringList& words, const StepCodes& codes,
-                 const std::function<void(const FoundBlock&)>& found)
+    BlockMatcher(qsizetype wordCount, const StepCodes& codes, const std::function<void(const FoundBlock&)>& found)
         : m_index(codes)
         , m_found(found)
+        , m_wordCount(wordCount)
     {
-        for (const QString& word : words)
-            m_words << foldedForSearch(word);
     }
 
-    void take(qint64 number, QByteArrayView line)
+    // A line, its start, and which words the whole line holds.
+    void take(qint64 number, QByteArrayView line, const LineWords& words)
     {
         if (beginsWithKeyword(line)) {
             close();
@@ -40,7 +39,7 @@ public:
             return;
         }
         if (m_inBlock)
-            match(number, line);
+            match(number, line, words);
     }
 
     qint64 finish()
@@ -61,21 +60,15 @@ private:
             m_block.unreachable =
                 QStringLiteral("не показывается никогда: тот же заголовок стоит раньше, в строке %1").arg(placed.firstLine);
         }
-        m_seen.fill(false, m_words.size());
+        m_seen.fill(false, m_wordCount);
     }
 
-    void match(qint64 number, QByteArrayView line)
+    void match(qint64 number, QByteArrayView line, const LineWords& words)
     {
-        const QString text = foldedForSearch(cp1251::decode(line));
-        bool any = false;
-        for (qsizetype i = 0; i < m_words.size(); ++i) {
-            if (text.contains(m_words[i])) {
-                m_seen[i] = true;
-                any = true;
-            }
-        }
-        if (!any)
+        if (!words.holdsAny())
             return;
+        for (qsizetype i = 0; i < m_wordCount; ++i)
+            m_seen[i] = m_seen[i] || words.held()[i];
         ++m_block.matchedLines;
         if (m_block.lines.size() < keptMatchedLines)
             m_block.lines << MatchedLine{number, shownText(line)};
@@ -94,7 +87,7 @@ private:
 
     HeaderIndex m_index;
     const std::function<void(const FoundBlock&)>& m_found;
-    QStringList m_words;
+    qsizetype m_wordCount;
     QList<bool> m_seen;
     FoundBlock m_block;
     bool m_inBlock = false;
@@ -106,13 +99,20 @@ private:
 WordSearchSummary searchWords(QIODevice& database, const QStringList& words, const StepCodes& codes,
                               const std::function<void(const FoundBlock&)>& found, qsizetype chunkBytes)
 {
-    BlockMatcher matcher(words, codes, found);
-    // Words are looked for in the first searchedBytes of each line, so that a
-    // line of any length (a file saved with LF line ends is one line) costs
-    // no more memory than a short one.
-    LineScan reader(database, chunkBytes, searchedBytes);
-    while (const ScannedLine* line = reader.next())
-        matcher.take(line->number, line->start);
+    QStringList folded;
+    for (const QString& word : words)
+        folded << foldedForSearch(word);
+    BlockMatcher matcher(folded.size(), codes, found);
+    // Each line is searched whole, piece by piece as it is read, and only
+    // its start is kept, to be shown: a line of any length (a file saved
+    // with LF line ends is one line) costs no more memory than a short one.
+    LineWords lineWords(folded);
+    const LineScan::Pieces read = [&lineWords](QByteArrayView piece) { lineWords.read(piece); };
+    LineScan reader(database, chunkBytes);
+    while (const ScannedLine* line = reader.next(read)) {
+        matcher.take(line->number, line->start, lineWords);
+        lineWords.startLine();
+    }
 
     WordSearchSummary summary;
     summary.found = matcher.finish();

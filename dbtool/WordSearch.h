@@ -40,10 +40,6 @@ inline constexpr qsizetype keptMatchedLines = 20;
 // The form in which text is compared: lower case, with "ё" read as "е".
 QString foldedForSearch(const QString& text);
 
-// How much of each line the search reads; the rest of a longer line is
-// passed over.
-inline constexpr qsizetype searchedBytes = 64 * 1024;
-
 // Hands every block (a header line and the lines up to its terminator line;
 // a header inside a description starts a block of its own) whose lines
 // together hold all the words, in file order, to found.

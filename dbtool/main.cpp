@@ -2,6 +2,7 @@
 // with, for the people who keep it. Qt Core only: no display needed.
 
 #include "CommandLine.h"
+#include "platform/ExecutableFolder.h"
 
 #include <QCoreApplication>
 
@@ -30,6 +31,13 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif
+    // The database is looked for in the program's own folder and nowhere
+    // else: a folder that cannot be named stops the program here.
+    const zornalit::ExecutableFolder folder = zornalit::findExecutableFolder();
+    if (!folder.problem.isEmpty()) {
+        write(stderr, QStringLiteral("zornalit-db: %1.\n").arg(folder.problem).toUtf8());
+        return zornalit::dbtool::exitNoProgramFolder;
+    }
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zornalit-db"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZORNALIT_VERSION));
@@ -39,7 +47,7 @@ int main(int argc, char** argv)
         [](QByteArrayView bytes) { write(stderr, bytes); },
     };
     const int status = zornalit::dbtool::runCommandLine(QCoreApplication::arguments(),
-                                                        QCoreApplication::applicationDirPath(), terminal);
+                                                        folder.path, terminal);
     // A full disk behind the output is a failure too, not a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         write(stderr, QStringLiteral("zornalit-db: не удалось вывести результат\n").toUtf8());

@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace zornalit {
 
@@ -11,5 +12,9 @@ namespace zornalit {
 // trigger, the credit line for the credit trigger. Returns the text the box
 // must hold afterwards.
 QString clickFreeText(const Platform& platform, SoundCommands& sound, const QString& text);
+
+// The names of the copies the joke plays its sounds from, in the program
+// folder.
+QStringList jokeSoundCopies();
 
 } // namespace zornalit

@@ -18,7 +18,11 @@ struct FileError {
         Folder,
         NotRegular,
         Link,
+        // A file with more than one name: other names may lie outside the
+        // program folder, and writing it in place would change them too.
+        HardLinked,
         AlreadyExists,
+        NameTooLong,
         InputOutput,
         Other,
     };
@@ -41,10 +45,13 @@ public:
 
     // Opens a regular file for reading, without ever waiting on a FIFO.
     virtual int openForReading(const QString& path, FileError* error) = 0;
-    // Creates a file that must not exist yet, not even as a link.
+    // Creates a file that must not exist yet, not even as a link. Until it
+    // is renamed or removed through these calls, other instances of the
+    // program can tell that it is in progress.
     virtual int createNew(const QString& path, FileError* error) = 0;
     // Opens an existing regular file for writing over its bytes, never
-    // through a link and without emptying it first.
+    // through a link, never one with other names (hard links), and without
+    // emptying it first.
     virtual int openForRewrite(const QString& path, FileError* error) = 0;
 
     // Bytes read, 0 at the end, -1 on a failure.
@@ -61,8 +68,18 @@ public:
     // Puts from in the place of to in one step; a link at to is replaced
     // itself, never followed.
     virtual bool rename(const QString& from, const QString& to, FileError* error) = 0;
+    // Waits until the folder's names are on the disk, so that a rename in it
+    // outlives a power cut.
+    virtual bool syncFolder(const QString& folder, FileError* error) = 0;
     // Removes a file or a link (never what a link points to).
     virtual bool remove(const QString& path, FileError* error) = 0;
+    // Removes what an instance of the program left behind when it was cut
+    // short, unless one may still be using it: a file in progress (see
+    // createNew), or one changed less than quietSeconds ago. A link is
+    // removed itself; a folder or anything else not a regular file stays.
+    // True when it was removed; false when it stays, with *error filled
+    // only if a call failed.
+    virtual bool removeUnused(const QString& path, int quietSeconds, FileError* error) = 0;
 };
 
 } // namespace zornalit

@@ -24,8 +24,12 @@ QString fileErrorReason(const FileError& error)
         return QStringLiteral("это не обычный файл");
     case Kind::Link:
         return QStringLiteral("это символическая ссылка");
+    case Kind::HardLinked:
+        return QStringLiteral("у файла есть и другие имена (жёсткие ссылки)");
     case Kind::AlreadyExists:
         return QStringLiteral("файл уже существует");
+    case Kind::NameTooLong:
+        return QStringLiteral("путь к файлу слишком длинный");
     case Kind::InputOutput:
         return QStringLiteral("ошибка ввода-вывода");
     case Kind::None:

@@ -1,6 +1,19 @@
 #include "Files.h"
 
+#include "FileErrorText.h"
+
 namespace zornalit {
+
+namespace {
+
+bool fail(QString* why, const QString& text)
+{
+    if (why)
+        *why = text;
+    return false;
+}
+
+} // namespace
 
 bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why)
 {
@@ -15,6 +28,37 @@ bool Files::replaceContents(const QString& path, const QByteArray& bytes, QStrin
 {
     return replaceContents(path, [&bytes](QIODevice& out, QString* reason) { return writeAllTo(out, bytes, reason); },
                            why);
+}
+
+bool Files::copyReplacing(const QString& from, const QString& to, const SizeCheck& sizeCheck, QString* why)
+{
+    const std::unique_ptr<QIODevice> source = openForReading(from, why);
+    if (!source)
+        return false;
+    const auto refusal = [&from](const QString& problem) {
+        return QStringLiteral("Не удалось скопировать файл %1: %2").arg(quotedPath(from), problem);
+    };
+    if (const QString problem = sizeCheck(source->size()); !problem.isEmpty())
+        return fail(why, refusal(problem));
+    const auto copy = [&](QIODevice& out, QString* reason) {
+        QByteArray chunk(64 * 1024, Qt::Uninitialized);
+        qint64 copied = 0;
+        for (;;) {
+            const qint64 got = source->read(chunk.data(), chunk.size());
+            if (got < 0) {
+                return fail(reason, QStringLiteral("Не удалось прочитать файл %1: %2")
+                                        .arg(quotedPath(from), source->errorString()));
+            }
+            if (got == 0)
+                return true;
+            copied += got;
+            if (const QString problem = sizeCheck(copied); !problem.isEmpty())
+                return fail(reason, refusal(problem));
+            if (out.write(chunk.constData(), got) != got)
+                return fail(reason, out.errorString());
+        }
+    };
+    return replaceCopy(to, copy, why);
 }
 
 } // namespace zornalit

@@ -16,6 +16,8 @@ public:
     // Produces a new content into out, checking every write; false with a
     // Russian reason in *why when it could not.
     using ContentWriter = std::function<bool(QIODevice& out, QString* why)>;
+    // What stands against a file of the given size, or nothing.
+    using SizeCheck = std::function<QString(qint64 size)>;
 
     virtual ~Files() = default;
 
@@ -33,11 +35,24 @@ public:
     bool replaceContents(const QString& path, const QByteArray& bytes, QString* why);
 
     // Copies a whole file, replacing the target (never writing through a
-    // link at the target) if it exists.
-    virtual bool copyReplacing(const QString& from, const QString& to, QString* why) = 0;
+    // link at the target) if it exists. The source's size goes to sizeCheck
+    // before anything is written, and the count of bytes read so far again
+    // before each further piece is written, so that a source that grows
+    // meanwhile is never copied past what the check allows. A refusal names
+    // the source.
+    bool copyReplacing(const QString& from, const QString& to, const SizeCheck& sizeCheck, QString* why);
 
     // Removes a file, or a link itself, never what it points to.
     virtual bool remove(const QString& path, QString* why) = 0;
+
+protected:
+    // Puts a copy in place. A copy exists only to be used at once, so a file
+    // layer that can tell a copy is in place but not lasting on the disk
+    // removes it rather than leave it behind.
+    virtual bool replaceCopy(const QString& path, const ContentWriter& write, QString* why)
+    {
+        return replaceContents(path, write, why);
+    }
 };
 
 // Writes all of bytes to out; false with the device's reason otherwise.

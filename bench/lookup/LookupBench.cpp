@@ -13,9 +13,12 @@
 // line that starts like the keyword, the same line starting with "x", a block
 // of 21 million one-byte lines and a block without its "@" that runs to the
 // end of a 1 GB file. The large shapes are made on the fly, not on disk.
+// The last shape is the maintainers' word search through a block whose one
+// description line is 1 GB long, the word at its very end.
 
 #include "dbtool/Coverage.h"
 #include "dbtool/DatabaseCheck.h"
+#include "dbtool/WordSearch.h"
 #include "lookup/BlockCopy.h"
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
@@ -331,6 +334,16 @@ qint64 lookUpShape(int shape)
         database.add(win(u"Проверьте кассету и плату управления, замените источник питания.\r\n"_qs),
                      gigabyte / 66);
         break;
+    case 5: { // the word search through a 1 GB line that ends in the word
+        database.add(win(u"СЕГМ 5.3.\r\n"_qs));
+        database.add("y", gigabyte);
+        database.add(win(u" кросс\r\n@\r\n"_qs));
+        if (!database.open())
+            return -1;
+        StepCodes codes;
+        const dbtool::WordSearchSummary summary = dbtool::searchWords(database, {u"КРОСС"_qs}, codes, [](const dbtool::FoundBlock&) {});
+        return summary.readFailed ? -1 : summary.found;
+    }
     default:
         return -1;
     }
@@ -383,8 +396,9 @@ BENCHMARK(BM_FirstHit)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Fallback29)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NotFound33)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 // 0: the 1 MB database; 1: a 1 GB line starting with "С"; 2: the same with
-// "x"; 3: 21 million one-byte lines; 4: a block to the end of a 1 GB file.
-BENCHMARK(BM_Shape)->DenseRange(0, 4)->Iterations(1)->Unit(benchmark::kMillisecond);
+// "x"; 3: 21 million one-byte lines; 4: a block to the end of a 1 GB file;
+// 5: the word search through a 1 GB line.
+BENCHMARK(BM_Shape)->DenseRange(0, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Check)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Coverage)->Arg(1)->Arg(100)->Unit(benchmark::kMillisecond);
 

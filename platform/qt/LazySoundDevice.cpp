@@ -1,6 +1,5 @@
 #include "LazySoundDevice.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zornalit {
@@ -18,9 +17,9 @@ LazySoundDevice::LazySoundDevice(QString modulePath)
 
 LazySoundDevice::~LazySoundDevice() = default;
 
-QString LazySoundDevice::besideProgram()
+QString LazySoundDevice::besideProgram(const ProgramFolder& folder)
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QStringLiteral(ZORNALIT_SOUND_MODULE);
+    return folder.fileNamed(QStringLiteral(ZORNALIT_SOUND_MODULE));
 }
 
 bool LazySoundDevice::load(QString* why)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ProgramFolder.h"
 #include "platform/SoundDevice.h"
 
 #include <QLibrary>
@@ -21,8 +22,8 @@ public:
     bool play(QString* why) override;
     void close() override;
 
-    // The module's file beside the program.
-    static QString besideProgram();
+    // The module's file in the program folder.
+    static QString besideProgram(const ProgramFolder& folder);
 
 private:
     bool load(QString* why);

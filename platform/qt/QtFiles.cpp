@@ -3,6 +3,7 @@
 #include "platform/FileErrorText.h"
 #include "HandleDevice.h"
 #include "SystemFileCalls.h"
+#include "TemporaryName.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -93,11 +94,21 @@ std::unique_ptr<QIODevice> QtFiles::openForReading(const QString& path, QString*
 
 bool QtFiles::replaceContents(const QString& path, const ContentWriter& write, QString* why)
 {
+    return replaceFile(path, write, why) == Replacement::Done;
+}
+
+QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWriter& write, QString* why)
+{
+    const auto failed = [why](const QString& text) {
+        fail(why, text);
+        return Replacement::Failed;
+    };
+    const auto done = [](bool success) { return success ? Replacement::Done : Replacement::Failed; };
     const PathKind kind = m_calls.kindOf(path);
     if (kind == PathKind::Folder)
-        return fail(why, writeFailure(path, QStringLiteral("на его месте находится папка")));
+        return failed(writeFailure(path, QStringLiteral("на его месте находится папка")));
     if (kind == PathKind::Other)
-        return fail(why, writeFailure(path, QStringLiteral("на его месте находится не обычный файл")));
+        return failed(writeFailure(path, QStringLiteral("на его месте находится не обычный файл")));
 
     QString temporary;
     FileError error;
@@ -106,8 +117,8 @@ bool QtFiles::replaceContents(const QString& path, const ContentWriter& write, Q
         // A folder closed to new files may still hold a report the program
         // is allowed to write; a link is never written through.
         if (kind == PathKind::Regular && error.kind == FileError::Kind::NoPermission)
-            return rewriteInPlace(path, write, why);
-        return fail(why, writeFailure(path, creationReason(path, error)));
+            return done(rewriteInPlace(path, write, why));
+        return failed(writeFailure(path, creationReason(path, error)));
     }
 
     HandleDevice out(m_calls, handle, QIODevice::WriteOnly);
@@ -116,28 +127,34 @@ bool QtFiles::replaceContents(const QString& path, const ContentWriter& write, Q
         out.close();
         FileError ignored;
         removeLeavingNothing(temporary, &ignored);
-        return fail(why, writeFailureOf(path, out, writerReason));
+        return failed(writeFailureOf(path, out, writerReason));
     }
     // The rename replaces whatever stands at path, a link included, in one
     // step: the old content stays whole until the new one is.
     if (!m_calls.rename(temporary, path, &error)) {
         FileError ignored;
         removeLeavingNothing(temporary, &ignored);
-        return fail(why, writeFailure(path, QStringLiteral("не удалось заменить старый файл новым (%1)")
-                                                .arg(fileErrorReason(error))));
+        return failed(writeFailure(path, QStringLiteral("не удалось заменить старый файл новым (%1)")
+                                             .arg(fileErrorReason(error))));
     }
-    return true;
+    // Until the folder is synced, a power cut may bring the old file back
+    // though the new one was shown: a replacement not on the disk is no
+    // success.
+    if (!m_calls.syncFolder(folderOf(path), &error)) {
+        fail(why, writeFailure(path, QStringLiteral("замена не сохранена на диске (%1)").arg(fileErrorReason(error))));
+        return Replacement::NotOnDisk;
+    }
+    return Replacement::Done;
 }
 
 int QtFiles::createTemporaryBeside(const QString& path, QString* temporary, FileError* error)
 {
     const QFileInfo target(path);
     const QDir folder = target.absoluteDir();
-    // A name left by an earlier run that was cut short is simply avoided.
+    // A name already taken, by an earlier run cut short or by another
+    // instance of the program, is simply avoided.
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name = QStringLiteral("%1.%2.tmp")
-                                 .arg(target.fileName())
-                                 .arg(QRandomGenerator::global()->bounded(0x1000000), 6, 16, QLatin1Char('0'));
+        const QString name = temporaryNameOf(target.fileName(), QRandomGenerator::global()->generate());
         *temporary = folder.filePath(name);
         const int handle = m_calls.createNew(*temporary, error);
         if (handle >= 0 || error->kind != FileError::Kind::AlreadyExists)
@@ -170,26 +187,14 @@ bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QS
                          .arg(quotedPath(path), reason.isEmpty() ? QStringLiteral("запись прервана") : reason));
 }
 
-bool QtFiles::copyReplacing(const QString& from, const QString& to, QString* why)
+bool QtFiles::replaceCopy(const QString& path, const ContentWriter& write, QString* why)
 {
-    const std::unique_ptr<QIODevice> source = openForReading(from, why);
-    if (!source)
-        return false;
-    const auto copy = [&](QIODevice& out, QString* reason) {
-        QByteArray chunk(64 * 1024, Qt::Uninitialized);
-        for (;;) {
-            const qint64 got = source->read(chunk.data(), chunk.size());
-            if (got < 0) {
-                return fail(reason, QStringLiteral("Не удалось прочитать файл %1: %2")
-                                        .arg(quotedPath(from), source->errorString()));
-            }
-            if (got == 0)
-                return true;
-            if (out.write(chunk.constData(), got) != got)
-                return fail(reason, out.errorString());
-        }
-    };
-    return replaceContents(to, copy, why);
+    const Replacement replacement = replaceFile(path, write, why);
+    if (replacement == Replacement::NotOnDisk) {
+        FileError ignored;
+        removeLeavingNothing(path, &ignored);
+    }
+    return replacement == Replacement::Done;
 }
 
 bool QtFiles::remove(const QString& path, QString* why)

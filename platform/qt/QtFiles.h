@@ -21,10 +21,16 @@ public:
     using Files::replaceContents;
     std::unique_ptr<QIODevice> openForReading(const QString& path, QString* why) override;
     bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override;
-    bool copyReplacing(const QString& from, const QString& to, QString* why) override;
     bool remove(const QString& path, QString* why) override;
 
+protected:
+    bool replaceCopy(const QString& path, const ContentWriter& write, QString* why) override;
+
 private:
+    // How far a replacement got: NotOnDisk is a new file in place whose
+    // rename could not be made lasting.
+    enum class Replacement { Done, Failed, NotOnDisk };
+    Replacement replaceFile(const QString& path, const ContentWriter& write, QString* why);
     int createTemporaryBeside(const QString& path, QString* temporary, FileError* error);
     bool rewriteInPlace(const QString& path, const ContentWriter& write, QString* why);
     bool removeLeavingNothing(const QString& path, FileError* error);

@@ -11,17 +11,19 @@
 namespace zornalit {
 
 struct QtPlatform::Services {
+    explicit Services(const QString& programFolder) : folder(programFolder) {}
+
     QtProgramFolder folder;
     QtMessageBox messages;
     QtTextViewer viewer;
     QtFiles files;
     QtBitmaps bitmaps;
     QtClipboard clipboard;
-    LazySoundDevice sound{LazySoundDevice::besideProgram()};
+    LazySoundDevice sound{LazySoundDevice::besideProgram(folder)};
 };
 
-QtPlatform::QtPlatform()
-    : m_services(std::make_unique<Services>())
+QtPlatform::QtPlatform(const QString& programFolder)
+    : m_services(std::make_unique<Services>(programFolder))
 {
 }
 

@@ -6,11 +6,12 @@
 
 namespace zornalit {
 
-// The real platform: Qt widgets, files, processes, clipboard and audio.
-// Needs a QApplication to exist for as long as it does.
+// The real platform: Qt widgets, files, processes, clipboard and audio,
+// over the program folder given. Needs a QApplication to exist for as long
+// as it does.
 class QtPlatform {
 public:
-    QtPlatform();
+    explicit QtPlatform(const QString& programFolder);
     ~QtPlatform();
     QtPlatform(const QtPlatform&) = delete;
     QtPlatform& operator=(const QtPlatform&) = delete;

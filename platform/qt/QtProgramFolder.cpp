@@ -1,12 +1,11 @@
 #include "QtProgramFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 namespace zornalit {
 
-QtProgramFolder::QtProgramFolder()
-    : m_path(nativeFolder(QCoreApplication::applicationDirPath()))
+QtProgramFolder::QtProgramFolder(const QString& folder)
+    : m_path(nativeFolder(folder))
 {
 }
 

@@ -4,10 +4,11 @@
 
 namespace zornalit {
 
-// The folder of the running executable, fixed when the program starts.
+// The folder of the running executable, found once when the program starts
+// (findExecutableFolder) and handed in.
 class QtProgramFolder : public ProgramFolder {
 public:
-    QtProgramFolder();
+    explicit QtProgramFolder(const QString& folder);
     QString path() const override;
 
     // The folder as the desktop writes it: native separators and no

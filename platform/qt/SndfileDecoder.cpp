@@ -161,15 +161,14 @@ bool decodeSoundFile(const QString& path, DecodedSound* sound, QString* why)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(path, QStringLiteral("нет доступа к файлу"), why);
-    const QString tooBig = QStringLiteral("файл больше %1 МБ").arg(soundFileBudgetBytes / megabyte);
-    if (file.size() > soundFileBudgetBytes)
-        return refuse(path, tooBig, why);
+    if (const QString problem = soundFileSizeProblem(file.size()); !problem.isEmpty())
+        return refuse(path, problem, why);
     // The file may grow after its size was looked at.
     const QByteArray bytes = file.read(soundFileBudgetBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return refuse(path, QStringLiteral("ошибка чтения"), why);
-    if (bytes.size() > soundFileBudgetBytes)
-        return refuse(path, tooBig, why);
+    if (const QString problem = soundFileSizeProblem(bytes.size()); !problem.isEmpty())
+        return refuse(path, problem, why);
     file.close();
 
     QString reason;

@@ -172,8 +172,8 @@ TEST_F(FreeText, TheJokeTriggerShowsTheMessageThenPlaysBothCopiesAndRemovesThem)
     const QStringList expected{
         "message 0: Фронтальная проверка :-( | Chtirliz, und wo Sie bewahren die Instruktion N 9?! Wo die Instruktionen "
         "N 10 und N 2?!! Chtirliz, und warum bei Ihnen auf den Stirnen ist die Inventarzimmer nicht bezeichnet?!!!",
-        "copy " + fake.path("statsa.dll") + " -> " + ostatsa,
-        "copy " + fake.path("noven.dll") + " -> " + mgnoven,
+        "read " + fake.path("statsa.dll"), "replace " + ostatsa,
+        "read " + fake.path("noven.dll"), "replace " + mgnoven,
         "sound open " + ostatsa, "sound play", "sound close",
         "sound open " + mgnoven, "sound play", "sound close",
         "remove " + ostatsa,

@@ -129,6 +129,47 @@ TEST(LineScan, HandsBackExactlyTheWantedLines)
     }
 }
 
+// A reader that needs whole lines gets every byte of each, in pieces no
+// larger than a chunk, and nothing of the line ends.
+TEST(LineScan, HandsOverEveryByteOfEachLineInPieces)
+{
+    for (std::uint32_t seed = 11000; seed < 11000 + 500; ++seed) {
+        testing::RandomFaultDatabase random(seed);
+        QByteArray bytes = randomDatabase(random, 300, 400);
+        if (random.below(3) == 0)
+            bytes.insert(random.below(static_cast<int>(bytes.size()) + 1), QByteArray(70'000 + random.below(2), 'y'));
+        const qsizetype chunk = randomChunk(random);
+
+        QList<QByteArray> whole;
+        {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            LineReader reader(buffer);
+            while (const std::optional<QByteArrayView> line = reader.next())
+                whole << line->toByteArray();
+        }
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        LineScan scan(buffer, chunk);
+        QList<QByteArray> joined;
+        QByteArray line;
+        qsizetype largest = 0;
+        const LineScan::Pieces piece = [&](QByteArrayView part) {
+            line += part;
+            largest = std::max(largest, part.size());
+        };
+        while (const ScannedLine* scanned = scan.next(piece)) {
+            ASSERT_EQ(scanned->length, line.size()) << "seed " << seed << ", chunk " << chunk;
+            joined << line;
+            line.clear();
+        }
+        ASSERT_EQ(joined, whole) << "seed " << seed << ", chunk " << chunk;
+        ASSERT_LE(largest, chunk) << "seed " << seed;
+    }
+}
+
 // A file of one endless line, however it is stepped through.
 TEST(LineScan, KeepsOnlyTheStartOfAnEndlessLine)
 {

@@ -7,6 +7,7 @@
 #include "support/ScratchFolder.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,8 @@ TEST_F(FreeTextClickAnomalies, EveryFailingFileCallLeavesNoCopyAndSaysSo)
     ASSERT_TRUE(errors().isEmpty());
     ASSERT_EQ(sound.played, (QStringList{folder.path(QStringLiteral("Ostatsa.wav")), folder.path(QStringLiteral("Mgnoven.wav"))}));
     const QStringList cleanRun = calls.steps;
+    // Both copies are synced into the folder, and those steps fail too.
+    ASSERT_EQ(cleanRun.filter(QRegularExpression(QStringLiteral("^syncfolder "))).size(), 2);
 
     for (int failing = 1; failing <= cleanRun.size(); ++failing) {
         calls.failAt = failing;

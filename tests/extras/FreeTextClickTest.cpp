@@ -1,8 +1,12 @@
 #include "extras/FreeTextClick.h"
 
 #include "fakes/FakePlatform.h"
+#include "platform/SoundFileBudget.h"
+#include "support/QStringPrinting.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace zornalit;
 using namespace zornalit::testing;
@@ -47,16 +51,14 @@ TEST_F(FreeTextClick, JokePlaysBothCopiesInOrderAndLeavesNoTrace)
 
     EXPECT_EQ(click(jokeTrigger), jokeTrigger);
 
-    const QString copyFirst = QStringLiteral("copy %1 -> %2").arg(fake.path(QStringLiteral("statsa.dll")),
-                                                                fake.path(QStringLiteral("Ostatsa.wav")));
-    const QString copySecond = QStringLiteral("copy %1 -> %2").arg(fake.path(QStringLiteral("noven.dll")),
-                                                                 fake.path(QStringLiteral("Mgnoven.wav")));
     const QStringList expected{
         QStringLiteral("message 0: Фронтальная проверка :-( | Chtirliz, und wo Sie bewahren die Instruktion N 9?! "
                        "Wo die Instruktionen N 10 und N 2?!! Chtirliz, und warum bei Ihnen auf den Stirnen ist die "
                        "Inventarzimmer nicht bezeichnet?!!!"),
-        copyFirst,
-        copySecond,
+        line("read %1", "statsa.dll"),
+        line("replace %1", "Ostatsa.wav"),
+        line("read %1", "noven.dll"),
+        line("replace %1", "Mgnoven.wav"),
         line("sound open %1", "Ostatsa.wav"),
         QStringLiteral("sound play"),
         QStringLiteral("sound close"),
@@ -122,6 +124,31 @@ TEST_F(FreeTextClick, AMissingStoredSoundIsReportedAndNothingIsLeftBehind)
     EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
 }
 
+TEST_F(FreeTextClick, AStoredSoundOverTheSizeLimitIsRefusedByItsOwnNameAndNeverCopied)
+{
+    const QByteArray tooLarge(soundFileBudgetBytes + 1, 'R');
+    for (const char* stored : {"statsa.dll", "noven.dll"}) {
+        SCOPED_TRACE(stored);
+        fake.journal.clear();
+        fake.messages.shown.clear();
+        fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
+        fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
+        fake.files.contents.insert(fake.path(QString::fromLatin1(stored)), tooLarge);
+        click(jokeTrigger);
+
+        ASSERT_EQ(fake.messages.shown.size(), 2);
+        const QString prompt = fake.messages.shown.last().prompt;
+        EXPECT_TRUE(prompt.contains(QStringLiteral("«%1»").arg(fake.path(QString::fromLatin1(stored)))))
+            << prompt.toStdString();
+        EXPECT_TRUE(prompt.contains(QStringLiteral("больше 16 МБ"))) << prompt.toStdString();
+        EXPECT_FALSE(prompt.contains(QStringLiteral(".wav"))) << prompt.toStdString();
+        EXPECT_FALSE(fake.journal.contains(line("replace %1", "Mgnoven.wav")));
+        EXPECT_TRUE(fake.sound.played.isEmpty());
+        EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Ostatsa.wav"))));
+        EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+    }
+}
+
 TEST_F(FreeTextClick, AnUndecodableCopyStopsThePlayingAndIsRemoved)
 {
     fake.sound.undecodable.insert(fake.path(QStringLiteral("Ostatsa.wav")));
@@ -142,6 +169,47 @@ TEST_F(FreeTextClick, ACopyThatCannotBeWrittenIsReported)
     EXPECT_TRUE(fake.messages.shown.last().prompt.contains(fake.path(QStringLiteral("Ostatsa.wav"))));
     EXPECT_TRUE(fake.sound.played.isEmpty());
     EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+}
+
+TEST(FreeTextClickFailures, TheCopiesAreGoneBeforeAnyErrorIsShown)
+{
+    // A box may stay up for long, and a logout meanwhile ends the program
+    // without the steps after it.
+    const struct {
+        const char* what;
+        std::function<void(FakePlatform&)> arrange;
+    } failures[] = {
+        {"the second stored sound is missing",
+         [](FakePlatform& fake) { fake.files.contents.remove(fake.path(QStringLiteral("noven.dll"))); }},
+        {"the second copy cannot be written",
+         [](FakePlatform& fake) { fake.files.unwritable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
+        {"the first copy cannot be played",
+         [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Ostatsa.wav"))); }},
+        {"the second copy cannot be played",
+         [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
+    };
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.what);
+        FakePlatform fake;
+        SoundCommands control{fake.sound};
+        fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
+        fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
+        failure.arrange(fake);
+        QStringList copiesWhileShown;
+        fake.messages.whileShown = [&](const ShownMessage& message) {
+            for (const char* copy : {"Ostatsa.wav", "Mgnoven.wav"}) {
+                if (message.style == MessageStyle::Error && fake.files.exists(fake.path(QString::fromLatin1(copy))))
+                    copiesWhileShown << QString::fromLatin1(copy);
+            }
+        };
+
+        clickFreeText(fake.platform(), control, jokeTrigger);
+
+        ASSERT_EQ(fake.messages.shown.size(), 2);
+        EXPECT_EQ(fake.messages.shown.last().style, MessageStyle::Error);
+        EXPECT_EQ(copiesWhileShown, QStringList());
+        EXPECT_TRUE(fake.journal.last().startsWith(QStringLiteral("message 16: "))) << fake.journal.last().toStdString();
+    }
 }
 
 TEST_F(FreeTextClick, CreditReplacesItsTriggerOnceAndSilently)

@@ -113,6 +113,13 @@ bool FailingFileCalls::rename(const QString& from, const QString& to, FileError*
     return SystemFileCalls::rename(from, to, error);
 }
 
+bool FailingFileCalls::syncFolder(const QString& folder, FileError* error)
+{
+    if (failsNow(named("syncfolder", folder), FileError::Kind::InputOutput, error))
+        return false;
+    return SystemFileCalls::syncFolder(folder, error);
+}
+
 bool FailingFileCalls::remove(const QString& path, FileError* error)
 {
     if (failsNow(named("remove", path), FileError::Kind::InputOutput, error))

@@ -31,6 +31,7 @@ public:
     bool sync(int handle, FileError* error) override;
     bool close(int handle, FileError* error) override;
     bool rename(const QString& from, const QString& to, FileError* error) override;
+    bool syncFolder(const QString& folder, FileError* error) override;
     bool remove(const QString& path, FileError* error) override;
 
 private:

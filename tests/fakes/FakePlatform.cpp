@@ -53,23 +53,6 @@ bool FakeFiles::replaceContents(const QString& path, const ContentWriter& write,
     return true;
 }
 
-bool FakeFiles::copyReplacing(const QString& from, const QString& to, QString* why)
-{
-    m_journal << QStringLiteral("copy %1 -> %2").arg(from, to);
-    if (unreadable.contains(from) || !contents.contains(from)) {
-        if (why)
-            *why = QStringLiteral("Не удалось прочитать файл «%1»").arg(from);
-        return false;
-    }
-    if (unwritable.contains(to)) {
-        if (why)
-            *why = QStringLiteral("Не удалось записать файл «%1»").arg(to);
-        return false;
-    }
-    contents.insert(to, contents.value(from));
-    return true;
-}
-
 bool FakeFiles::remove(const QString& path, QString* why)
 {
     m_journal << QStringLiteral("remove %1").arg(path);

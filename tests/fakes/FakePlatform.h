@@ -66,7 +66,6 @@ public:
     using Files::replaceContents;
     std::unique_ptr<QIODevice> openForReading(const QString& path, QString* why) override;
     bool replaceContents(const QString& path, const ContentWriter& write, QString* why) override;
-    bool copyReplacing(const QString& from, const QString& to, QString* why) override;
     bool remove(const QString& path, QString* why) override;
     // Whether the fake folder holds path.
     bool exists(const QString& path) const;

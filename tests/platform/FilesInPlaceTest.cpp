@@ -2,6 +2,7 @@
 
 #include "fakes/FailingFileCalls.h"
 #include "support/ChildRun.h"
+#include "support/HardLink.h"
 #include "support/ScratchFolder.h"
 
 #include <QFile>
@@ -59,6 +60,29 @@ TEST_F(QtFilesInAClosedFolder, NeverWritesThroughALink)
     EXPECT_TRUE(m_why.contains(QStringLiteral("нет прав на запись в папку"))) << m_why.toStdString();
     EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
     EXPECT_TRUE(QFileInfo(m_folder.path(report)).isSymLink());
+}
+
+// A second name of the report or of a sound copy, outside the folder: the
+// file behind it must not change through the name in the folder.
+TEST_F(QtFilesInAClosedFolder, NeverWritesInPlaceThroughAHardLink)
+{
+    ScratchFolder outside;
+    ASSERT_TRUE(outside.write(QStringLiteral("target.txt"), "elsewhere"));
+    ASSERT_TRUE(m_folder.write(QStringLiteral("statsa.dll"), "RIFF sound"));
+    const QString copy = m_folder.path(QStringLiteral("Ostatsa.wav"));
+    const QString target = outside.path(QStringLiteral("target.txt"));
+    ASSERT_TRUE(QFile::remove(m_folder.path(report)));
+    ASSERT_TRUE(testing::makeHardLink(target, m_folder.path(report)));
+    ASSERT_TRUE(testing::makeHardLink(target, copy));
+
+    EXPECT_FALSE(replace("report\r\n"));
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(m_folder.path(report))))
+        << m_why.toStdString();
+    EXPECT_FALSE(m_files.copyReplacing(m_folder.path(QStringLiteral("statsa.dll")), copy, &m_why));
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(copy))) << m_why.toStdString();
+
+    EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
+    EXPECT_EQ(m_folder.entries(), (QStringList{QStringLiteral("Ostatsa.wav"), report, QStringLiteral("statsa.dll")}));
 }
 
 TEST_F(QtFilesInAClosedFolder, SaysPlainlyWhenTheReportIsLeftIncomplete)

@@ -1,5 +1,7 @@
+#include "platform/SoundFileBudget.h"
 #include "platform/qt/QtFiles.h"
 
+#include "support/HardLink.h"
 #include "support/ScratchFolder.h"
 
 #include <QFile>
@@ -77,7 +79,8 @@ TEST_F(QtFilesLinks, SoundCopiesReplaceLinksAndRemovingThemLeavesTheTargets)
 
     for (const auto& pair : copies) {
         const QString copy = QString::fromLatin1(pair.copy);
-        ASSERT_TRUE(m_files.copyReplacing(m_program.path(QString::fromLatin1(pair.stored)), m_program.path(copy), &m_why))
+        ASSERT_TRUE(m_files.copyReplacing(m_program.path(QString::fromLatin1(pair.stored)), m_program.path(copy),
+                                          soundFileSizeProblem, &m_why))
             << m_why.toStdString();
         expectPlainFile(copy, m_program.read(QString::fromLatin1(pair.stored)));
     }
@@ -87,6 +90,24 @@ TEST_F(QtFilesLinks, SoundCopiesReplaceLinksAndRemovingThemLeavesTheTargets)
     EXPECT_EQ(m_outside.entries(), QStringList{QStringLiteral("secret.txt")});
     EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), outsideBytes);
     EXPECT_EQ(m_program.entries(), (QStringList{QStringLiteral("noven.dll"), QStringLiteral("statsa.dll")}));
+}
+
+// In a folder that takes new files, a hard link at the report's or a copy's
+// name is replaced by the new file; the other name keeps its bytes.
+TEST_F(QtFilesLinks, AHardLinkIsReplacedAndItsOtherNameKeepsItsBytes)
+{
+    for (const char* name : {"SegmInfo.txt", "Ostatsa.wav"})
+        ASSERT_TRUE(testing::makeHardLink(outside(QStringLiteral("secret.txt")), m_program.path(QLatin1String(name))));
+
+    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
+        << m_why.toStdString();
+    ASSERT_TRUE(m_files.copyReplacing(m_program.path(QStringLiteral("statsa.dll")),
+                                      m_program.path(QStringLiteral("Ostatsa.wav")), &m_why))
+        << m_why.toStdString();
+
+    expectPlainFile(QStringLiteral("SegmInfo.txt"), "report\r\n");
+    expectPlainFile(QStringLiteral("Ostatsa.wav"), sound);
+    EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), outsideBytes);
 }
 
 TEST_F(QtFilesLinks, RemovingALinkRemovesTheLinkOnly)

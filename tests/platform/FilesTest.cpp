@@ -1,3 +1,4 @@
+#include "platform/SoundFileBudget.h"
 #include "platform/qt/QtFiles.h"
 
 #include <QFileInfo>
@@ -90,6 +91,21 @@ TEST_F(QtFilesTest, AFailedReplaceKeepsTheOldFileAndNamesIt)
     EXPECT_TRUE(m_why.contains(QStringLiteral("не существует")));
 }
 
+// Longer than the system takes for a whole path, and for one name.
+TEST_F(QtFilesTest, APathTooLongForTheSystemIsNamedSo)
+{
+    const QString tooLong = QStringLiteral("путь к файлу слишком длинный");
+    const QString deep = m_dir.path() + (QLatin1Char('/') + QString(200, u'd')).repeated(25) + QStringLiteral("/SegmInfo.txt");
+    const QString longName = path(QString(300, u'n'));
+    for (const QString& target : {deep, longName}) {
+        EXPECT_FALSE(m_files.openForReading(target, &m_why));
+        EXPECT_EQ(m_why, QStringLiteral("Не удалось открыть файл «%1»: %2").arg(target, tooLong));
+        EXPECT_FALSE(m_files.replaceContents(target, "report\r\n", &m_why));
+        EXPECT_EQ(m_why, QStringLiteral("Не удалось записать файл «%1»: %2").arg(target, tooLong));
+    }
+    EXPECT_TRUE(entries().isEmpty());
+}
+
 TEST_F(QtFilesTest, CopyReplacesAnExistingTargetByteForByte)
 {
     QByteArray sound;
@@ -97,7 +113,8 @@ TEST_F(QtFilesTest, CopyReplacesAnExistingTargetByteForByte)
         sound.append(char(i * 7));
     write(QStringLiteral("statsa.dll"), sound);
     write(QStringLiteral("Ostatsa.wav"), "left over from an interrupted run");
-    ASSERT_TRUE(m_files.copyReplacing(path(QStringLiteral("statsa.dll")), path(QStringLiteral("Ostatsa.wav")), &m_why))
+    ASSERT_TRUE(m_files.copyReplacing(path(QStringLiteral("statsa.dll")), path(QStringLiteral("Ostatsa.wav")),
+                                      soundFileSizeProblem, &m_why))
         << m_why.toStdString();
     EXPECT_EQ(read(QStringLiteral("Ostatsa.wav")), sound);
     EXPECT_EQ(read(QStringLiteral("statsa.dll")), sound);
@@ -107,7 +124,7 @@ TEST_F(QtFilesTest, CopyFromAMissingSourceNamesTheSourceAndLeavesTheTarget)
 {
     write(QStringLiteral("Ostatsa.wav"), "old");
     const QString source = path(QStringLiteral("statsa.dll"));
-    EXPECT_FALSE(m_files.copyReplacing(source, path(QStringLiteral("Ostatsa.wav")), &m_why));
+    EXPECT_FALSE(m_files.copyReplacing(source, path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why));
     EXPECT_TRUE(m_why.contains(source)) << m_why.toStdString();
     EXPECT_EQ(read(QStringLiteral("Ostatsa.wav")), QByteArray("old"));
 }

@@ -1,22 +1,57 @@
+#include "platform/ExecutableFolder.h"
 #include "platform/qt/QtProgramFolder.h"
 
 #include "support/QStringPrinting.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
 namespace zornalit {
 namespace {
 
-TEST(QtProgramFolder, IsTheExecutablesFolderWithoutATrailingSeparator)
+TEST(ExecutableFolder, IsFoundFromTheSystemAsTheFolderOfTheRunningExecutable)
 {
-    const QString folder = QtProgramFolder().path();
-    EXPECT_EQ(QDir(folder), QDir(QCoreApplication::applicationDirPath()));
-    EXPECT_FALSE(folder.endsWith(ProgramFolder::separator));
-    EXPECT_EQ(QtProgramFolder().fileNamed(QStringLiteral("SegmInfo.txt")),
-              folder + ProgramFolder::separator + QStringLiteral("SegmInfo.txt"));
+    const ExecutableFolder found = findExecutableFolder();
+    EXPECT_EQ(found.problem, QString());
+    EXPECT_EQ(QDir(found.path), QDir(QCoreApplication::applicationDirPath()));
+}
+
+TEST(ExecutableFolder, KeepsEveryByteOfAFolderNamedInText)
+{
+    const QByteArray folder = QStringLiteral("/opt/Программа КВАНТ ё/bin").toUtf8();
+    const ExecutableFolder found = folderOfExecutableBytes(folder + "/zornalit");
+    EXPECT_EQ(found.problem, QString());
+    EXPECT_EQ(found.path, QString::fromUtf8(folder));
+    EXPECT_EQ(QFile::encodeName(found.path), folder);
+
+    EXPECT_EQ(folderOfExecutableBytes("/zornalit").path, QStringLiteral("/"));
+}
+
+TEST(ExecutableFolder, AFolderWhoseBytesAreNoTextIsRefusedNotReplaced)
+{
+    for (const QByteArray& executable : {QByteArray("/tmp/prog\xff\xfe" "dir/zornalit"),
+                                         QByteArray("/tmp/prog\xd0" "dir/zornalit"),
+                                         QByteArray("/tmp/\xc0\xaf/zornalit")}) {
+        SCOPED_TRACE(executable.toStdString());
+        const ExecutableFolder found = folderOfExecutableBytes(executable);
+        EXPECT_TRUE(found.path.isEmpty()) << found.path.toStdString();
+        EXPECT_TRUE(found.problem.contains(QStringLiteral("«/tmp/"))) << found.problem.toStdString();
+        EXPECT_TRUE(found.problem.contains(QStringLiteral("переименуйте папку"))) << found.problem.toStdString();
+        EXPECT_FALSE(found.problem.contains(u'\n'));
+    }
+    // Only the folder has to be nameable: the executable's own name is never used.
+    EXPECT_EQ(folderOfExecutableBytes("/tmp/prog/zorn\xff" "alit").path, QStringLiteral("/tmp/prog"));
+}
+
+TEST(QtProgramFolder, NamesFilesInTheFolderItWasGiven)
+{
+    const QtProgramFolder folder(QStringLiteral("/opt/Program Folder"));
+    EXPECT_EQ(folder.path(), QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
+    EXPECT_EQ(folder.fileNamed(QStringLiteral("SegmInfo.txt")),
+              folder.path() + ProgramFolder::separator + QStringLiteral("SegmInfo.txt"));
 }
 
 TEST(QtProgramFolder, TrailingSeparatorsAndDotsAreTidiedAway)

@@ -37,12 +37,14 @@ BUILD_PACKAGES=(
 
 # What the tests need besides: a virtual display and its drivers, a sound
 # server with a null sink, a private D-Bus session with the accessibility
-# bus and its Python reader, the fuzzer's compiler and runtime, and the
-# cross-compiler that checks the Windows code.
+# bus and its Python reader, the fuzzer's compiler and runtime, the
+# cross-compiler that checks the Windows code, and a tracer of system calls
+# that shows which files a program reaches.
 TEST_PACKAGES=(
     xvfb xauth xdotool xclip x11-utils openbox wmctrl
     pulseaudio pulseaudio-utils sox
     dbus dbus-bin at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
+    strace
 )

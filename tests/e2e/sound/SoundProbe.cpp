@@ -7,6 +7,7 @@
 // FOLDER holds statsa.dll and noven.dll. Exit code 0 when every command was
 // accepted and the sound played out; 1 otherwise.
 
+#include "platform/SoundFileBudget.h"
 #include "platform/qt/MultimediaControl.h"
 #include "platform/qt/QtFiles.h"
 #include "platform/qt/QtSoundDevice.h"
@@ -62,8 +63,8 @@ int main(int argc, char** argv)
     QString why;
     const QString first = inFolder("Ostatsa.wav");
     const QString second = inFolder("Mgnoven.wav");
-    if (!files.copyReplacing(inFolder("statsa.dll"), first, &why)
-        || !files.copyReplacing(inFolder("noven.dll"), second, &why)) {
+    if (!files.copyReplacing(inFolder("statsa.dll"), first, soundFileSizeProblem, &why)
+        || !files.copyReplacing(inFolder("noven.dll"), second, soundFileSizeProblem, &why)) {
         err() << why << Qt::endl;
         return 1;
     }

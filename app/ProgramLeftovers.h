@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace zornalit {
+
+class ProgramFolder;
+
+// Removes from the program folder what earlier runs cut short left there:
+// temporary files of the report and of the sound copies, and the copies,
+// as far as no running instance uses them. The number removed.
+int removeProgramLeftovers(const QString& folder);
+
+// The same, on a thread of its own, so that a folder full of leftovers
+// delays nothing on the screen.
+void startRemovingProgramLeftovers(const ProgramFolder& folder);
+
+} // namespace zornalit

@@ -1,0 +1,51 @@
+#include "LeftoverFiles.h"
+
+#include "TemporaryName.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+#include <algorithm>
+
+namespace zornalit {
+
+LeftoverFiles::LeftoverFiles(FileCalls& calls, const QStringList& written, const QStringList& copies)
+    : m_calls(calls)
+    , m_written(written)
+    , m_copies(copies)
+{
+}
+
+bool LeftoverFiles::isLeftover(const QString& name) const
+{
+    return m_copies.contains(name)
+        || std::any_of(m_written.cbegin(), m_written.cend(),
+                       [&name](const QString& target) { return isTemporaryNameOf(name, target); });
+}
+
+int LeftoverFiles::removeFrom(const QString& folder) const
+{
+    // Only the program's own names are ever looked at; which of them may go
+    // is decided on the file itself, never through a link.
+    QStringList patterns = m_copies;
+    for (const QString& target : m_written)
+        patterns << target + QStringLiteral(".*.tmp");
+    QDirIterator entries(folder, patterns, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QDir dir(folder);
+    int looked = 0;
+    int removed = 0;
+    while (entries.hasNext() && looked < mostAtOnce) {
+        entries.next();
+        const QString name = entries.fileName();
+        if (!isLeftover(name))
+            continue;
+        ++looked;
+        FileError ignored;
+        const int quietSeconds = m_copies.contains(name) ? copyQuietSeconds : 0;
+        if (m_calls.removeUnused(dir.filePath(name), quietSeconds, &ignored))
+            ++removed;
+    }
+    return removed;
+}
+
+} // namespace zornalit

@@ -1,0 +1,245 @@
+// The Windows half of the system file calls: the C runtime's descriptors,
+// with the Win32 calls where the runtime has no equivalent.
+#include "SystemFileCalls.h"
+
+#include "SystemFileCallsSupport.h"
+
+#include <algorithm>
+
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+namespace zornalit {
+
+using filecalls::fail;
+using filecalls::failWithErrno;
+using filecalls::largestStep;
+
+namespace {
+
+const wchar_t* wide(const QString& path)
+{
+    return reinterpret_cast<const wchar_t*>(path.utf16());
+}
+
+FileError fileErrorOfWin32(DWORD number)
+{
+    using Kind = FileError::Kind;
+    switch (number) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+        return {Kind::NotFound, int(number)};
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return {Kind::NoPermission, int(number)};
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return {Kind::NoSpace, int(number)};
+    case ERROR_WRITE_PROTECT:
+        return {Kind::ReadOnlyDisk, int(number)};
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return {Kind::AlreadyExists, int(number)};
+    case ERROR_FILENAME_EXCED_RANGE:
+        return {Kind::NameTooLong, int(number)};
+    default:
+        return {Kind::Other, int(number)};
+    }
+}
+
+bool checkRegular(int handle, FileError* error)
+{
+    struct _stat64 status {};
+    if (::_fstat64(handle, &status) != 0 || (status.st_mode & _S_IFMT) != _S_IFREG) {
+        ::_close(handle);
+        return fail(error, {FileError::Kind::NotRegular, 0});
+    }
+    return true;
+}
+
+// Whether a file was last written less than seconds ago, or in the future.
+bool changedWithin(const FILETIME& written, int seconds)
+{
+    FILETIME now {};
+    ::GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return (qint64(time.dwHighDateTime) << 32) | qint64(time.dwLowDateTime);
+    };
+    constexpr qint64 ticksPerSecond = 10'000'000;
+    return ticks(now) - ticks(written) < qint64(seconds) * ticksPerSecond;
+}
+
+} // namespace
+
+SystemFileCalls::~SystemFileCalls() = default;
+
+PathKind SystemFileCalls::kindOf(const QString& path) const
+{
+    const DWORD attributes = ::GetFileAttributesW(wide(path));
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return PathKind::Missing;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return PathKind::Link;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return PathKind::Folder;
+    if (attributes & FILE_ATTRIBUTE_DEVICE)
+        return PathKind::Other;
+    return PathKind::Regular;
+}
+
+int SystemFileCalls::openForReading(const QString& path, FileError* error)
+{
+    const int handle = ::_wopen(wide(path), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (handle < 0) {
+        failWithErrno(error);
+        return -1;
+    }
+    return checkRegular(handle, error) ? handle : -1;
+}
+
+int SystemFileCalls::createNew(const QString& path, FileError* error)
+{
+    // _O_EXCL fails on anything already there, a link included.
+    const int handle = ::_wopen(wide(path), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                                _S_IREAD | _S_IWRITE);
+    if (handle < 0)
+        failWithErrno(error);
+    return handle;
+}
+
+int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
+{
+    if (kindOf(path) == PathKind::Link) {
+        fail(error, {FileError::Kind::Link, 0});
+        return -1;
+    }
+    const int handle = ::_wopen(wide(path), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
+    if (handle < 0) {
+        failWithErrno(error);
+        return -1;
+    }
+    if (!checkRegular(handle, error))
+        return -1;
+    // The names are counted on the file actually opened: a second name of
+    // it may lie outside the folder, and writing in place would change that
+    // file too.
+    BY_HANDLE_FILE_INFORMATION information {};
+    if (!::GetFileInformationByHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(handle)), &information)) {
+        const DWORD number = ::GetLastError();
+        ::_close(handle);
+        fail(error, fileErrorOfWin32(number));
+        return -1;
+    }
+    if (information.nNumberOfLinks != 1) {
+        ::_close(handle);
+        fail(error, {FileError::Kind::HardLinked, 0});
+        return -1;
+    }
+    return handle;
+}
+
+qint64 SystemFileCalls::read(int handle, char* data, qint64 size, FileError* error)
+{
+    const int got = ::_read(handle, data, unsigned(std::min(size, largestStep)));
+    if (got < 0)
+        failWithErrno(error);
+    return got;
+}
+
+bool SystemFileCalls::write(int handle, const char* data, qint64 size, FileError* error)
+{
+    while (size > 0) {
+        const int done = ::_write(handle, data, unsigned(std::min(size, largestStep)));
+        if (done <= 0)
+            return done < 0 ? failWithErrno(error) : fail(error, {FileError::Kind::NoSpace, ENOSPC});
+        data += done;
+        size -= done;
+    }
+    return true;
+}
+
+bool SystemFileCalls::seek(int handle, qint64 position, FileError* error)
+{
+    return ::_lseeki64(handle, position, SEEK_SET) >= 0 || failWithErrno(error);
+}
+
+qint64 SystemFileCalls::size(int handle) const
+{
+    struct _stat64 status {};
+    return ::_fstat64(handle, &status) == 0 ? qint64(status.st_size) : 0;
+}
+
+bool SystemFileCalls::truncate(int handle, qint64 size, FileError* error)
+{
+    const errno_t result = ::_chsize_s(handle, size);
+    return result == 0 || fail(error, fileErrorOfErrno(result));
+}
+
+bool SystemFileCalls::sync(int handle, FileError* error)
+{
+    return ::_commit(handle) == 0 || failWithErrno(error);
+}
+
+bool SystemFileCalls::close(int handle, FileError* error)
+{
+    return ::_close(handle) == 0 || failWithErrno(error);
+}
+
+bool SystemFileCalls::rename(const QString& from, const QString& to, FileError* error)
+{
+    if (::MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    return fail(error, fileErrorOfWin32(::GetLastError()));
+}
+
+bool SystemFileCalls::syncFolder(const QString&, FileError*)
+{
+    // Nothing is left to wait for: the file was flushed before it was closed
+    // (_commit is FlushFileBuffers), and the rename is made with
+    // write-through, which returns once the new name is on the disk.
+    return true;
+}
+
+bool SystemFileCalls::remove(const QString& path, FileError* error)
+{
+    if (::DeleteFileW(wide(path)))
+        return true;
+    return fail(error, fileErrorOfWin32(::GetLastError()));
+}
+
+bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileError* error)
+{
+    // A writer keeps its new file open, without delete sharing, until just
+    // before the rename, so a file in progress cannot be opened here with no
+    // sharing at all. The moment between the close and the rename is
+    // covered by leaving anything written in the last minute.
+    constexpr int closeToRename = 60;
+    const HANDLE file = ::CreateFileW(wide(path), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD number = ::GetLastError();
+        return number != ERROR_SHARING_VIOLATION && fail(error, fileErrorOfWin32(number));
+    }
+    BY_HANDLE_FILE_INFORMATION information {};
+    bool unused = ::GetFileInformationByHandle(file, &information);
+    // A link (a symbolic link or a junction) is removed itself, as no
+    // instance makes one; a folder stays.
+    if (unused && !(information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        unused = !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            && !changedWithin(information.ftLastWriteTime, std::max(quietSeconds, closeToRename));
+    }
+    bool removed = false;
+    if (unused) {
+        FILE_DISPOSITION_INFO disposition {};
+        disposition.DeleteFile = TRUE;
+        removed = ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)
+            || fail(error, fileErrorOfWin32(::GetLastError()));
+    }
+    ::CloseHandle(file);
+    return removed;
+}
+
+} // namespace zornalit

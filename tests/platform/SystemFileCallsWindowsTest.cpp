@@ -1,0 +1,150 @@
+// The Windows half of the system file calls, on a real disk: what only the
+// Win32 calls decide (sharing, link counts, write times, reparse points).
+// Built for Windows only; the POSIX half has its own tests beside this one.
+#include "platform/qt/SystemFileCalls.h"
+
+#include "support/HardLink.h"
+#include "support/ScratchFolder.h"
+
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_WIN
+
+#include <windows.h>
+
+namespace zornalit {
+namespace {
+
+using testing::ScratchFolder;
+
+const wchar_t* wide(const QString& path)
+{
+    return reinterpret_cast<const wchar_t*>(path.utf16());
+}
+
+// A handle of another program on the file: it reads and writes, but lets
+// no one delete or rename the file meanwhile.
+HANDLE holdWithoutDeleteSharing(const QString& path)
+{
+    return ::CreateFileW(wide(path), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// Sets the file's last write back by seconds, as if left there long ago.
+void age(const QString& path, int seconds)
+{
+    const HANDLE file = ::CreateFileW(wide(path), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    FILETIME now {};
+    ::GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER ticks {};
+    ticks.LowPart = now.dwLowDateTime;
+    ticks.HighPart = now.dwHighDateTime;
+    ticks.QuadPart -= ULONGLONG(seconds) * 10'000'000ULL;
+    const FILETIME then {ticks.LowPart, ticks.HighPart};
+    EXPECT_TRUE(::SetFileTime(file, nullptr, nullptr, &then));
+    ::CloseHandle(file);
+}
+
+class WindowsFileCalls : public ::testing::Test {
+protected:
+    ScratchFolder m_folder;
+    SystemFileCalls m_calls;
+    FileError m_error;
+};
+
+TEST_F(WindowsFileCalls, ARewriteInPlaceRefusesAFileWithASecondName)
+{
+    ScratchFolder outside;
+    ASSERT_TRUE(outside.write(QStringLiteral("target.txt"), "elsewhere"));
+    const QString report = m_folder.path(QStringLiteral("SegmInfo.txt"));
+    if (!testing::makeHardLink(outside.path(QStringLiteral("target.txt")), report))
+        GTEST_SKIP() << "this file system makes no hard links";
+
+    EXPECT_LT(m_calls.openForRewrite(report, &m_error), 0);
+    EXPECT_EQ(m_error.kind, FileError::Kind::HardLinked);
+    EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
+
+    ASSERT_TRUE(m_folder.write(QStringLiteral("alone.txt"), "alone"));
+    const int handle = m_calls.openForRewrite(m_folder.path(QStringLiteral("alone.txt")), &m_error);
+    EXPECT_GE(handle, 0);
+    EXPECT_TRUE(handle < 0 || m_calls.close(handle, &m_error));
+}
+
+// The rename replaces the old file in one step, and fails, leaving it, while
+// another program holds the old one without delete sharing.
+TEST_F(WindowsFileCalls, TheRenameReplacesTheOldFileUnlessItIsHeld)
+{
+    const QString report = m_folder.path(QStringLiteral("SegmInfo.txt"));
+    const QString temporary = m_folder.path(QStringLiteral("SegmInfo.txt.00abcd.tmp"));
+    ASSERT_TRUE(m_folder.write(QStringLiteral("SegmInfo.txt"), "old"));
+    const int handle = m_calls.createNew(temporary, &m_error);
+    ASSERT_GE(handle, 0);
+    EXPECT_LT(m_calls.createNew(temporary, &m_error), 0);
+    EXPECT_EQ(m_error.kind, FileError::Kind::AlreadyExists);
+    ASSERT_TRUE(m_calls.write(handle, "new", 3, &m_error));
+    ASSERT_TRUE(m_calls.sync(handle, &m_error));
+    ASSERT_TRUE(m_calls.close(handle, &m_error));
+
+    const HANDLE held = holdWithoutDeleteSharing(report);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(m_calls.rename(temporary, report, &m_error));
+    EXPECT_EQ(m_error.kind, FileError::Kind::NoPermission);
+    ::CloseHandle(held);
+    EXPECT_EQ(m_folder.read(QStringLiteral("SegmInfo.txt")), QByteArray("old"));
+
+    EXPECT_TRUE(m_calls.rename(temporary, report, &m_error));
+    EXPECT_TRUE(m_calls.syncFolder(m_folder.path(), &m_error));
+    EXPECT_EQ(m_folder.read(QStringLiteral("SegmInfo.txt")), QByteArray("new"));
+    EXPECT_EQ(m_folder.entries(), QStringList{QStringLiteral("SegmInfo.txt")});
+}
+
+// A leftover goes only when no one has it open and it has not been written
+// for the time asked, and never less than the moment between a writer's
+// close and its rename.
+TEST_F(WindowsFileCalls, ALeftoverGoesOnlyWhenNoOneHoldsItAndItIsQuiet)
+{
+    const QString name = QStringLiteral("SegmInfo.txt.0f0f0f.tmp");
+    const QString leftover = m_folder.path(name);
+    ASSERT_TRUE(m_folder.write(name, "left"));
+    EXPECT_FALSE(m_calls.removeUnused(leftover, 0, &m_error));
+    age(leftover, 3600);
+
+    const HANDLE held = holdWithoutDeleteSharing(leftover);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(m_calls.removeUnused(leftover, 0, &m_error));
+    ::CloseHandle(held);
+    EXPECT_FALSE(m_calls.removeUnused(leftover, 2 * 3600, &m_error));
+    EXPECT_EQ(m_folder.entries(), QStringList{name});
+
+    EXPECT_TRUE(m_calls.removeUnused(leftover, 600, &m_error));
+    EXPECT_TRUE(m_folder.entries().isEmpty());
+}
+
+TEST_F(WindowsFileCalls, ALinkAtALeftoversNameGoesAndItsTargetStays)
+{
+    ScratchFolder outside;
+    ASSERT_TRUE(outside.write(QStringLiteral("secret.txt"), "outside"));
+    const QString link = m_folder.path(QStringLiteral("Ostatsa.wav"));
+    if (!::CreateSymbolicLinkW(wide(link), wide(outside.path(QStringLiteral("secret.txt"))),
+                               SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE))
+        GTEST_SKIP() << "symbolic links need rights this account does not have";
+
+    EXPECT_TRUE(m_calls.removeUnused(link, 600, &m_error));
+    EXPECT_TRUE(m_folder.entries().isEmpty());
+    EXPECT_EQ(outside.read(QStringLiteral("secret.txt")), QByteArray("outside"));
+}
+
+TEST_F(WindowsFileCalls, AFolderAtALeftoversNameStays)
+{
+    ASSERT_TRUE(QDir(m_folder.path()).mkdir(QStringLiteral("Mgnoven.wav")));
+    age(m_folder.path(QStringLiteral("Mgnoven.wav")), 3600);
+    EXPECT_FALSE(m_calls.removeUnused(m_folder.path(QStringLiteral("Mgnoven.wav")), 600, &m_error));
+    EXPECT_EQ(m_folder.entries(), QStringList{QStringLiteral("Mgnoven.wav")});
+}
+
+} // namespace
+} // namespace zornalit
+
+#endif
