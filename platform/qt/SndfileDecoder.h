@@ -2,15 +2,17 @@
 
 #include "DecodedSound.h"
 
+#include "platform/SoundDevice.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace zornalit {
 
 // The memory one sound may take while it is decoded: its file's bytes, held
-// while they are read, and its samples as 32-bit floats. A sound that needs
-// more is refused before the memory is taken, whatever its header says.
-constexpr qint64 soundFileBudgetBytes = 16 * 1024 * 1024;
+// while they are read (soundFileBudgetBytes), and its samples as 32-bit
+// floats. A sound that needs more is refused before the memory is taken,
+// whatever its header says.
 constexpr qint64 decodedSoundBudgetBytes = 16 * 1024 * 1024;
 
 // Decodes a whole sound held in memory (any encoding libsndfile knows: PCM
