@@ -3,8 +3,32 @@
 # the Windows sound module and winmm's MCI to Wine's sound driver, and no
 # WAV copy is left behind. Where Wine has no audio device MCI refuses to
 # play, and the check is then one Russian error box naming the copy. With
-# the stored sounds missing, one Russian error box, and no copy either.
+# pulseaudio installed, Wine plays into a private server's null sink, whose
+# monitor is recorded: the recording must not be silent. With the stored
+# sounds missing, one Russian error box, and no copy either.
 source "$(dirname "$0")/lib.sh"
+
+pulse=0
+recorder=""
+if command -v pulseaudio >/dev/null && command -v parec >/dev/null && command -v sox >/dev/null; then
+    mkdir -m 700 "$work/runtime" "$work/pulse-home"
+    export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse"
+    export PULSE_STATE_PATH="$work/pulse-state" PULSE_SERVER="unix:$work/runtime/pulse/native"
+    HOME="$work/pulse-home" pulseaudio -D --system=false --exit-idle-time=-1 --disallow-exit -n \
+        --load="module-null-sink sink_name=zornalit_check" --load="module-native-protocol-unix" \
+        --log-target="file:$work/pulse.log" 2>/dev/null || fail "pulseaudio did not start"
+    for _ in $(seq 100); do
+        pactl info >/dev/null 2>&1 && { pulse=1; break; }
+        sleep 0.1
+    done
+    [ "$pulse" = 1 ] || fail "pulseaudio does not answer"
+    stop_pulse() {
+        [ -n "$recorder" ] && kill "$recorder" 2>/dev/null || true
+        [ -s "$PULSE_RUNTIME_PATH/pid" ] && kill "$(cat "$PULSE_RUNTIME_PATH/pid")" 2>/dev/null || true
+        cleanup
+    }
+    trap stop_pulse EXIT
+fi
 start_program
 
 # Types the trigger into Text1 and clicks it, then closes the joke message.
@@ -34,6 +58,10 @@ no_copies_left() {
 }
 
 click_tab 6
+if [ "$pulse" = 1 ]; then
+    parec -d zornalit_check.monitor --file-format=wav --rate=44100 --channels=1 "$work/recording.wav" &
+    recorder=$!
+fi
 joke
 # Two short sounds: if they play, no box comes within their length.
 box=""
@@ -52,6 +80,16 @@ if [ -n "$box" ]; then
     dismiss "$box"
 else
     echo "the joke's sounds played through MCI"
+fi
+if [ "$pulse" = 1 ]; then
+    sleep 0.5
+    kill -INT "$recorder"
+    wait "$recorder" 2>/dev/null || true
+    recorder=""
+    rms="$(sox --ignore-length "$work/recording.wav" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }')"
+    echo "recorded from Wine's sound driver, RMS amplitude: $rms"
+    [ -z "$box" ] || fail "MCI refused to play into pulseaudio's null sink: $text"
+    awk -v rms="$rms" 'BEGIN { exit !(rms > 0.01) }' || fail "the recording is silent (RMS $rms)"
 fi
 sleep 0.5
 no_copies_left
