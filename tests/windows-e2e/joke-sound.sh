@@ -6,7 +6,7 @@
 # pulseaudio installed, Wine plays into a private server's null sink, whose
 # monitor is recorded: the recording must not be silent. With the stored
 # sounds missing, one Russian error box, and no copy either.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib.bash"
 
 pulse=0
 recorder=""

@@ -45,4 +45,7 @@ TEST_PACKAGES=(
     dbus dbus-bin at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
+    # The Windows program's end-to-end checks under Wine: its zip unpacked,
+    # the Russian locale that gives Wine code page 1251, screenshots.
+    unzip locales imagemagick
 )

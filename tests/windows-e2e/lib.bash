@@ -4,7 +4,8 @@
 # space, the Russian locale so that Wine's ANSI code page is 1251, a virtual
 # display with a window manager, and a stand-in notepad.exe found ahead of
 # Wine's own. Each check sources this file, then calls start_program. The
-# ideas are those of tests/e2e/lib.sh; the clicks are the same twips.
+# ideas are those of tests/e2e/lib.sh; the clicks are the same twips. Its
+# name does not end in .sh, so that running every check here leaves it out.
 #
 #   ZORNALIT_WINDOWS_ZIP   the zip (build-windows/zornalit-windows-x64.zip)
 #   ZORNALIT_WINE_E2E_DIR  where the prefix, the locale and the stand-in
