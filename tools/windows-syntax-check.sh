@@ -26,7 +26,7 @@ fi
 if [ $# -gt 0 ]; then
     sources=("$@")
 else
-    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp dbtool/*.cpp platform/*.cpp platform/qt/*.cpp reference/*.cpp extras/*.cpp tools/make_sample_images/*.cpp)
+    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp dbtool/*.cpp platform/*.cpp platform/qt/*.cpp platform/mci/*.cpp reference/*.cpp extras/*.cpp tools/make_sample_images/*.cpp)
 fi
 
 # The system include folder cannot be given to the cross-compiler whole: its
