@@ -30,6 +30,8 @@ QString mciErrorText(quint32 error)
     case outOfMemory:
         return QStringLiteral("недостаточно памяти");
     case deviceOpen:
+        // Also what Wine's waveaudio device answers when no sound output opens.
+        return QStringLiteral("устройство вывода звука не открывается: оно занято или его нет");
     case deviceLocked:
     case mustUseShareable:
         return QStringLiteral("звуковое устройство занято другой программой");

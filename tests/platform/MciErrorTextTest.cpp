@@ -15,7 +15,7 @@ TEST(MciErrorText, TheErrorsOfPlayingAFileHaveRussianWordsOfTheirOwn)
 {
     using namespace mciError;
     QStringList reasons;
-    for (const quint32 code : {invalidDeviceId, hardware, invalidDeviceName, cannotLoadDriver, outOfMemory, deviceOpen,
+    for (const quint32 code : {invalidDeviceId, hardware, invalidDeviceName, cannotLoadDriver, outOfMemory, deviceOpen, deviceLocked,
                                fileNotFound, deviceNotReady, driver, unsupportedFunction, extensionNotFound, invalidFile,
                                filenameRequired, fileRead, fileWrite, outOfRange, waveOutputsInUse, waveOutputUnspecified,
                                waveOutputsUnsuitable, waveInputsInUse, noWindow}) {
@@ -28,7 +28,7 @@ TEST(MciErrorText, TheErrorsOfPlayingAFileHaveRussianWordsOfTheirOwn)
     }
     // One cause, several codes: one text.
     EXPECT_EQ(mciErrorText(deviceNotInstalled), mciErrorText(invalidDeviceName));
-    EXPECT_EQ(mciErrorText(deviceLocked), mciErrorText(deviceOpen));
+    EXPECT_EQ(mciErrorText(mustUseShareable), mciErrorText(deviceLocked));
     EXPECT_EQ(mciErrorText(waveSetOutputUnsuitable), mciErrorText(waveOutputsUnsuitable));
     EXPECT_EQ(mciErrorText(internal), mciErrorText(driver));
 }
