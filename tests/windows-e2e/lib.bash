@@ -10,6 +10,8 @@
 #   ZORNALIT_WINDOWS_ZIP   the zip (build-windows/zornalit-windows-x64.zip)
 #   ZORNALIT_WINE_E2E_DIR  where the prefix, the locale and the stand-in
 #                          editor are kept (build-windows/wine-e2e)
+#   ZORNALIT_WINE_SCREENSHOTS  where the screenshots go (the kept folder's
+#                          screenshots/; docs/screenshots to renew those)
 
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -221,7 +223,9 @@ dismiss() {
     wait_until_gone "$1"
 }
 
-# Saves the screen, or one window of it, into docs/screenshots/.
+# Saves the screen, or one window of it, as a PNG file.
 screenshot() {
-    import -window "${2:-root}" "$root/docs/screenshots/$1" 2>/dev/null || fail "could not save the screenshot $1"
+    local folder="${ZORNALIT_WINE_SCREENSHOTS:-$state/screenshots}"
+    mkdir -p "$folder"
+    import -window "${2:-root}" "$folder/$1" 2>/dev/null || fail "could not save the screenshot $1"
 }
