@@ -1,3 +1,4 @@
+#include "platform/SoundFileBudget.h"
 #include "platform/qt/QtFiles.h"
 
 #include "fakes/FailingFileCalls.h"
@@ -78,7 +79,7 @@ TEST_F(QtFilesInAClosedFolder, NeverWritesInPlaceThroughAHardLink)
     EXPECT_FALSE(replace("report\r\n"));
     EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(m_folder.path(report))))
         << m_why.toStdString();
-    EXPECT_FALSE(m_files.copyReplacing(m_folder.path(QStringLiteral("statsa.dll")), copy, &m_why));
+    EXPECT_FALSE(m_files.copyReplacing(m_folder.path(QStringLiteral("statsa.dll")), copy, soundFileSizeProblem, &m_why));
     EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(copy))) << m_why.toStdString();
 
     EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));

@@ -102,7 +102,7 @@ TEST_F(QtFilesLinks, AHardLinkIsReplacedAndItsOtherNameKeepsItsBytes)
     ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
         << m_why.toStdString();
     ASSERT_TRUE(m_files.copyReplacing(m_program.path(QStringLiteral("statsa.dll")),
-                                      m_program.path(QStringLiteral("Ostatsa.wav")), &m_why))
+                                      m_program.path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why))
         << m_why.toStdString();
 
     expectPlainFile(QStringLiteral("SegmInfo.txt"), "report\r\n");
