@@ -31,7 +31,7 @@ bool LazySoundDevice::load(QString* why)
             m_device.reset(create());
         if (!m_device) {
             const QString reason = QFileInfo::exists(m_modulePath)
-                ? QStringLiteral("модуль не загружается (нет Qt Multimedia или libsndfile?)")
+                ? QStringLiteral("модуль не загружается (нет библиотек, которые ему нужны?)")
                 : QStringLiteral("файл не найден");
             m_failure = QStringLiteral("Не удалось загрузить звуковой модуль «%1»: %2").arg(m_modulePath, reason);
         }

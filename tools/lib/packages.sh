@@ -47,4 +47,7 @@ TEST_PACKAGES=(
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
     strace
+    # The Windows program's end-to-end checks under Wine: its zip unpacked,
+    # the Russian locale that gives Wine code page 1251, screenshots.
+    unzip locales imagemagick
 )

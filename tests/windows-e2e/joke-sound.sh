@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The hidden joke under Wine: after its message the two sounds go through
+# the Windows sound module and winmm's MCI to Wine's sound driver, and no
+# WAV copy is left behind. Where Wine has no audio device MCI refuses to
+# play, and the check is then one Russian error box naming the copy. With
+# pulseaudio installed, Wine plays into a private server's null sink, whose
+# monitor is recorded: the recording must not be silent. With
+# E2E_NO_SOUND_SERVER=1 Wine has no server to play to, and MCI must refuse
+# in Russian words. With the stored sounds missing, one Russian error box,
+# and no copy either.
+source "$(dirname "$0")/lib.bash"
+
+pulse=0
+recorder=""
+if [ "${E2E_NO_SOUND_SERVER:-0}" = 1 ]; then
+    # Wine's sound driver finds no server to play to.
+    export PULSE_SERVER="unix:/nonexistent/zornalit-wine-e2e-socket"
+elif command -v pulseaudio >/dev/null && command -v parec >/dev/null && command -v sox >/dev/null; then
+    mkdir -m 700 "$work/runtime" "$work/pulse-home"
+    export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse"
+    export PULSE_STATE_PATH="$work/pulse-state" PULSE_SERVER="unix:$work/runtime/pulse/native"
+    HOME="$work/pulse-home" pulseaudio -D --system=false --exit-idle-time=-1 --disallow-exit -n \
+        --load="module-null-sink sink_name=zornalit_check" --load="module-native-protocol-unix" \
+        --log-target="file:$work/pulse.log" 2>/dev/null || fail "pulseaudio did not start"
+    for _ in $(seq 100); do
+        pactl info >/dev/null 2>&1 && { pulse=1; break; }
+        sleep 0.1
+    done
+    [ "$pulse" = 1 ] || fail "pulseaudio does not answer"
+    stop_pulse() {
+        [ -n "$recorder" ] && kill "$recorder" 2>/dev/null || true
+        [ -s "$PULSE_RUNTIME_PATH/pid" ] && kill "$(cat "$PULSE_RUNTIME_PATH/pid")" 2>/dev/null || true
+        cleanup
+    }
+    trap stop_pulse EXIT
+fi
+start_program
+
+# Types the trigger into Text1 and clicks it, then closes the joke message.
+joke() {
+    click_on_tab 120 2760 4215 285      # Text1
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 30 "5555555555555555"
+    click_on_tab 120 2760 4215 285
+    dismiss "$(wait_for_window '^Фронтальная проверка :-\($')"
+}
+
+# The text of the visible error box, through the clipboard (Ctrl+C in a
+# Windows message box copies its title and text).
+error_box_text() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    sleep 0.2
+    printf '' | xclip -selection clipboard -i
+    xdotool key --clearmodifiers ctrl+c
+    sleep 0.5
+    xclip -selection clipboard -o 2>/dev/null || true
+}
+
+no_copies_left() {
+    for sound in Ostatsa.wav Mgnoven.wav; do
+        [ ! -e "$program_dir/$sound" ] || fail "$sound was left in the program folder"
+    done
+}
+
+click_tab 6
+if [ "$pulse" = 1 ]; then
+    parec -d zornalit_check.monitor --file-format=wav --rate=44100 --channels=1 "$work/recording.wav" &
+    recorder=$!
+fi
+joke
+# Two short sounds: if they play, no box comes within their length.
+box=""
+for _ in $(seq 60); do
+    box="$(xdotool search --onlyvisible --name '^Ошибка!$' 2>/dev/null | head -n1 || true)"
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+if [ "${E2E_NO_SOUND_SERVER:-0}" = 1 ] && [ -z "$box" ]; then
+    fail "MCI played with no sound server to play to"
+fi
+if [ -n "$box" ]; then
+    text="$(error_box_text "$box")"
+    echo "MCI under Wine refused: $text"
+    copy="$program_windows\\Ostatsa.wav"
+    grep -qF "звуковой файл «$copy»" <<<"$text" || fail "the error box does not name the copy: $text"
+    rest="${text//"$copy"/}"
+    grep -v '^OK *$' <<<"$rest" | grep -q '[A-Za-z]' && fail "the error box is not all Russian: $text"
+    dismiss "$box"
+else
+    echo "the joke's sounds played through MCI"
+fi
+if [ "$pulse" = 1 ]; then
+    sleep 0.5
+    kill -INT "$recorder"
+    wait "$recorder" 2>/dev/null || true
+    recorder=""
+    rms="$(sox --ignore-length "$work/recording.wav" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }')"
+    echo "recorded from Wine's sound driver, RMS amplitude: $rms"
+    [ -z "$box" ] || fail "MCI refused to play into pulseaudio's null sink: $text"
+    awk -v rms="$rms" 'BEGIN { exit !(rms > 0.01) }' || fail "the recording is silent (RMS $rms)"
+fi
+sleep 0.5
+no_copies_left
+
+# Without the stored sounds: one Russian box, and nothing left behind.
+rm "$program_dir/statsa.dll" "$program_dir/noven.dll"
+joke
+box="$(wait_for_window '^Ошибка!$')"
+text="$(error_box_text "$box")"
+grep -q "statsa.dll" <<<"$text" || fail "the box does not name statsa.dll: $text"
+dismiss "$box"
+sleep 1
+xdotool search --onlyvisible --name '^Ошибка!$' >/dev/null 2>&1 && fail "more than one error box"
+no_copies_left
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.err")"
+echo "joke sound under Wine: ok"

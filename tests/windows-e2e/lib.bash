@@ -1,0 +1,231 @@
+# Shared by the end-to-end checks under Wine: one private Wine prefix for
+# every check (made once, kept in the build folder), the program unpacked
+# from the Windows zip into a folder whose path has Cyrillic letters and a
+# space, the Russian locale so that Wine's ANSI code page is 1251, a virtual
+# display with a window manager, and a stand-in notepad.exe found ahead of
+# Wine's own. Each check sources this file, then calls start_program. The
+# ideas are those of tests/e2e/lib.sh; the clicks are the same twips. Its
+# name does not end in .sh, so that running every check here leaves it out.
+#
+#   ZORNALIT_WINDOWS_ZIP   the zip (build-windows/zornalit-windows-x64.zip)
+#   ZORNALIT_WINE_E2E_DIR  where the prefix, the locale and the stand-in
+#                          editor are kept (build-windows/wine-e2e)
+#   ZORNALIT_WINE_SCREENSHOTS  where the screenshots go (the kept folder's
+#                          screenshots/; docs/screenshots to renew those)
+
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+zip="${ZORNALIT_WINDOWS_ZIP:-$root/build-windows/zornalit-windows-x64.zip}"
+state="${ZORNALIT_WINE_E2E_DIR:-$root/build-windows/wine-e2e}"
+[ -f "$zip" ] || { echo "FAIL: no Windows zip at $zip (tools/windows/build.sh makes it)" >&2; exit 1; }
+
+export WINEPREFIX="$state/prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+export LOCPATH="$state/locale"
+# Wine takes its code page from the locale; the shell keeps its own.
+russian=(env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8)
+
+# The program folder, as Windows and as Linux see it.
+program_windows='C:\Программы\Зорналит 2'
+program_dir="$WINEPREFIX/drive_c/Программы/Зорналит 2"
+
+work="$(mktemp -d)"
+editor_dir="$work/editor"
+export FAKE_NOTEPAD_LOG="$work/notepad.log"
+
+xvfb_pid=""
+wm_pid=""
+program_pid=""
+window=""
+
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$FAKE_NOTEPAD_LOG" ] && { echo "--- editor calls:" >&2; cat "$FAKE_NOTEPAD_LOG" >&2; }
+    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null 2>&1; then
+        import -window root "/tmp/zornalit-wine-e2e-failure-$(basename "$0").png" 2>/dev/null || true
+    fi
+    exit 1
+}
+
+# A Linux path as Wine's Z: drive shows it.
+windows_path() {
+    printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"
+}
+
+# The Russian locale, made into the kept folder when the system has none.
+prepare_locale() {
+    if locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+        unset LOCPATH
+        return 0
+    fi
+    [ -d "$LOCPATH/ru_RU.UTF-8" ] && return 0
+    mkdir -p "$LOCPATH"
+    localedef -i ru_RU -f UTF-8 "$LOCPATH/ru_RU.UTF-8" 2>/dev/null \
+        || [ -d "$LOCPATH/ru_RU.UTF-8" ] || fail "could not make the ru_RU.UTF-8 locale (package locales)"
+}
+
+# The prefix: made once, with Times New Roman drawn as Liberation Serif.
+prepare_prefix() {
+    [ -f "$WINEPREFIX/.zornalit-ready" ] && return 0
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    DISPLAY= "${russian[@]}" wine wineboot --init >/dev/null 2>&1 || fail "wineboot could not make the prefix"
+    "${russian[@]}" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1 \
+        || fail "could not set the font replacement"
+    wineserver -w
+    touch "$WINEPREFIX/.zornalit-ready"
+}
+
+# The stand-in editor, built once with mingw.
+prepare_editor() {
+    local built="$state/notepad.exe"
+    if [ ! -f "$built" ] || [ "$here/notepad.cpp" -nt "$built" ]; then
+        x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Wpedantic -Werror -O1 -municode -static -s \
+            -o "$built" "$here/notepad.cpp" || fail "could not build the stand-in notepad.exe"
+    fi
+    mkdir -p "$editor_dir"
+    cp "$built" "$editor_dir/notepad.exe"
+    : > "$FAKE_NOTEPAD_LOG"
+}
+
+unpack_program() {
+    rm -rf "$program_dir"
+    mkdir -p "$program_dir"
+    unzip -q "$zip" -d "$program_dir" || fail "could not unpack $zip"
+}
+
+start_display() {
+    local fd_file="$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$fd_file" ] && break
+        sleep 0.05
+    done
+    [ -s "$fd_file" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$fd_file")"
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    sleep 0.5
+}
+
+# Starts the unpacked program. The stand-in editor's folder is both the
+# current folder and first on Wine's PATH, so that notepad.exe is found
+# there before Wine's own; E2E_WINE_NOTEPAD=1 leaves Wine's own in place.
+# Prints nothing; sets window, and startup_ms (launch to window mapped).
+start_program() {
+    mkdir -p "$state"
+    prepare_locale
+    prepare_prefix
+    prepare_editor
+    unpack_program
+    start_display
+    local started
+    if [ "${E2E_WINE_NOTEPAD:-0}" = 1 ]; then
+        rm -rf "$editor_dir"
+        mkdir -p "$editor_dir"
+    else
+        export WINEPATH="$(windows_path "$editor_dir")"
+    fi
+    # The server and the desktop process start first, so that the time
+    # measured is the program's own.
+    "${russian[@]}" wine cmd /c exit >/dev/null 2>&1 || true
+    started=$(date +%s%N)
+    (cd "$editor_dir" && exec "${russian[@]}" wine "$program_windows\\zornalit.exe") >"$work/program.out" 2>"$work/program.err" &
+    program_pid=$!
+    for _ in $(seq 600); do
+        window="$(xdotool search --onlyvisible --name '^Зорналит$' 2>/dev/null | head -n1 || true)"
+        [ -n "$window" ] && break
+        kill -0 "$program_pid" 2>/dev/null || fail "the program ended at start: $(cat "$work/program.err")"
+        sleep 0.05
+    done
+    [ -n "$window" ] || fail "no window titled Зорналит appeared"
+    startup_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    sleep 0.5
+}
+
+click_twips() {
+    xdotool mousemove --window "$window" $(( $1 / 15 )) $(( $2 / 15 )) click 1
+    sleep 0.3
+}
+
+click_on_tab() {
+    click_twips $(( $1 + $3 / 2 )) $(( 120 + $2 + $4 / 2 ))
+}
+
+click_tab() {
+    local column=$(( $1 % 3 )) row=$(( $1 / 3 )) width=$(( 468 / 3 ))
+    xdotool mousemove --window "$window" $(( column * width + width / 2 )) $(( 8 + row * 20 + 10 )) click 1
+    sleep 0.3
+}
+
+type_query() {
+    click_on_tab 2880 1200 1095 945     # Segm
+    xdotool type --delay 60 "$1"
+    click_on_tab 4440 1200 1095 945     # Sag
+    xdotool type --delay 60 "$2"
+}
+
+editor_calls() {
+    [ -f "$FAKE_NOTEPAD_LOG" ] && wc -l < "$FAKE_NOTEPAD_LOG" || echo 0
+}
+
+# Editor call n's command line, as the stand-in recorded it.
+editor_call() {
+    sed -n "${1}p" "$FAKE_NOTEPAD_LOG"
+}
+
+wait_for_editor_calls() {
+    for _ in $(seq 200); do
+        [ "$(editor_calls)" -ge "$1" ] && return 0
+        sleep 0.05
+    done
+    fail "expected $1 editor call(s), got $(editor_calls)"
+}
+
+wait_for_window() {
+    local found=""
+    for _ in $(seq 200); do
+        found="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)"
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.05
+    done
+    fail "no window titled '$1' appeared"
+}
+
+wait_until_gone() {
+    for _ in $(seq 200); do
+        xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable" || return 0
+        sleep 0.05
+    done
+    fail "window $1 is still on screen"
+}
+
+# Closes a message box or dialog with Enter and waits until it is gone.
+dismiss() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    sleep 0.2
+    xdotool key --clearmodifiers Return
+    wait_until_gone "$1"
+}
+
+# Saves the screen, or one window of it, as a PNG file.
+screenshot() {
+    local folder="${ZORNALIT_WINE_SCREENSHOTS:-$state/screenshots}"
+    mkdir -p "$folder"
+    import -window "${2:-root}" "$folder/$1" 2>/dev/null || fail "could not save the screenshot $1"
+}

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The Windows program from its zip, under Wine: the window opens with its
+# texts and pictures; a lookup typed with the keyboard writes SegmInfo.txt
+# in Windows-1251 with CR LF, byte for byte the database's block, and starts
+# exactly "notepad.exe <full path>"; a document button and a document tab
+# start the editor with their files; a link copies its address to the
+# clipboard; the About window opens and closes.
+source "$(dirname "$0")/lib.bash"
+start_program
+echo "Wine: the window was mapped ${startup_ms} ms after the launch"
+screenshot windows-main.png "$window"
+
+# The lookup, with the arrow button, then again with Enter.
+report="$program_dir/SegmInfo.txt"
+expected_call="notepad.exe $program_windows\\SegmInfo.txt"
+type_query 05 3
+click_on_tab 5880 1320 615 615
+wait_for_editor_calls 1
+[ "$(editor_call 1)" = "$expected_call" ] || fail "the editor was started as '$(editor_call 1)', not '$expected_call'"
+
+header="$(printf '\321\305\303\314 5.3.')"
+LC_ALL=C awk -v header="$header" 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
+    !found && index($0, header) == 1 { found = 1; print; next }
+    found && substr($0, 1, 1) == "@" { exit }
+    found { print }' "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
+[ -s "$work/expected" ] || fail "the sample database has no block for 5.3"
+cmp -s "$work/expected" "$report" || fail "SegmInfo.txt differs from the database's block"
+cmp -s "$report" "$FAKE_NOTEPAD_LOG.1" || fail "the report changed after the editor was started"
+
+rm -f "$report"
+type_query 5 1A
+xdotool key --clearmodifiers Return
+wait_for_editor_calls 2
+[ "$(editor_call 2)" = "$expected_call" ] || fail "Enter started '$(editor_call 2)'"
+header="$(printf '\321\305\303\314 5.')"
+head -c "$(stat -c %s "$report")" "$report" | LC_ALL=C grep -q "^$header" || fail "Enter wrote no report of segment 5"
+
+# A document tab, then its button.
+click_tab 1
+wait_for_editor_calls 3
+[ "$(editor_call 3)" = "notepad.exe $program_windows\\TipOb.txt" ] || fail "the tab started '$(editor_call 3)'"
+click_on_tab 120 960 6495 3735
+wait_for_editor_calls 4
+[ "$(editor_call 4)" = "notepad.exe $program_windows\\TipOb.txt" ] || fail "the button started '$(editor_call 4)'"
+click_tab 8
+wait_for_editor_calls 5
+[ "$(editor_call 5)" = "notepad.exe $program_windows\\YTP.txt" ] || fail "the last tab started '$(editor_call 5)'"
+
+# A link and its picture copy the same address, and only it.
+click_tab 6
+sleep 0.3
+[ "$(editor_calls)" -eq 5 ] || fail "the links tab started an editor"
+printf 'earlier' | xclip -selection clipboard -i
+click_on_tab 2400 1800 4215 615         # Label2
+sleep 0.5
+site="$(xclip -selection clipboard -o 2>/dev/null || true)"
+case "$site" in
+    http*://*) ;;
+    *) fail "Label2 put '$site' on the clipboard" ;;
+esac
+printf 'earlier' | xclip -selection clipboard -i
+click_on_tab 2400 1200 4215 615         # Picture3
+sleep 0.5
+[ "$(xclip -selection clipboard -o 2>/dev/null || true)" = "$site" ] || fail "Picture3 did not copy $site"
+click_on_tab 120 4080 4215 615          # Label3
+sleep 0.5
+forum="$(xclip -selection clipboard -o 2>/dev/null || true)"
+case "$forum" in
+    http*://*) [ "$forum" != "$site" ] || fail "Label3 copied the site's address" ;;
+    *) fail "Label3 put '$forum' on the clipboard" ;;
+esac
+
+# The About window opens from its button and closes with Esc.
+click_tab 7
+click_on_tab 1680 3600 735 975          # Command8
+about="$(wait_for_window '^ $')"
+sleep 0.5
+screenshot windows-about.png
+xdotool windowactivate --sync "$about" 2>/dev/null || true
+xdotool key Escape
+wait_until_gone "$about"
+kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.err")"
+echo "Windows main window under Wine: ok"
