@@ -1,7 +1,7 @@
 #include "Documents.h"
 
 #include "MainTabs.h"
-#include "lookup/ViewerLaunch.h"
+#include "platform/ViewerLaunch.h"
 
 namespace zornalit {
 
