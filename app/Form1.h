@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AboutPage.h"
+#include "DocumentPages.h"
 #include "LinksPage.h"
 #include "SegmentsPage.h"
 #include "lookup/StepCodes.h"
@@ -17,7 +18,6 @@ namespace zornalit {
 
 class Form2;
 class MultimediaControl;
-class PictureButton;
 class TabControl;
 
 // The main window: the tabbed dialog with the fault lookup, the reference
@@ -69,7 +69,6 @@ private:
 
     void findFaultDescription();
     void openTabDocument(int index);
-    void openButtonDocument(const PictureButton* button);
     void readReadme();
     void showAboutWindow();
     void copyLinkOf(const QLabel* label);
@@ -83,7 +82,7 @@ private:
     TabControl* SSTab1 = nullptr;
     SegmentsPage m_segments;
     // The buttons that fill the document tabs, in the order of their tabs.
-    QList<PictureButton*> m_documentButtons;
+    QList<DocumentButton> m_documentButtons;
     LinksPage m_links;
     AboutPage m_aboutPage;
     MultimediaControl* Звук = nullptr;

@@ -84,8 +84,8 @@ void Form1::loadAfterFirstPaint(const QString& coverProblem)
 void Form1::loadDocumentButtonPictures()
 {
     // Each button reads the file for itself.
-    for (PictureButton* button : std::as_const(m_documentButtons))
-        button->setImage(loadImage(buttonCoverImageFile));
+    for (const DocumentButton& document : std::as_const(m_documentButtons))
+        document.button->setImage(loadImage(buttonCoverImageFile));
 }
 
 } // namespace zornalit

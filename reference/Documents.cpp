@@ -12,17 +12,6 @@ std::optional<QString> documentOfTab(int tabIndex)
     return mainTabs()[tabIndex].document;
 }
 
-QString documentOfButton(const QString& buttonName)
-{
-    if (buttonName == readmeButton)
-        return readmeDocument;
-    for (const MainTabRow& row : mainTabs()) {
-        if (!row.button.isEmpty() && buttonName == row.button)
-            return row.document;
-    }
-    return {};
-}
-
 bool openDocument(const Platform& platform, const QString& fileName)
 {
     // A missing document is still handed to the editor: it says so itself.

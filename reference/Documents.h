@@ -8,12 +8,9 @@
 
 namespace zornalit {
 
-// The file a tab of the main window opens when the user selects it, if any.
+// The file a tab of the main window opens when the user selects it or
+// presses the button that fills it, if any.
 std::optional<QString> documentOfTab(int tabIndex);
-
-// The file a document button opens, by the button's object name
-// ("Command3" … "Command7", "Command9", "Command1"); empty for any other.
-QString documentOfButton(const QString& buttonName);
 
 // Opens a document of the program folder in the text viewer; tells the
 // operator when no editor could be started. Returns whether one was.
