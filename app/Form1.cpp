@@ -91,8 +91,9 @@ void Form1::openTabDocument(int index)
 
 void Form1::readReadme()
 {
-    if (const std::optional<QString> hint = pressReadme(m_platform))
-        m_links.Text1->setToolTip(*hint);
+    // The hint comes only with a read-me the operator gets to see.
+    if (openReadme(m_platform))
+        m_links.Text1->setToolTip(triggerHint());
 }
 
 // Every showing finds the picture in place: start-up loaded it, and each

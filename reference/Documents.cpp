@@ -18,16 +18,9 @@ bool openDocument(const Platform& platform, const QString& fileName)
     return openInViewer(platform, platform.folder.fileNamed(fileName));
 }
 
-QString triggerHint()
+bool openReadme(const Platform& platform)
 {
-    return QStringLiteral("16 пятёрок & click => ;-)");
-}
-
-std::optional<QString> pressReadme(const Platform& platform)
-{
-    if (!openDocument(platform, readmeDocument))
-        return std::nullopt;
-    return triggerHint();
+    return openDocument(platform, readmeDocument);
 }
 
 void copyLink(Clipboard& clipboard, const QString& caption)

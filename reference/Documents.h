@@ -16,12 +16,8 @@ std::optional<QString> documentOfTab(int tabIndex);
 // operator when no editor could be started. Returns whether one was.
 bool openDocument(const Platform& platform, const QString& fileName);
 
-// The tooltip hint that points at the free text box's hidden joke.
-QString triggerHint();
-
-// Opens the read-me; returns the new tooltip for the free text box, or
-// nothing when the editor could not be started.
-std::optional<QString> pressReadme(const Platform& platform);
+// Opens the read-me; returns whether an editor was started.
+bool openReadme(const Platform& platform);
 
 // Empties the clipboard, then leaves the link's caption on it as plain text.
 void copyLink(Clipboard& clipboard, const QString& caption);

@@ -4,8 +4,8 @@
 #include "MainWindowFixture.h"
 
 #include "app/LinkAddresses.h"
+#include "extras/FreeTextClick.h"
 #include "lookup/QueryInput.h"
-#include "reference/Documents.h"
 
 #include <QLabel>
 #include <QLineEdit>
