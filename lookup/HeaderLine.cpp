@@ -7,8 +7,8 @@ namespace zornalit {
 
 namespace {
 
-constexpr qsizetype keywordLength = 4;
-constexpr qsizetype segmentStart = 5; // position 6, counted from 0
+// Position 6 (index 5): right after the keyword and its space.
+constexpr qsizetype segmentStart = headerKeywordLength + 1;
 
 // The part of line from index on, at most count bytes; empty past the end.
 QByteArrayView slice(QByteArrayView line, qsizetype index, qsizetype count)
@@ -28,7 +28,7 @@ bool holdsDot(QByteArrayView line, qsizetype index)
 HeaderFields readHeaderFields(QByteArrayView line)
 {
     HeaderFields fields;
-    fields.keyword = slice(line, 0, keywordLength);
+    fields.keyword = slice(line, 0, headerKeywordLength);
 
     // A "." at position 7 means a one-character segment.
     const bool narrowSegment = holdsDot(line, segmentStart + 1);
@@ -44,7 +44,7 @@ HeaderFields readHeaderFields(QByteArrayView line)
 
 bool beginsWithKeyword(QByteArrayView line)
 {
-    return line.size() >= keywordLength && std::memcmp(line.data(), headerKeyword, keywordLength) == 0;
+    return line.size() >= headerKeywordLength && std::memcmp(line.data(), headerKeyword, headerKeywordLength) == 0;
 }
 
 QByteArrayView trimmedStep(QByteArrayView step)

@@ -16,6 +16,7 @@ struct HeaderFields {
 
 // "СЕГМ" in Windows-1251: the Cyrillic capitals Es, Ie, Ghe, Em.
 inline constexpr char headerKeyword[] = "\xD1\xC5\xC3\xCC";
+inline constexpr qsizetype headerKeywordLength = sizeof(headerKeyword) - 1;
 
 HeaderFields readHeaderFields(QByteArrayView line);
 

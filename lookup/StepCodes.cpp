@@ -6,6 +6,8 @@ StepCodes::StepCodes()
 {
     for (int position = 0; position < count; ++position)
         m_codes << QString::number(position, 16).toUpper();
+    for (const QString& code : m_codes)
+        m_codeBytes << code.toLatin1();
 }
 
 std::optional<int> StepCodes::positionOf(const QString& text) const
@@ -14,6 +16,15 @@ std::optional<int> StepCodes::positionOf(const QString& text) const
     if (position < 0)
         return std::nullopt;
     return static_cast<int>(position);
+}
+
+std::optional<int> StepCodes::positionOfBytes(QByteArrayView bytes) const
+{
+    for (int position = 0; position < count; ++position) {
+        if (m_codeBytes[position] == bytes)
+            return position;
+    }
+    return std::nullopt;
 }
 
 } // namespace zornalit

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArrayList>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -17,10 +19,14 @@ public:
 
     // Exact, case-sensitive match.
     std::optional<int> positionOf(const QString& text) const;
+    // The same for the Windows-1251 bytes of a database line, without
+    // decoding them: every code is ASCII.
+    std::optional<int> positionOfBytes(QByteArrayView bytes) const;
     QString at(int position) const { return m_codes.value(position); }
 
 private:
     QStringList m_codes;
+    QByteArrayList m_codeBytes;
 };
 
 } // namespace zornalit
