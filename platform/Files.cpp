@@ -35,8 +35,7 @@ bool Files::copyReplacing(const QString& from, const QString& to, const SizeChec
         for (;;) {
             const qint64 got = source->read(chunk.data(), chunk.size());
             if (got < 0) {
-                return fail(reason, QStringLiteral("Не удалось прочитать файл %1: %2")
-                                        .arg(quotedPath(from), source->errorString()));
+                return fail(reason, readFailure(from, source->errorString()));
             }
             if (got == 0)
                 return true;
