@@ -5,6 +5,7 @@
 #include "QueryInput.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace zornalit {
 
@@ -69,29 +70,46 @@ bool plainSegment(QByteArrayView segment)
     return !(segment.size() == 2 && segment[0] == '0');
 }
 
+// What follows a field of line: the byte after it, or nothing at the end.
+std::optional<char> byteAfter(QByteArrayView line, QByteArrayView field)
+{
+    const qsizetype after = field.data() + field.size() - line.data();
+    return after < line.size() ? std::optional<char>(line[after]) : std::nullopt;
+}
+
+// The usual header, "СЕГМ 5.3." or "СЕГМ 12.1F." with anything after the
+// step's dot or space: a space after the keyword, a plain segment ended by
+// its dot, and a step code ended by a dot, a space or the line's end. A
+// person reads such fields as the lookup does, and every step code is one
+// the normalisation leaves as it is, so the header is askable as it stands.
+bool usualHeader(QByteArrayView line, const HeaderFields& fields, bool spaceAfterKeyword, bool stepIsCode)
+{
+    if (!spaceAfterKeyword || !plainSegment(fields.segment) || byteAfter(line, fields.segment) != '.' || !stepIsCode)
+        return false;
+    const std::optional<char> afterStep = byteAfter(line, fields.step);
+    return !afterStep || *afterStep == '.' || *afterStep == ' ';
+}
+
 } // namespace
 
 HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
 {
     HeaderVerdict verdict;
     const HeaderFields fields = readHeaderFields(line);
-    const QByteArrayView step = trimmedStep(fields.step);
-    const WrittenFields written = writtenFields(line);
     verdict.segment = fields.segment;
-    const bool readAsWritten = fields.segment == written.segment && step == written.step;
     const bool spaceAfterKeyword = line.size() > headerKeywordLength && line[headerKeywordLength] == ' ';
 
-    // The usual header, "СЕГМ 5.3." or "СЕГМ 12.1F.", is judged without
-    // decoding: a database holds many of them, and every step code is one
-    // the normalisation leaves as it is.
-    if (readAsWritten && spaceAfterKeyword && plainSegment(fields.segment)) {
-        if (const std::optional<int> position = codes.positionOfBytes(step)) {
-            verdict.stepPosition = *position;
-            verdict.askable = true;
-            return verdict;
-        }
+    // The usual header is judged without decoding: a database holds many.
+    const std::optional<int> code = codes.positionOfBytes(fields.step);
+    if (usualHeader(line, fields, spaceAfterKeyword, code.has_value())) {
+        verdict.stepPosition = *code;
+        verdict.askable = true;
+        return verdict;
     }
 
+    const QByteArrayView step = trimmedStep(fields.step);
+    const WrittenFields written = writtenFields(line);
+    const bool readAsWritten = fields.segment == written.segment && step == written.step;
     const QString segmentText = cp1251::decode(fields.segment);
     const QString stepText = cp1251::decode(step);
     if (const std::optional<int> position = codes.positionOf(stepText))

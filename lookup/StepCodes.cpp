@@ -18,13 +18,4 @@ std::optional<int> StepCodes::positionOf(const QString& text) const
     return static_cast<int>(position);
 }
 
-std::optional<int> StepCodes::positionOfBytes(QByteArrayView bytes) const
-{
-    for (int position = 0; position < count; ++position) {
-        if (m_codeBytes[position] == bytes)
-            return position;
-    }
-    return std::nullopt;
-}
-
 } // namespace zornalit
