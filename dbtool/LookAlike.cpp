@@ -21,10 +21,10 @@ struct LetterForms {
 };
 
 constexpr LetterForms keywordLetters[] = {
-    {'\xD1', '\xF1', 'C', 'c', 'C'},
-    {'\xC5', '\xE5', 'E', 'e', 'E'},
-    {'\xC3', '\xE3', 0, 0, 0},
-    {'\xCC', '\xEC', 'M', 'm', 'M'},
+    {headerKeyword[0], '\xF1', 'C', 'c', 'C'},
+    {headerKeyword[1], '\xE5', 'E', 'e', 'E'},
+    {headerKeyword[2], '\xE3', 0, 0, 0},
+    {headerKeyword[3], '\xEC', 'M', 'm', 'M'},
 };
 static_assert(static_cast<qsizetype>(std::size(keywordLetters)) == headerKeywordLength);
 
