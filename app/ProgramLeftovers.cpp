@@ -3,8 +3,8 @@
 #include "extras/FreeTextClick.h"
 #include "lookup/FaultFiles.h"
 #include "platform/ProgramFolder.h"
-#include "platform/qt/LeftoverFiles.h"
-#include "platform/qt/SystemFileCalls.h"
+#include "platform/files/LeftoverFiles.h"
+#include "platform/files/SystemFileCalls.h"
 
 #include <QThreadPool>
 

@@ -7,6 +7,7 @@
 #include "QueryLookup.h"
 #include "WordSearch.h"
 #include "lookup/FaultFiles.h"
+#include "platform/FileErrorText.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -77,10 +78,10 @@ public:
 private:
     int usage(const QString& why) const { return usageError(m_terminal, why); }
 
-    std::unique_ptr<QFile> open() const
+    std::unique_ptr<QIODevice> open() const
     {
         QString why;
-        std::unique_ptr<QFile> file = openDatabase(m_path, &why);
+        std::unique_ptr<QIODevice> file = openDatabase(m_path, &why);
         if (!file)
             m_terminal.complain(why + u'\n');
         return file;
@@ -94,7 +95,7 @@ private:
 
     int check() const
     {
-        const std::unique_ptr<QFile> file = open();
+        const std::unique_ptr<QIODevice> file = open();
         if (!file)
             return exitUnreadable;
         const CheckReport report = checkDatabase(*file, m_codes);
@@ -106,7 +107,7 @@ private:
 
     int coverage() const
     {
-        const std::unique_ptr<QFile> file = open();
+        const std::unique_ptr<QIODevice> file = open();
         if (!file)
             return exitUnreadable;
         const CoverageTable table = coverDatabase(*file, m_codes);
@@ -137,7 +138,7 @@ private:
             if (word.trimmed().isEmpty())
                 return usage(QStringLiteral("пустое слово для поиска"));
         }
-        const std::unique_ptr<QFile> file = open();
+        const std::unique_ptr<QIODevice> file = open();
         if (!file)
             return exitUnreadable;
         const auto print = [this](const FoundBlock& block) { m_terminal.print(foundBlockText(block)); };

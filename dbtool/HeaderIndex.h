@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HeaderVerdict.h"
+#include "lookup/HeaderVerdict.h"
 #include "lookup/StepCodes.h"
 
 #include <QByteArray>

@@ -66,11 +66,8 @@ bool LineScan::fill()
     if (m_atEnd)
         return false;
     const qint64 got = m_reader.next(m_chunk);
-    if (got < 0) {
+    if (got < 0)
         m_error = m_reader.errorString();
-        if (m_error.isEmpty())
-            m_error = QStringLiteral("ошибка чтения");
-    }
     if (got <= 0) {
         m_atEnd = true;
         return false;

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <iterator>
+
 namespace zornalit::dbtool {
 
 namespace {
@@ -19,12 +21,12 @@ struct LetterForms {
 };
 
 constexpr LetterForms keywordLetters[] = {
-    {'\xD1', '\xF1', 'C', 'c', 'C'},
-    {'\xC5', '\xE5', 'E', 'e', 'E'},
-    {'\xC3', '\xE3', 0, 0, 0},
-    {'\xCC', '\xEC', 'M', 'm', 'M'},
+    {headerKeyword[0], '\xF1', 'C', 'c', 'C'},
+    {headerKeyword[1], '\xE5', 'E', 'e', 'E'},
+    {headerKeyword[2], '\xE3', 0, 0, 0},
+    {headerKeyword[3], '\xEC', 'M', 'm', 'M'},
 };
-constexpr qsizetype keywordLength = 4;
+static_assert(static_cast<qsizetype>(std::size(keywordLetters)) == headerKeywordLength);
 
 // After the keyword, a segment of one to three characters, a dot and the
 // first character of a step, with at most two spaces in front.
@@ -51,12 +53,12 @@ QString lookAlikeReason(QByteArrayView line)
     while (indent < line.size() && (line[indent] == ' ' || line[indent] == '\t'))
         ++indent;
     const QByteArrayView word = line.sliced(indent);
-    if (word.size() < keywordLength || (indent == 0 && beginsWithKeyword(word)))
+    if (word.size() < headerKeywordLength || (indent == 0 && beginsWithKeyword(word)))
         return {};
 
     QStringList latin;
     bool lower = false;
-    for (qsizetype i = 0; i < keywordLength; ++i) {
+    for (qsizetype i = 0; i < headerKeywordLength; ++i) {
         const LetterForms& forms = keywordLetters[i];
         const char c = word[i];
         if (c == forms.upper)
@@ -70,7 +72,7 @@ QString lookAlikeReason(QByteArrayView line)
             return {};
         }
     }
-    if (!headerShapedAfterKeyword(word.sliced(keywordLength)))
+    if (!headerShapedAfterKeyword(word.sliced(headerKeywordLength)))
         return {};
 
     QStringList reasons;

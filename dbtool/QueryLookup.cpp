@@ -5,6 +5,7 @@
 #include "lookup/FaultSearch.h"
 #include "lookup/NotFoundMessage.h"
 #include "lookup/BlockCopy.h"
+#include "platform/FileErrorText.h"
 
 namespace zornalit::dbtool {
 
@@ -61,7 +62,7 @@ LookupAnswer lookUpQuery(const QString& path, const QueryBoxes& typed, const Ste
         return {LookupStatus::InvalidQuery, check.error};
 
     QString why;
-    const std::unique_ptr<QFile> database = openDatabase(path, &why);
+    const std::unique_ptr<QIODevice> database = openDatabase(path, &why);
     if (!database)
         return {LookupStatus::Unreadable, why};
     const WindowReport found = windowReport(*database, check.boxes, codes, report);

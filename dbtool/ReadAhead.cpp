@@ -1,5 +1,7 @@
 #include "ReadAhead.h"
 
+#include "platform/DeviceFailure.h"
+
 #include <system_error>
 
 namespace zornalit::dbtool {
@@ -44,7 +46,7 @@ void ReadAhead::noteEnd(const Filled& filled)
         return;
     m_ended = true;
     if (filled.size < 0)
-        m_error = m_device.errorString();
+        m_error = readFailureReason(m_device);
 }
 
 void ReadAhead::run()

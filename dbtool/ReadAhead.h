@@ -32,7 +32,7 @@ public:
     // -1 after a read error.
     qint64 next(QByteArray& chunk);
 
-    // The device's words for the read error.
+    // Why the read failed (see readFailureReason).
     QString errorString() const;
 
 private:

@@ -1,5 +1,7 @@
 #include "BlockCopy.h"
 
+#include "platform/DeviceFailure.h"
+
 #include <QByteArray>
 
 #include <algorithm>
@@ -76,18 +78,12 @@ private:
     bool m_done = false;     // the terminator line was reached
 };
 
-QString errorOf(const QIODevice& device, const QString& fallback)
-{
-    const QString said = device.errorString();
-    return said.isEmpty() || said == QLatin1String("Unknown error") ? fallback : said;
-}
-
 } // namespace
 
 BlockCopy copyBlock(QIODevice& database, qint64 blockStart, QIODevice& report, qsizetype chunkBytes)
 {
     const auto readFailed = [&database] {
-        return BlockCopy{BlockCopy::Result::ReadFailed, errorOf(database, QStringLiteral("ошибка чтения"))};
+        return BlockCopy{BlockCopy::Result::ReadFailed, readFailureReason(database)};
     };
     if (database.pos() != blockStart && !database.seek(blockStart))
         return readFailed();
@@ -101,10 +97,10 @@ BlockCopy copyBlock(QIODevice& database, qint64 blockStart, QIODevice& report, q
         if (got == 0)
             break;
         if (!copier.take(buffer.constData(), got))
-            return BlockCopy{BlockCopy::Result::WriteFailed, errorOf(report, QStringLiteral("ошибка записи"))};
+            return BlockCopy{BlockCopy::Result::WriteFailed, writeFailureReason(report)};
     }
     if (!copier.finish())
-        return BlockCopy{BlockCopy::Result::WriteFailed, errorOf(report, QStringLiteral("ошибка записи"))};
+        return BlockCopy{BlockCopy::Result::WriteFailed, writeFailureReason(report)};
     return {};
 }
 

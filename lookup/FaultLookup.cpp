@@ -30,7 +30,7 @@ std::optional<SearchOutcome> searchDatabase(const Platform& platform, QIODevice&
     SearchOutcome outcome = searchFaults(database, query, codes);
     if (outcome.result == SearchOutcome::Result::ReadFailed) {
         const QString path = platform.folder.fileNamed(faultDatabaseFileName);
-        showError(platform, QStringLiteral("Не удалось прочитать файл %1: %2").arg(quotedPath(path), outcome.error));
+        showError(platform, readFailure(path, outcome.error));
         return std::nullopt;
     }
     return outcome;
@@ -45,8 +45,7 @@ void showReport(const Platform& platform, QIODevice& database, qint64 blockStart
     const auto writeBlock = [&](QIODevice& out, QString* why) {
         const BlockCopy copy = copyBlock(database, blockStart, out);
         if (copy.result == BlockCopy::Result::ReadFailed && why) {
-            *why = QStringLiteral("Не удалось прочитать файл %1: %2")
-                       .arg(quotedPath(platform.folder.fileNamed(faultDatabaseFileName)), copy.error);
+            *why = readFailure(platform.folder.fileNamed(faultDatabaseFileName), copy.error);
         } else if (copy.result == BlockCopy::Result::WriteFailed && why) {
             *why = QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), copy.error);
         }

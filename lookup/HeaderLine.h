@@ -2,6 +2,8 @@
 
 #include <QByteArrayView>
 
+#include <algorithm>
+
 namespace zornalit {
 
 // The fields of a database line read as a block header. The line is
@@ -16,8 +18,10 @@ struct HeaderFields {
 
 // "СЕГМ" in Windows-1251: the Cyrillic capitals Es, Ie, Ghe, Em.
 inline constexpr char headerKeyword[] = "\xD1\xC5\xC3\xCC";
+inline constexpr qsizetype headerKeywordLength = sizeof(headerKeyword) - 1;
 
-HeaderFields readHeaderFields(QByteArrayView line);
+// Inline: the search and the check read every header with it.
+inline HeaderFields readHeaderFields(QByteArrayView line);
 
 // Every field lies within a line's first this many bytes (the longest reach
 // is the dot after a two-character step of a two-character segment, at
@@ -29,5 +33,43 @@ bool beginsWithKeyword(QByteArrayView line);
 
 // The step field without leading and trailing spaces, as the lookup compares it.
 QByteArrayView trimmedStep(QByteArrayView step);
+
+namespace headerLine {
+
+// Position 6 (index 5): right after the keyword and its space.
+inline constexpr qsizetype segmentStart = headerKeywordLength + 1;
+
+// The part of line from index on, at most count bytes; empty past the end.
+inline QByteArrayView slice(QByteArrayView line, qsizetype index, qsizetype count)
+{
+    if (index >= line.size())
+        return {};
+    return line.sliced(index, std::min(count, line.size() - index));
+}
+
+inline bool holdsDot(QByteArrayView line, qsizetype index)
+{
+    return index < line.size() && line[index] == '.';
+}
+
+} // namespace headerLine
+
+inline HeaderFields readHeaderFields(QByteArrayView line)
+{
+    using namespace headerLine;
+    HeaderFields fields;
+    fields.keyword = slice(line, 0, headerKeywordLength);
+
+    // A "." at position 7 means a one-character segment.
+    const bool narrowSegment = holdsDot(line, segmentStart + 1);
+    const qsizetype segmentWidth = narrowSegment ? 1 : 2;
+    fields.segment = slice(line, segmentStart, segmentWidth);
+
+    const qsizetype stepStart = segmentStart + segmentWidth + 1;
+    fields.step = slice(line, stepStart, 2);
+    if (holdsDot(line, stepStart + 1))
+        fields.step = fields.step.first(1);
+    return fields;
+}
 
 } // namespace zornalit

@@ -1,5 +1,7 @@
 #include "LineReader.h"
 
+#include "platform/DeviceFailure.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -37,9 +39,7 @@ bool LineReader::fill()
 
     const qint64 got = m_device.read(m_buffer.data() + m_end, m_buffer.size() - m_end);
     if (got < 0) {
-        m_error = m_device.errorString();
-        if (m_error.isEmpty())
-            m_error = QStringLiteral("ошибка чтения");
+        m_error = readFailureReason(m_device);
         m_atEnd = true;
         return false;
     }

@@ -6,6 +6,8 @@ StepCodes::StepCodes()
 {
     for (int position = 0; position < count; ++position)
         m_codes << QString::number(position, 16).toUpper();
+    for (const QString& code : m_codes)
+        m_codeBytes << code.toLatin1();
 }
 
 std::optional<int> StepCodes::positionOf(const QString& text) const

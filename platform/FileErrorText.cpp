@@ -46,6 +46,11 @@ QString quotedPath(const QString& path)
     return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
 }
 
+QString readFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Не удалось прочитать файл %1: %2").arg(quotedPath(path), reason);
+}
+
 bool fail(QString* why, const QString& text)
 {
     if (why)

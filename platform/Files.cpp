@@ -1,5 +1,6 @@
 #include "Files.h"
 
+#include "DeviceFailure.h"
 #include "FileErrorText.h"
 
 namespace zornalit {
@@ -9,7 +10,7 @@ bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why)
     if (out.write(bytes) == bytes.size())
         return true;
     if (why)
-        *why = out.errorString();
+        *why = writeFailureReason(out);
     return false;
 }
 
@@ -35,8 +36,7 @@ bool Files::copyReplacing(const QString& from, const QString& to, const SizeChec
         for (;;) {
             const qint64 got = source->read(chunk.data(), chunk.size());
             if (got < 0) {
-                return fail(reason, QStringLiteral("Не удалось прочитать файл %1: %2")
-                                        .arg(quotedPath(from), source->errorString()));
+                return fail(reason, readFailure(from, readFailureReason(*source)));
             }
             if (got == 0)
                 return true;
@@ -44,7 +44,7 @@ bool Files::copyReplacing(const QString& from, const QString& to, const SizeChec
             if (const QString problem = sizeCheck(copied); !problem.isEmpty())
                 return fail(reason, refusal(problem));
             if (out.write(chunk.constData(), got) != got)
-                return fail(reason, out.errorString());
+                return fail(reason, writeFailureReason(out));
         }
     };
     return replaceCopy(to, copy, why);

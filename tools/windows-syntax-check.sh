@@ -27,7 +27,7 @@ if [ $# -gt 0 ]; then
     sources=("$@")
 else
     # The POSIX half of a source split in two is not built there.
-    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp dbtool/*.cpp platform/*.cpp platform/qt/*.cpp platform/mci/*.cpp reference/*.cpp extras/*.cpp tools/make_sample_images/*.cpp | grep -v 'Posix\.cpp$')
+    mapfile -t sources < <(cd "$root" && ls app/*.cpp lookup/*.cpp dbtool/*.cpp platform/*.cpp platform/qt/*.cpp platform/files/*.cpp platform/mci/*.cpp reference/*.cpp extras/*.cpp tools/make_sample_images/*.cpp | grep -v 'Posix\.cpp$')
 fi
 
 # The system include folder cannot be given to the cross-compiler whole: its

@@ -4,9 +4,9 @@
 // time is how long that thread keeps the disk busy, and it must stay well
 // under a second.
 
-#include "platform/qt/LeftoverFiles.h"
-#include "platform/qt/SystemFileCalls.h"
-#include "platform/qt/TemporaryName.h"
+#include "platform/files/LeftoverFiles.h"
+#include "platform/files/SystemFileCalls.h"
+#include "platform/files/TemporaryName.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,11 @@
 
 #include "QtBitmaps.h"
 #include "QtClipboard.h"
-#include "QtFiles.h"
 #include "QtMessageBox.h"
 #include "LazySoundDevice.h"
 #include "QtProgramFolder.h"
 #include "QtTextViewer.h"
+#include "platform/files/QtFiles.h"
 
 namespace zornalit {
 

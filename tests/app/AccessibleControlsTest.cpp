@@ -41,13 +41,13 @@ TEST_F(AccessibleControls, TheTabStripListsEveryTabByItsCaptionBeforeTheControls
     EXPECT_EQ(strip->role(), QAccessible::PageTabList);
     ASSERT_EQ(strip->childCount(), tabs()->count() + static_cast<int>(tabs()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size()));
 
-    const QStringList captions{"Сегменты", "Типы оборудования", "Микротесты ЭУМ", "Импульсный тракт", "БГ, ВВК, УВП",
-                               "УСК", "Ссылки", "О программе", "P. S.: УТП"};
+    // The captions themselves are the layout test's; a screen reader hears
+    // each without the spaces that only place it on the strip.
     for (int index = 0; index < tabs()->count(); ++index) {
         QAccessibleInterface* page = pageTab(index);
         ASSERT_NE(page, nullptr);
         EXPECT_EQ(page->role(), QAccessible::PageTab);
-        EXPECT_EQ(page->text(QAccessible::Name), captions[index]);
+        EXPECT_EQ(page->text(QAccessible::Name), tabs()->tabText(index).trimmed());
         EXPECT_EQ(page->parent(), strip);
         EXPECT_EQ(strip->indexOfChild(page), index);
         // The same object each time, so a screen reader can follow it.

@@ -4,7 +4,7 @@
 #include "extras/FreeTextClick.h"
 
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtFiles.h"
+#include "platform/files/QtFiles.h"
 #include "platform/qt/QtSoundDevice.h"
 #include "platform/qt/SndfileDecoder.h"
 #include "support/SoundTestFiles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/qt/SystemFileCalls.h"
+#include "platform/files/SystemFileCalls.h"
 
 #include <QStringList>
 

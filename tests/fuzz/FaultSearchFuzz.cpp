@@ -17,7 +17,7 @@
 #include "lookup/FaultSearch.h"
 #include "lookup/QueryInput.h"
 #include "support/FailingDevice.h"
-#include "support/ModelLines.h"
+#include "support/ModelLookup.h"
 
 #include <QByteArrayView>
 #include <QList>
@@ -31,6 +31,7 @@ namespace {
 
 using namespace zornalit;
 using testing::FailingDevice;
+using testing::ModelLine;
 
 void check(bool holds, const char* what)
 {
@@ -102,84 +103,6 @@ ModelQuery modelQuery(const QString& segment, const QString& step, const StepCod
     return query;
 }
 
-// The steps tried, best first: the one asked for, every lower code down to
-// "0", then "1" once more.
-QStringList modelSteps(const QString& step, const StepCodes& codes)
-{
-    int position = -1;
-    for (int p = 0; p < StepCodes::count; ++p) {
-        if (codes.at(p) == step)
-            position = p;
-    }
-    QStringList steps;
-    for (int p = position; p >= 0; --p)
-        steps << codes.at(p);
-    steps << QStringLiteral("1");
-    return steps;
-}
-
-struct ModelLine {
-    QByteArrayView bytes;
-    QString segment; // of a header; empty otherwise
-    QString step;
-};
-
-QByteArrayView trimSpaces(QByteArrayView text)
-{
-    while (!text.isEmpty() && text.front() == ' ')
-        text = text.sliced(1);
-    while (!text.isEmpty() && text.back() == ' ')
-        text.chop(1);
-    return text;
-}
-
-ModelLine modelLine(QByteArrayView line)
-{
-    ModelLine model{line, {}, {}};
-    if (line.size() < 4 || line.first(4) != QByteArrayView("\xD1\xC5\xC3\xCC"))
-        return model;
-    const auto mid = [&](qsizetype from, qsizetype count) {
-        return from >= line.size() ? QByteArrayView() : line.sliced(from, std::min(count, line.size() - from));
-    };
-    const bool narrow = line.size() > 6 && line[6] == '.';
-    QByteArrayView step = mid(narrow ? 7 : 8, 2);
-    if (step.size() == 2 && step[1] == '.')
-        step = step.first(1);
-    model.segment = cp1251::decode(mid(5, narrow ? 1 : 2));
-    model.step = cp1251::decode(trimSpaces(step));
-    return model;
-}
-
-QList<ModelLine> modelLines(QByteArrayView bytes)
-{
-    QList<ModelLine> lines;
-    for (const QByteArrayView line : testing::modelLines(bytes))
-        lines << modelLine(line);
-    return lines;
-}
-
-struct ModelOutcome {
-    bool found = false;
-    QString step;
-    QByteArray report;
-};
-
-ModelOutcome modelLookup(QByteArrayView database, const ModelQuery& query, const StepCodes& codes)
-{
-    const QList<ModelLine> lines = modelLines(database);
-    for (const QString& step : modelSteps(query.step, codes)) {
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (lines[i].segment != query.segment || lines[i].step != step)
-                continue;
-            ModelOutcome outcome{true, step, {}};
-            for (qsizetype k = i; k < lines.size() && (k == i || !lines[k].bytes.startsWith('@')); ++k)
-                outcome.report += lines[k].bytes.toByteArray() + "\r\n";
-            return outcome;
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -203,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         typed.step += typedCharacter(data[at++]);
     const QByteArray database(reinterpret_cast<const char*>(data) + at, qsizetype(size - at));
     if (typedFromHeader) {
-        const QList<ModelLine> lines = modelLines(database);
+        const QList<ModelLine> lines = testing::modelHeaderLines(database);
         const auto header = std::find_if(lines.rbegin(), lines.rend(), [](const ModelLine& line) {
             return !line.segment.isEmpty();
         });
@@ -233,23 +156,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(!readsWhole, "a read failure where reading cannot fail");
         return 0;
     }
-    const ModelOutcome expected = modelLookup(database, expectedQuery, codes);
+    const testing::ModelOutcome expected = testing::modelLookup(database, expectedQuery.segment, expectedQuery.step, codes);
     check((outcome.result == SearchOutcome::Result::Found) == expected.found, "found or missed against the rules");
     if (!expected.found)
         return 0;
     check(outcome.foundStep == expected.step, "found another step than the best one");
 
-    // The copy into a report that may fail to write part way.
-    const qint64 writeLimit = (data[1] & 1) ? qint64(data[2]) * expected.report.size() / 255 : -1;
+    // The copy into a report that may fail to write part way: each line of
+    // the block as it is, ended by CR LF.
+    QByteArray expectedReport;
+    for (const QByteArrayView line : expected.block)
+        expectedReport += line.toByteArray() + "\r\n";
+    const qint64 writeLimit = (data[1] & 1) ? qint64(data[2]) * expectedReport.size() / 255 : -1;
     FailingDevice report({}, -1, writeLimit);
     const BlockCopy copy = copyBlock(device, outcome.blockStart, report, chunk);
-    check(expected.report.startsWith(report.written()), "the report is not a copy of the block");
+    check(expectedReport.startsWith(report.written()), "the report is not a copy of the block");
     switch (copy.result) {
     case BlockCopy::Result::Copied:
-        check(report.written() == expected.report, "a report copied whole differs from the block");
+        check(report.written() == expectedReport, "a report copied whole differs from the block");
         break;
     case BlockCopy::Result::WriteFailed:
-        check(writeLimit >= 0 && writeLimit < expected.report.size(), "a write failure where writing cannot fail");
+        check(writeLimit >= 0 && writeLimit < expectedReport.size(), "a write failure where writing cannot fail");
         break;
     case BlockCopy::Result::ReadFailed:
         check(!readsWhole, "a read failure where reading cannot fail");

@@ -2,7 +2,7 @@
 
 #include "fakes/FailingFileCalls.h"
 #include "fakes/FakePlatform.h"
-#include "platform/qt/QtFiles.h"
+#include "platform/files/QtFiles.h"
 #include "support/FailEachCallInTurn.h"
 #include "support/HardLink.h"
 #include "support/LatinLetters.h"

@@ -1,11 +1,11 @@
-// Compares the one-pass search with a plain model of the lookup that tries
-// one step after another, reading the whole file again for each, on many
-// random databases and queries.
+// Compares the one-pass search with the plain model of the lookup that tries
+// one step after another over the whole file (support/ModelLookup.h), on
+// many random databases and queries.
 
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
 #include "support/CopiedBlock.h"
-#include "support/ModelLines.h"
+#include "support/ModelLookup.h"
 #include "support/RandomFaultDatabase.h"
 
 #include <gtest/gtest.h>
@@ -14,68 +14,6 @@
 
 namespace zornalit {
 namespace {
-
-struct ModelOutcome {
-    bool found = false;
-    QString step;
-    QStringList block;
-};
-
-QStringList modelLines(const QByteArray& bytes)
-{
-    QStringList lines;
-    for (const QByteArrayView line : testing::modelLines(bytes))
-        lines << cp1251::decode(line);
-    return lines;
-}
-
-QString withoutSpaces(QString text)
-{
-    while (text.startsWith(u' '))
-        text.remove(0, 1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text;
-}
-
-bool modelHit(const QString& line, const QString& segment, const QString& step)
-{
-    if (line.mid(0, 4) != u"СЕГМ")
-        return false;
-    const bool narrow = line.mid(6, 1) == u".";
-    const QString segmentField = narrow ? line.mid(5, 1) : line.mid(5, 2);
-    QString stepField = line.mid(narrow ? 7 : 8, 2);
-    if (stepField.size() == 2 && stepField[1] == u'.')
-        stepField = stepField.left(1);
-    return segmentField == segment && withoutSpaces(stepField) == withoutSpaces(step);
-}
-
-ModelOutcome modelLookup(const QByteArray& bytes, const QString& segment, const QString& askedStep,
-                         const StepCodes& codes)
-{
-    QString step = askedStep;
-    bool fellBackToOne = false;
-    for (;;) {
-        // One pass, from the first line of the file.
-        const QStringList lines = modelLines(bytes);
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (!modelHit(lines[i], segment, step))
-                continue;
-            ModelOutcome outcome{true, step, {lines[i]}};
-            for (qsizetype k = i + 1; k < lines.size() && !lines[k].startsWith(u'@'); ++k)
-                outcome.block << lines[k];
-            return outcome;
-        }
-        if (fellBackToOne)
-            return {};
-        if (withoutSpaces(step) == u"0") {
-            step = QStringLiteral("1");
-            fellBackToOne = true;
-        } else {
-            step = codes.at(codes.positionOf(withoutSpaces(step)).value() - 1);
-        }
-    }
-}
 
 TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
 {
@@ -92,7 +30,10 @@ TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
         for (int q = 0; q < 4; ++q) {
             const QString segment = random.segment();
             const QString step = random.step(codes);
-            const ModelOutcome expected = modelLookup(bytes, segment, step, codes);
+            const testing::ModelOutcome expected = testing::modelLookup(bytes, segment, step, codes);
+            QStringList expectedBlock;
+            for (const QByteArrayView line : expected.block)
+                expectedBlock << cp1251::decode(line);
 
             QBuffer buffer;
             buffer.setData(bytes);
@@ -106,11 +47,11 @@ TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
             }
             const bool same = actual.result == (expected.found ? SearchOutcome::Result::Found
                                                                 : SearchOutcome::Result::NotFound)
-                && actual.foundStep == expected.step && block == expected.block;
+                && actual.foundStep == expected.step && block == expectedBlock;
             ASSERT_TRUE(same) << "seed " << seed << ", query " << q << ": segment \"" << segment.toStdString()
                               << "\" step " << step.toStdString() << ", chunk " << chunk
                               << "; model found " << expected.found << " step " << expected.step.toStdString()
-                              << " with " << expected.block.size() << " lines, search found "
+                              << " with " << expectedBlock.size() << " lines, search found "
                               << (actual.result == SearchOutcome::Result::Found) << " step "
                               << actual.foundStep.toStdString() << " with " << block.size() << " lines";
         }

@@ -2,7 +2,7 @@
 // is written and to every further piece while it is copied, on real files.
 
 #include "platform/SoundFileBudget.h"
-#include "platform/qt/QtFiles.h"
+#include "platform/files/QtFiles.h"
 
 #include "fakes/FailingFileCalls.h"
 #include "support/ScratchFolder.h"

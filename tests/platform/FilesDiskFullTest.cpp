@@ -1,4 +1,4 @@
-#include "platform/qt/QtFiles.h"
+#include "platform/files/QtFiles.h"
 
 #include "support/ChildRun.h"
 #include "support/LatinLetters.h"

@@ -1,5 +1,5 @@
 #include "platform/SoundFileBudget.h"
-#include "platform/qt/QtFiles.h"
+#include "platform/files/QtFiles.h"
 
 #include "fakes/FailingFileCalls.h"
 #include "support/ChildRun.h"

@@ -1,8 +1,8 @@
-#include "platform/qt/LeftoverFiles.h"
+#include "platform/files/LeftoverFiles.h"
 
-#include "platform/qt/QtFiles.h"
-#include "platform/qt/SystemFileCalls.h"
-#include "platform/qt/TemporaryName.h"
+#include "platform/files/QtFiles.h"
+#include "platform/files/SystemFileCalls.h"
+#include "platform/files/TemporaryName.h"
 #include "support/ScratchFolder.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // The Windows half of the system file calls, on a real disk: what only the
 // Win32 calls decide (sharing, link counts, write times, reparse points).
 // Built for Windows only; the POSIX half has its own tests beside this one.
-#include "platform/qt/SystemFileCalls.h"
+#include "platform/files/SystemFileCalls.h"
 
 #include "support/HardLink.h"
 #include "support/ScratchFolder.h"

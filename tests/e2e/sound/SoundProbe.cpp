@@ -9,7 +9,7 @@
 
 #include "platform/SoundFileBudget.h"
 #include "platform/qt/MultimediaControl.h"
-#include "platform/qt/QtFiles.h"
+#include "platform/files/QtFiles.h"
 #include "platform/qt/QtSoundDevice.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // The check's verdict on a header must agree with the lookup's own reading
 // of it, whichever way the verdict was reached.
 
-#include "dbtool/HeaderVerdict.h"
+#include "lookup/HeaderVerdict.h"
 #include "lookup/Cp1251.h"
 #include "lookup/HeaderLine.h"
 #include "lookup/QueryInput.h"
@@ -10,7 +10,7 @@
 
 #include <random>
 
-namespace zornalit::dbtool {
+namespace zornalit {
 namespace {
 
 TEST(HeaderVerdict, AgreesWithTheLookupsReading)
@@ -46,4 +46,4 @@ TEST(HeaderVerdict, AgreesWithTheLookupsReading)
 }
 
 } // namespace
-} // namespace zornalit::dbtool
+} // namespace zornalit

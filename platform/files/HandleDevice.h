@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DeviceFailure.h"
 #include "platform/FileCalls.h"
 
 #include <QByteArray>
@@ -12,7 +13,7 @@ namespace zornalit {
 // large steps. Every
 // failure is kept: errorString() gives its Russian reason, error() its kind,
 // and a device that failed once refuses all further writes.
-class HandleDevice : public QIODevice {
+class HandleDevice : public QIODevice, public KeepsFileError {
 public:
     HandleDevice(FileCalls& calls, int handle, OpenMode mode);
     ~HandleDevice() override;
@@ -33,7 +34,7 @@ public:
     // earlier write had. The device is closed either way.
     bool finish();
 
-    const FileError& error() const { return m_error; }
+    const FileError& error() const override { return m_error; }
     bool failed() const { return m_error.kind != FileError::Kind::None; }
     // Whether the file was touched: bytes handed over for writing, or cut.
     bool wroteAny() const { return m_wroteAny; }

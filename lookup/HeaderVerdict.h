@@ -1,12 +1,12 @@
 #pragma once
 
-#include "lookup/StepCodes.h"
+#include "StepCodes.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QStringList>
 
-namespace zornalit::dbtool {
+namespace zornalit {
 
 // What the lookup makes of a line that begins with the header keyword, and
 // whether that is what its author wrote.
@@ -26,4 +26,4 @@ struct HeaderVerdict {
 
 HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes);
 
-} // namespace zornalit::dbtool
+} // namespace zornalit

@@ -1,21 +1,15 @@
 #include "HeaderVerdict.h"
 
-#include "lookup/Cp1251.h"
-#include "lookup/HeaderLine.h"
-#include "lookup/QueryInput.h"
+#include "Cp1251.h"
+#include "HeaderLine.h"
+#include "QueryInput.h"
 
 #include <algorithm>
+#include <optional>
 
-namespace zornalit::dbtool {
+namespace zornalit {
 
 namespace {
-
-constexpr qsizetype keywordLength = 4;
-
-QByteArrayView trimmed(QByteArrayView text)
-{
-    return trimmedStep(text);
-}
 
 // The segment and the step as a person reads the line: after the keyword
 // and its space, the segment runs to the first ".", the step from there to
@@ -27,14 +21,14 @@ struct WrittenFields {
 
 WrittenFields writtenFields(QByteArrayView line)
 {
-    QByteArrayView rest = line.sliced(keywordLength);
+    QByteArrayView rest = line.sliced(headerKeywordLength);
     WrittenFields fields;
     const qsizetype dot = rest.indexOf('.');
     if (dot < 0) {
-        fields.segment = trimmed(rest);
+        fields.segment = trimmedStep(rest);
         return fields;
     }
-    fields.segment = trimmed(rest.first(dot));
+    fields.segment = trimmedStep(rest.first(dot));
     rest = rest.sliced(dot + 1);
     while (!rest.isEmpty() && rest.front() == ' ')
         rest = rest.sliced(1);
@@ -65,62 +59,35 @@ QString whyNotAskable(const QString& field, const QString& what, bool isStep, co
     return {};
 }
 
-bool isDigit(char c)
+// Whether a segment read from a line is one the window's normalisation of a
+// query leaves as it is, judged without decoding: one or two digits or Latin
+// capitals, without a leading zero of two.
+bool plainSegment(QByteArrayView segment)
 {
-    return c >= '0' && c <= '9';
+    const auto plain = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); };
+    if (segment.isEmpty() || segment.size() > 2 || !std::all_of(segment.begin(), segment.end(), plain))
+        return false;
+    return !(segment.size() == 2 && segment[0] == '0');
 }
 
-bool isLatinCapital(char c)
+// What follows a field of line: the byte after it, or nothing at the end.
+std::optional<char> byteAfter(QByteArrayView line, QByteArrayView field)
 {
-    return c >= 'A' && c <= 'Z';
-}
-
-// The position of a step written as the table writes it, or -1.
-int canonicalStep(QByteArrayView step)
-{
-    const auto hexDigit = [](char c) { return isDigit(c) ? c - '0' : (c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1); };
-    if (step.size() == 1)
-        return hexDigit(step[0]);
-    if (step.size() == 2 && step[0] == '1' && hexDigit(step[1]) >= 0)
-        return 16 + hexDigit(step[1]);
-    return -1;
+    const qsizetype after = field.data() + field.size() - line.data();
+    return after < line.size() ? std::optional<char>(line[after]) : std::nullopt;
 }
 
 // The usual header, "СЕГМ 5.3." or "СЕГМ 12.1F." with anything after the
-// closing dot, judged without decoding: a database holds many of them.
-bool judgeUsualHeader(QByteArrayView line, HeaderVerdict& verdict)
+// step's dot or space: a space after the keyword, a plain segment ended by
+// its dot, and a step code ended by a dot, a space or the line's end. A
+// person reads such fields as the lookup does, and every step code is one
+// the normalisation leaves as it is, so the header is askable as it stands.
+bool usualHeader(QByteArrayView line, const HeaderFields& fields, bool spaceAfterKeyword, bool stepIsCode)
 {
-    if (line.size() < 8 || line[keywordLength] != ' ')
+    if (!spaceAfterKeyword || !plainSegment(fields.segment) || byteAfter(line, fields.segment) != '.' || !stepIsCode)
         return false;
-    const QByteArrayView rest = line.sliced(keywordLength + 1);
-    // The segment: one or two characters before the first dot.
-    const qsizetype segmentEnd = rest[0] == '.' ? -1 : rest[1] == '.' ? 1 : rest[2] == '.' ? 2 : -1;
-    if (segmentEnd < 0)
-        return false;
-    const QByteArrayView segment = rest.first(segmentEnd);
-    if (!std::all_of(segment.begin(), segment.end(), [](char c) { return isDigit(c) || isLatinCapital(c); }))
-        return false;
-    if (segment.size() == 2 && segment[0] == '0')
-        return false;
-    // The step: one or two characters up to the next dot or the line's end.
-    const QByteArrayView after = rest.sliced(segmentEnd + 1);
-    const qsizetype size = after.size();
-    qsizetype stepLength = -1;
-    if (size >= 2 && after[1] == '.')
-        stepLength = 1;
-    else if (size >= 3 && after[2] == '.')
-        stepLength = 2;
-    else if (size <= 2)
-        stepLength = size;
-    if (stepLength < 1 || after[0] == '.')
-        return false;
-    const int position = canonicalStep(after.first(stepLength));
-    if (position < 0)
-        return false;
-    verdict.segment = segment;
-    verdict.stepPosition = position;
-    verdict.askable = true;
-    return true;
+    const std::optional<char> afterStep = byteAfter(line, fields.step);
+    return !afterStep || *afterStep == '.' || *afterStep == ' ';
 }
 
 } // namespace
@@ -128,11 +95,21 @@ bool judgeUsualHeader(QByteArrayView line, HeaderVerdict& verdict)
 HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
 {
     HeaderVerdict verdict;
-    if (judgeUsualHeader(line, verdict))
-        return verdict;
     const HeaderFields fields = readHeaderFields(line);
-    const QByteArrayView step = trimmedStep(fields.step);
     verdict.segment = fields.segment;
+    const bool spaceAfterKeyword = line.size() > headerKeywordLength && line[headerKeywordLength] == ' ';
+
+    // The usual header is judged without decoding: a database holds many.
+    const std::optional<int> code = codes.positionOfBytes(fields.step);
+    if (usualHeader(line, fields, spaceAfterKeyword, code.has_value())) {
+        verdict.stepPosition = *code;
+        verdict.askable = true;
+        return verdict;
+    }
+
+    const QByteArrayView step = trimmedStep(fields.step);
+    const WrittenFields written = writtenFields(line);
+    const bool readAsWritten = fields.segment == written.segment && step == written.step;
     const QString segmentText = cp1251::decode(fields.segment);
     const QString stepText = cp1251::decode(step);
     if (const std::optional<int> position = codes.positionOf(stepText))
@@ -144,8 +121,7 @@ HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
     const QueryCheck check = normaliseQuery(asked, codes);
     verdict.askable = check.passed() && check.boxes == asked;
 
-    const WrittenFields written = writtenFields(line);
-    if (line.size() > keywordLength && line[keywordLength] != ' ')
+    if (line.size() > headerKeywordLength && !spaceAfterKeyword)
         verdict.reasons << QStringLiteral("после «СЕГМ» нет пробела");
     if (cp1251::decode(written.segment).size() > 2)
         verdict.reasons << QStringLiteral("сегмент %1 длиннее двух знаков").arg(quoted(written.segment));
@@ -156,7 +132,6 @@ HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
                 verdict.reasons << why;
         }
     }
-    const bool readAsWritten = fields.segment == written.segment && step == written.step;
     if (!readAsWritten || !verdict.reasons.isEmpty()) {
         verdict.reasons << QStringLiteral("программа читает сегмент %1 и шаг %2")
                                .arg(quoted(fields.segment), quoted(step));
@@ -164,4 +139,4 @@ HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
     return verdict;
 }
 
-} // namespace zornalit::dbtool
+} // namespace zornalit
