@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -28,6 +29,15 @@ public:
     {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    // Sets a file's modification time back, as if it had been written that
+    // many seconds ago.
+    bool age(const QString& name, int seconds) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadWrite)
+            && file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds), QFileDevice::FileModificationTime);
     }
 
     // Every entry, hidden ones included, sorted by name.
