@@ -18,7 +18,7 @@ AboutPage buildAboutPage(TabControl& tabs)
     page.Picture1->setAccessibleName(QStringLiteral("Фото"));
     page.Label1 = placeLabel(&tabs, QStringLiteral("Label1"), rectFromTwips(2520, 960, 4095, 3735), descriptionText());
 
-    page.Command1 = place<PictureButton>(&tabs, readmeButton, rectFromTwips(120, 3600, 1455, 975));
+    page.Command1 = place<PictureButton>(&tabs, QStringLiteral("Command1"), rectFromTwips(120, 3600, 1455, 975));
     page.Command1->setText(QStringLiteral("Прочитать файл readme.txt"));
     page.Command1->setPicture(artwork::icon(artwork::readmeImage), QSize(32, 32));
     QPalette tooltipColoured = page.Command1->palette();

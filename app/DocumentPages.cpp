@@ -9,19 +9,43 @@
 
 namespace zornalit {
 
-QList<PictureButton*> buildDocumentPages(TabControl& tabs)
+namespace {
+
+// The object name of the button on each tab that shows a document.
+struct ButtonName {
+    MainTab tab;
+    const char* name;
+};
+
+constexpr ButtonName buttonNames[] = {
+    {EquipmentTab, "Command3"}, {MicrotestsTab, "Command4"}, {PulsePathTab, "Command5"},
+    {RacksTab, "Command6"},     {UskTab, "Command7"},        {UtpTab, "Command9"},
+};
+
+QString buttonNameOf(int tab)
+{
+    for (const ButtonName& button : buttonNames) {
+        if (button.tab == tab)
+            return QString::fromLatin1(button.name);
+    }
+    return {};
+}
+
+} // namespace
+
+QList<DocumentButton> buildDocumentPages(TabControl& tabs)
 {
     const QFont captionFont = serifFont(12, {.bold = true});
-    QList<PictureButton*> buttons;
+    QList<DocumentButton> buttons;
     for (int tab = 0; tab < mainTabs().size(); ++tab) {
         const MainTabRow& row = mainTabs()[tab];
-        if (row.button.isEmpty())
+        if (row.document.isEmpty())
             continue;
-        auto* button = place<PictureButton>(&tabs, row.button, rectFromTwips(120, 960, 6495, 3735));
+        auto* button = place<PictureButton>(&tabs, buttonNameOf(tab), rectFromTwips(120, 960, 6495, 3735));
         button->setText(row.buttonCaption);
         button->setFont(captionFont);
         tabs.addControl(tab, button);
-        buttons << button;
+        buttons << DocumentButton{tab, button};
     }
     return buttons;
 }

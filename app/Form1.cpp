@@ -58,8 +58,8 @@ void Form1::connectHandlers()
     connect(m_segments.Segm, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
     connect(m_segments.Sag, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
 
-    for (PictureButton* button : std::as_const(m_documentButtons))
-        connect(button, &QPushButton::clicked, this, [this, button] { openButtonDocument(button); });
+    for (const DocumentButton& document : std::as_const(m_documentButtons))
+        connect(document.button, &QPushButton::clicked, this, [this, tab = document.tab] { openTabDocument(tab); });
     connect(SSTab1, &TabControl::tabSelected, this, [this](int index, int) { openTabDocument(index); });
     connect(m_aboutPage.Command1, &QPushButton::clicked, this, &Form1::readReadme);
     connect(m_aboutPage.Command8, &QPushButton::clicked, this, &Form1::showAboutWindow);
@@ -89,15 +89,11 @@ void Form1::openTabDocument(int index)
         openDocument(m_platform, *document);
 }
 
-void Form1::openButtonDocument(const PictureButton* button)
-{
-    openDocument(m_platform, documentOfButton(button->objectName()));
-}
-
 void Form1::readReadme()
 {
-    if (const std::optional<QString> hint = pressReadme(m_platform))
-        m_links.Text1->setToolTip(*hint);
+    // The hint comes only with a read-me the operator gets to see.
+    if (openReadme(m_platform))
+        m_links.Text1->setToolTip(triggerHint());
 }
 
 // Every showing finds the picture in place: start-up loaded it, and each

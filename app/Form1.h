@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AboutPage.h"
+#include "DocumentPages.h"
 #include "LinksPage.h"
 #include "SegmentsPage.h"
 #include "lookup/StepCodes.h"
@@ -17,7 +18,6 @@ namespace zornalit {
 
 class Form2;
 class MultimediaControl;
-class PictureButton;
 class TabControl;
 
 // The main window: the tabbed dialog with the fault lookup, the reference
@@ -30,20 +30,12 @@ public:
     explicit Form1(const Platform& platform, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // The start-up pictures: the About window with its picture, then the
-    // window's own pictures. load() reads them all, in their order:
-    // loadForFirstPaint() everything up to the cover, then
-    // loadDocumentButtonPictures() the buttons' pictures.
-    void load();
-    void loadForFirstPaint();
-    void loadDocumentButtonPictures();
-
-    // A program start shows its window sooner. Before the first paint it
-    // loads only the cover of the tab the window opens on, and keeps a
-    // failure to itself: the result says why the cover is missing, empty
-    // when it loaded. Right after the first paint come the About window and
-    // the other pictures, in the order load() reads them, the cover's
-    // failure told in the cover's turn.
+    // The start-up pictures. Before the first paint the window loads only
+    // the cover of the tab it opens on, and keeps a failure to itself: the
+    // result says why the cover is missing, empty when it loaded. Right
+    // after the first paint come the About window with its picture, the
+    // pictures of the About and links tabs, the cover's failure told in the
+    // cover's turn, and last the document buttons' pictures.
     [[nodiscard]] QString loadCoverFirst();
     void loadAfterFirstPaint(const QString& coverProblem);
 
@@ -66,10 +58,10 @@ private:
     QImage loadImage(const QString& fileName) const;
     void prepareAboutWindow();
     void loadAboutAndLinkPictures();
+    void loadDocumentButtonPictures();
 
     void findFaultDescription();
     void openTabDocument(int index);
-    void openButtonDocument(const PictureButton* button);
     void readReadme();
     void showAboutWindow();
     void copyLinkOf(const QLabel* label);
@@ -83,7 +75,7 @@ private:
     TabControl* SSTab1 = nullptr;
     SegmentsPage m_segments;
     // The buttons that fill the document tabs, in the order of their tabs.
-    QList<PictureButton*> m_documentButtons;
+    QList<DocumentButton> m_documentButtons;
     LinksPage m_links;
     AboutPage m_aboutPage;
     MultimediaControl* Звук = nullptr;

@@ -28,6 +28,29 @@ namespace {
 
 const QString windowCaption = QStringLiteral("Зорналит");
 
+// The drawings beside the captions of three tabs, with their sizes in pixels
+// at normal density; the other tabs show their captions alone.
+struct TabImage {
+    MainTab tab;
+    const char* resource;
+    QSize size;
+};
+
+constexpr TabImage tabImages[] = {
+    {SegmentsTab, ":/resources/tab-segments.svg", {16, 15}},
+    {LinksTab, ":/resources/tab-links.svg", {16, 16}},
+    {AboutTab, ":/resources/tab-about.svg", {16, 16}},
+};
+
+const TabImage* imageOfTab(int tab)
+{
+    for (const TabImage& image : tabImages) {
+        if (image.tab == tab)
+            return &image;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void Form1::buildWindow()
@@ -68,13 +91,12 @@ void Form1::buildTabs()
 {
     SSTab1 = place<TabControl>(this, QStringLiteral("SSTab1"), rectFromTwips(0, 120, 7095, 4815));
 
-    for (const MainTabRow& row : mainTabs()) {
-        if (row.image.isEmpty()) {
-            SSTab1->addTab(row.caption);
-        } else {
-            const QSize imageSize(row.imageWidth, row.imageHeight);
-            SSTab1->addTab(row.caption, artwork::icon(row.image), imageSize);
-        }
+    for (int tab = 0; tab < mainTabs().size(); ++tab) {
+        const QString& caption = mainTabs()[tab].caption;
+        if (const TabImage* image = imageOfTab(tab))
+            SSTab1->addTab(caption, artwork::icon(QString::fromLatin1(image->resource)), image->size);
+        else
+            SSTab1->addTab(caption);
     }
 }
 
@@ -86,12 +108,13 @@ void Form1::buildFocusOrder()
         m_aboutPage.Command1, m_links.Text1, m_segments.Segm, m_segments.Sag, m_segments.Command2, m_segments.Picture5};
     // Then the buttons that fill a tab, in the order of their tabs; the
     // About window's button takes the place of its tab.
-    qsizetype next = 0;
     for (int tab = 0; tab < mainTabs().size(); ++tab) {
         if (tab == AboutTab)
             order << m_aboutPage.Command8;
-        else if (!mainTabs()[tab].button.isEmpty())
-            order << m_documentButtons[next++];
+        for (const DocumentButton& document : std::as_const(m_documentButtons)) {
+            if (document.tab == tab)
+                order << document.button;
+        }
     }
     for (qsizetype index = 1; index < order.size(); ++index)
         setTabOrder(order[index - 1], order[index]);

@@ -39,22 +39,8 @@ void Form1::prepareAboutWindow()
     m_about->setPicture(loadImage(aboutImageFile));
 }
 
-void Form1::load()
-{
-    loadForFirstPaint();
-    loadDocumentButtonPictures();
-}
-
-// Everything up to the cover of the tab the window opens on, in the order
-// the files are read.
-void Form1::loadForFirstPaint()
-{
-    loadAboutAndLinkPictures();
-    m_segments.Picture5->setImage(loadImage(coverImageFile));
-}
-
-// The pictures read before the cover: those of the About window, the About
-// tab and the links tab, all hidden at start.
+// The pictures of the About window, the About tab and the links tab, all
+// hidden at start; a failure among them is told before the cover's.
 void Form1::loadAboutAndLinkPictures()
 {
     prepareAboutWindow();
@@ -84,8 +70,8 @@ void Form1::loadAfterFirstPaint(const QString& coverProblem)
 void Form1::loadDocumentButtonPictures()
 {
     // Each button reads the file for itself.
-    for (PictureButton* button : std::as_const(m_documentButtons))
-        button->setImage(loadImage(buttonCoverImageFile));
+    for (const DocumentButton& document : std::as_const(m_documentButtons))
+        document.button->setImage(loadImage(buttonCoverImageFile));
 }
 
 } // namespace zornalit

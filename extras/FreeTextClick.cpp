@@ -92,6 +92,11 @@ void playJokeSounds(const Platform& platform, SoundCommands& control)
 
 } // namespace
 
+QString triggerHint()
+{
+    return QStringLiteral("16 пятёрок & click => ;-)");
+}
+
 QStringList jokeSoundCopies()
 {
     QStringList names;

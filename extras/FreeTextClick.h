@@ -13,6 +13,10 @@ namespace zornalit {
 // must hold afterwards.
 QString clickFreeText(const Platform& platform, SoundCommands& sound, const QString& text);
 
+// The tooltip hint that points at the joke, which the free text box gets
+// once the read-me has been opened.
+QString triggerHint();
+
 // The names of the copies the joke plays its sounds from, in the program
 // folder.
 QStringList jokeSoundCopies();

@@ -4,8 +4,8 @@
 #include "FaultFiles.h"
 #include "FaultSearch.h"
 #include "NotFoundMessage.h"
-#include "ViewerLaunch.h"
 #include "platform/FileErrorText.h"
+#include "platform/ViewerLaunch.h"
 
 namespace zornalit {
 

@@ -46,4 +46,11 @@ QString quotedPath(const QString& path)
     return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
 }
 
+bool fail(QString* why, const QString& text)
+{
+    if (why)
+        *why = text;
+    return false;
+}
+
 } // namespace zornalit

@@ -15,4 +15,8 @@ QString fileErrorReason(const FileError& error);
 // platform's own separators.
 QString quotedPath(const QString& path);
 
+// Hands the reason of a failure to the caller that asked for it (why may be
+// null) and returns false, so that a failing step reads return fail(…).
+bool fail(QString* why, const QString& text);
+
 } // namespace zornalit

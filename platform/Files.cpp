@@ -4,17 +4,6 @@
 
 namespace zornalit {
 
-namespace {
-
-bool fail(QString* why, const QString& text)
-{
-    if (why)
-        *why = text;
-    return false;
-}
-
-} // namespace
-
 bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why)
 {
     if (out.write(bytes) == bytes.size())

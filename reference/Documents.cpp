@@ -1,7 +1,7 @@
 #include "Documents.h"
 
 #include "MainTabs.h"
-#include "lookup/ViewerLaunch.h"
+#include "platform/ViewerLaunch.h"
 
 namespace zornalit {
 
@@ -12,33 +12,15 @@ std::optional<QString> documentOfTab(int tabIndex)
     return mainTabs()[tabIndex].document;
 }
 
-QString documentOfButton(const QString& buttonName)
-{
-    if (buttonName == readmeButton)
-        return readmeDocument;
-    for (const MainTabRow& row : mainTabs()) {
-        if (!row.button.isEmpty() && buttonName == row.button)
-            return row.document;
-    }
-    return {};
-}
-
 bool openDocument(const Platform& platform, const QString& fileName)
 {
     // A missing document is still handed to the editor: it says so itself.
     return openInViewer(platform, platform.folder.fileNamed(fileName));
 }
 
-QString triggerHint()
+bool openReadme(const Platform& platform)
 {
-    return QStringLiteral("16 пятёрок & click => ;-)");
-}
-
-std::optional<QString> pressReadme(const Platform& platform)
-{
-    if (!openDocument(platform, readmeDocument))
-        return std::nullopt;
-    return triggerHint();
+    return openDocument(platform, readmeDocument);
 }
 
 void copyLink(Clipboard& clipboard, const QString& caption)

@@ -8,23 +8,16 @@
 
 namespace zornalit {
 
-// The file a tab of the main window opens when the user selects it, if any.
+// The file a tab of the main window opens when the user selects it or
+// presses the button that fills it, if any.
 std::optional<QString> documentOfTab(int tabIndex);
-
-// The file a document button opens, by the button's object name
-// ("Command3" … "Command7", "Command9", "Command1"); empty for any other.
-QString documentOfButton(const QString& buttonName);
 
 // Opens a document of the program folder in the text viewer; tells the
 // operator when no editor could be started. Returns whether one was.
 bool openDocument(const Platform& platform, const QString& fileName);
 
-// The tooltip hint that points at the free text box's hidden joke.
-QString triggerHint();
-
-// Opens the read-me; returns the new tooltip for the free text box, or
-// nothing when the editor could not be started.
-std::optional<QString> pressReadme(const Platform& platform);
+// Opens the read-me; returns whether an editor was started.
+bool openReadme(const Platform& platform);
 
 // Empties the clipboard, then leaves the link's caption on it as plain text.
 void copyLink(Clipboard& clipboard, const QString& caption);

@@ -18,17 +18,13 @@ enum MainTab : int {
     UtpTab = 8,
 };
 
-// One tab: its caption and the drawing beside it, and for a tab that shows
-// a reference text, the button that fills the tab and the file that both the
-// button and the selection of the tab open.
+// One tab: its caption, and for a tab that shows a reference text, the
+// caption of the button that fills the tab and the file that both the button
+// and the selection of the tab open.
 struct MainTabRow {
     QString caption;
-    QString image;      // a drawing among the resources; empty for none
-    int imageWidth = 0; // the drawing's size in pixels at normal density
-    int imageHeight = 0;
-    QString button;     // the document button's object name; empty for none
-    QString buttonCaption;
-    QString document;   // a file of the program folder; empty for none
+    QString buttonCaption; // empty for a tab without a document
+    QString document;      // a file of the program folder; empty for none
 };
 
 // Every tab, in the order of MainTab.
@@ -36,7 +32,6 @@ const QList<MainTabRow>& mainTabs();
 
 // The read-me has a button of its own on the "О программе" tab; selecting
 // that tab opens nothing.
-inline const QString readmeButton = QStringLiteral("Command1");
 inline const QString readmeDocument = QStringLiteral("Readme.txt");
 
 } // namespace zornalit

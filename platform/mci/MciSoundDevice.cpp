@@ -12,13 +12,6 @@ namespace zornalit {
 
 namespace {
 
-bool fail(QString* why, const QString& text)
-{
-    if (why)
-        *why = text;
-    return false;
-}
-
 QString cannotOpen(const QString& path, const QString& reason)
 {
     return QStringLiteral("Не удалось открыть звуковой файл %1: %2").arg(quotedPath(path), reason);

@@ -13,13 +13,6 @@ namespace zornalit {
 
 namespace {
 
-bool fail(QString* why, const QString& text)
-{
-    if (why)
-        *why = text;
-    return false;
-}
-
 QString openFailure(const QString& path, const QString& reason)
 {
     return QStringLiteral("Не удалось открыть файл %1: %2").arg(quotedPath(path), reason);

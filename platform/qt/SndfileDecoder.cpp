@@ -1,5 +1,6 @@
 #include "SndfileDecoder.h"
 
+#include "platform/FileErrorText.h"
 #include "platform/RegularFile.h"
 
 #include <QFile>
@@ -88,13 +89,6 @@ QString reasonFor(int error)
     default:
         return QStringLiteral("звук не удалось прочитать (ошибка %1)").arg(error);
     }
-}
-
-bool fail(QString* reason, const QString& text)
-{
-    if (reason)
-        *reason = text;
-    return false;
 }
 
 QString tooLarge()

@@ -17,7 +17,7 @@ protected:
     {
         MainWindowTest::SetUp();
         fake.bitmaps.images.insert(aboutPath, firstPicture);
-        form->load();
+        startUp();
         showActive();
         tabs()->setCurrentIndex(7);
         button = control<QPushButton>(QStringLiteral("Command8"));

@@ -17,7 +17,7 @@ using ClassicLook = MainWindowTest;
 
 TEST_F(ClassicLook, BothWindowsAndAllTheirControlsWearTheWindowsStyle)
 {
-    form->load();
+    startUp();
     const auto classic = [](const QWidget* widget) {
         return widget->style()->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) == 0;
     };
@@ -74,7 +74,7 @@ TEST_F(ClassicLook, EachTabImageStandsBesideItsCaptionInsideTheTab)
 // With the fonts as they are on this machine, no text is cut.
 TEST_F(ClassicLook, EveryCaptionLabelAndInitialTextFitsItsControl)
 {
-    form->load();
+    startUp();
     showActive();
     for (QLabel* label : form->findChildren<QLabel*>()) {
         const std::string name = label->objectName().toStdString();

@@ -21,7 +21,7 @@ QStringList tabWalk(QWidget* start, int steps, Qt::Key key = Qt::Key_Tab)
 
 TEST_F(Focus, TheStripHasTheFocusAtStart)
 {
-    form->load();
+    startUp();
     showActive();
     EXPECT_EQ(QApplication::focusWidget(), tabs());
     EXPECT_EQ(tabs()->currentIndex(), 0);
@@ -157,7 +157,7 @@ TEST_F(ClickBack, AClickIntoTheQueryBoxThatHeldTheFocusKeepsItsText)
 
 TEST_F(Focus, EnterRunsTheLookupAndTheBoxKeepsFocusAndTextAfterTheMessage)
 {
-    form->load();
+    startUp();
     showActive();
     auto* segment = control<QLineEdit>(QStringLiteral("Segm"));
     auto* step = control<QLineEdit>(QStringLiteral("Sag"));

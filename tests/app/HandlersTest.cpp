@@ -4,8 +4,8 @@
 #include "MainWindowFixture.h"
 
 #include "app/LinkAddresses.h"
+#include "extras/FreeTextClick.h"
 #include "lookup/QueryInput.h"
-#include "reference/Documents.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +26,7 @@ QByteArray windows1251(const char* utf8)
 
 TEST_F(Handlers, ArrowButtonRunsTheLookupOnTheBoxesAndWritesThemBack)
 {
-    form->load();
+    startUp();
     fake.files.contents.insert(fake.path("SEGM_WIN_ALL.txt"), windows1251("title\r\nСЕГМ 5.3.\r\nbody\r\n@\r\n"));
     control<QLineEdit>(QStringLiteral("Segm"))->setText(QStringLiteral("05"));
     control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("07"));
@@ -40,7 +40,7 @@ TEST_F(Handlers, ArrowButtonRunsTheLookupOnTheBoxesAndWritesThemBack)
 
 TEST_F(Handlers, ArrowButtonReportsABadQueryAndKeepsWhatNormalisationMade)
 {
-    form->load();
+    startUp();
     control<QLineEdit>(QStringLiteral("Segm"))->setText(QStringLiteral("abc"));
     control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("1a"));
     QString segmentWhileShown;
@@ -60,7 +60,7 @@ TEST_F(Handlers, ArrowButtonReportsABadQueryAndKeepsWhatNormalisationMade)
 
 TEST_F(Handlers, TheNotFoundMessageFindsTheBoxesNormalised)
 {
-    form->load();
+    startUp();
     fake.files.contents.insert(fake.path("SEGM_WIN_ALL.txt"), QByteArray("no blocks\r\n"));
     control<QLineEdit>(QStringLiteral("Segm"))->setText(QStringLiteral("0c"));
     control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("0f"));

@@ -16,7 +16,7 @@ using Keyboard = MainWindowTest;
 
 TEST_F(Keyboard, EnterAndReturnPressTheFocusedButton)
 {
-    form->load();
+    startUp();
     showActive();
 
     auto* arrow = control<QPushButton>(QStringLiteral("Command2"));
@@ -73,7 +73,7 @@ TEST_F(Keyboard, APictureBoxShowsWhenItHasTheFocus)
 
 TEST_F(Keyboard, AQueryTooLongIsShownFromItsStartAfterTheMessage)
 {
-    form->load();
+    startUp();
     showActive();
     auto* segment = control<QLineEdit>(QStringLiteral("Segm"));
     auto* step = control<QLineEdit>(QStringLiteral("Sag"));

@@ -42,6 +42,10 @@ protected:
         return found;
     }
 
+    // Loads the pictures as a program start does: the cover before the first
+    // paint, everything else right after it.
+    void startUp() { form->loadAfterFirstPaint(form->loadCoverFirst()); }
+
     TabControl* tabs() const { return control<TabControl>(QStringLiteral("SSTab1")); }
 
     // The About window, found the way a user finds it: the program's

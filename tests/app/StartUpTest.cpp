@@ -16,7 +16,7 @@ namespace zornalit::testing {
 namespace {
 
 const QStringList pictureFiles{
-    "About.bmp", "Фото.bmp", "Форум КВАНТ.bmp", "Сайт КВАНТ.bmp", "КВАНТ.bmp", "Обложка.bmp",
+    "Обложка.bmp", "About.bmp", "Фото.bmp", "Форум КВАНТ.bmp", "Сайт КВАНТ.bmp", "КВАНТ.bmp",
     "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp",
 };
 
@@ -59,7 +59,7 @@ protected:
 
 TEST_F(StartUp, LoadsEachPictureInOrder)
 {
-    form->load();
+    startUp();
 
     const QStringList expected = allPictureReads();
     EXPECT_EQ(fake.journal, expected);
@@ -68,7 +68,7 @@ TEST_F(StartUp, LoadsEachPictureInOrder)
 TEST_F(StartUp, EveryControlShowsItsOwnFile)
 {
     givePictures();
-    form->load();
+    startUp();
     const auto picture = [&](const QString& name) { return fake.bitmaps.images.value(fake.path(name)); };
 
     ASSERT_NE(aboutWindow(), nullptr);
@@ -85,11 +85,11 @@ TEST_F(StartUp, EveryControlShowsItsOwnFile)
 TEST_F(StartUp, TheFirstPaintHasItsCoverAndTheButtonsFollowInTheSameOrder)
 {
     givePictures();
-    form->loadForFirstPaint();
+    const QString coverProblem = form->loadCoverFirst();
     EXPECT_EQ(shownBy("Picture5"), fake.bitmaps.images.value(fake.path("Обложка.bmp")));
     EXPECT_TRUE(shownBy("Command3").isNull());
 
-    form->loadDocumentButtonPictures();
+    form->loadAfterFirstPaint(coverProblem);
     const QStringList expected = allPictureReads();
     EXPECT_EQ(fake.journal, expected);
     EXPECT_FALSE(shownBy("Command9").isNull());
@@ -130,7 +130,7 @@ TEST_F(StartUp, AProgramStartTellsNothingOfACoverThatLoaded)
 
 TEST_F(StartUp, OpensNoDocumentShowsNoMessageAndKeepsTheAboutWindowHidden)
 {
-    form->load();
+    startUp();
     form->show();
     QApplication::processEvents();
     EXPECT_TRUE(fake.viewer.opened.isEmpty());
@@ -146,7 +146,7 @@ TEST_F(StartUp, MissingPicturesLeaveEmptyControlsAndStartUpGoesOn)
     fake.bitmaps.images.remove(fake.path("About.bmp"));
     fake.bitmaps.images.remove(fake.path("Форум КВАНТ.bmp"));
     fake.bitmaps.images.remove(fake.path("Обложка1.bmp"));
-    form->load();
+    startUp();
 
     EXPECT_EQ(fake.bitmaps.loaded.size(), pictureFiles.size());
     EXPECT_TRUE(aboutPicture().isNull());
@@ -158,7 +158,7 @@ TEST_F(StartUp, MissingPicturesLeaveEmptyControlsAndStartUpGoesOn)
 
 TEST_F(StartUp, TheLookupRightAfterStartUpKnowsAllStepCodes)
 {
-    form->load();
+    startUp();
     control<QLineEdit>(QStringLiteral("Segm"))->setText(QStringLiteral("7"));
     control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("1f"));
     control<QPushButton>(QStringLiteral("Command2"))->click();
@@ -204,7 +204,7 @@ protected:
 TEST_F(Shutdown, ClosingTheMainWindowEndsTheProgramAskingAndWritingNothing)
 {
     givePictures();
-    form->load();
+    startUp();
     form->show();
     fake.journal.clear();
     QTimer::singleShot(0, form.get(), [this] { form->close(); });
@@ -214,7 +214,7 @@ TEST_F(Shutdown, ClosingTheMainWindowEndsTheProgramAskingAndWritingNothing)
 
 TEST_F(Shutdown, ClosingEndsTheProgramAlsoAfterTheAboutWindowWasShownManyTimes)
 {
-    form->load();
+    startUp();
     form->show();
     auto* about = control<QPushButton>(QStringLiteral("Command8"));
     tabs()->setCurrentIndex(7);

@@ -3,6 +3,7 @@
 #include "fakes/FailingFileCalls.h"
 #include "fakes/FakePlatform.h"
 #include "platform/qt/QtFiles.h"
+#include "support/FailEachCallInTurn.h"
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
 
@@ -73,10 +74,7 @@ TEST_F(FreeTextClickAnomalies, EveryFailingFileCallLeavesNoCopyAndSaysSo)
     // Both copies are synced into the folder, and those steps fail too.
     ASSERT_EQ(cleanRun.filter(QRegularExpression(QStringLiteral("^syncfolder "))).size(), 2);
 
-    for (int failing = 1; failing <= cleanRun.size(); ++failing) {
-        calls.failAt = failing;
-        joke();
-        const QString trace = calls.steps.join(QStringLiteral(", "));
+    testing::failEachCallInTurn(calls, cleanRun.size(), [&] { joke(); }, [&](int, const QString& trace) {
         SCOPED_TRACE(trace.toStdString());
         ASSERT_TRUE(calls.fired());
         EXPECT_EQ(folder.entries(), storedSounds);
@@ -88,7 +86,7 @@ TEST_F(FreeTextClickAnomalies, EveryFailingFileCallLeavesNoCopyAndSaysSo)
         // over: a second attempt at a removal, or letting go of a source.
         if (shown.isEmpty()) {
             EXPECT_EQ(sound.played.size(), 2);
-            continue;
+            return;
         }
         EXPECT_EQ(shown.size(), 1);
         EXPECT_TRUE(shown.first().prompt.contains(QStringLiteral("«%1").arg(folder.path())))
@@ -98,7 +96,7 @@ TEST_F(FreeTextClickAnomalies, EveryFailingFileCallLeavesNoCopyAndSaysSo)
             paths << folder.path(QString::fromLatin1(name));
         EXPECT_EQ(testing::latinLettersOutside(shown.first().prompt, paths), QString())
             << shown.first().prompt.toStdString();
-    }
+    });
 }
 
 } // namespace

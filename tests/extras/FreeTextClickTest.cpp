@@ -225,6 +225,11 @@ TEST_F(FreeTextClick, CreditReplacesItsTriggerOnceAndSilently)
     EXPECT_TRUE(fake.journal.isEmpty());
 }
 
+TEST(JokeHint, NamesTheTriggerAndTheClick)
+{
+    EXPECT_EQ(triggerHint(), QStringLiteral("16 пятёрок & click => ;-)"));
+}
+
 TEST_F(FreeTextClick, NearMissesDoNothing)
 {
     const QStringList nearMisses{

@@ -3,6 +3,7 @@
 #include "fakes/FailingFileCalls.h"
 #include "fakes/FakePlatform.h"
 #include "platform/qt/QtFiles.h"
+#include "support/FailEachCallInTurn.h"
 #include "support/HardLink.h"
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
@@ -125,10 +126,7 @@ TEST_F(FaultLookupAnomalies, EveryFailingFileCallKeepsTheOldReportAndSaysSo)
         const QStringList cleanRun = calls.steps;
         ASSERT_EQ(cleanRun.filter(QRegularExpression(QStringLiteral("^syncfolder "))).size(), 1);
 
-        for (int failing = 1; failing <= cleanRun.size(); ++failing) {
-            calls.failAt = failing;
-            lookUp();
-            const QString trace = calls.steps.join(QStringLiteral(", "));
+        testing::failEachCallInTurn(calls, cleanRun.size(), [&] { lookUp(); }, [&](int failing, const QString& trace) {
             ASSERT_TRUE(calls.fired()) << trace.toStdString();
             if (cleanRun[failing - 1].startsWith(QLatin1String("syncfolder ")))
                 expectNewReportNotOnDisk(newReport, trace);
@@ -141,7 +139,7 @@ TEST_F(FaultLookupAnomalies, EveryFailingFileCallKeepsTheOldReportAndSaysSo)
             if (!databaseClose) {
                 EXPECT_EQ(fake.messages.shown.size(), 1) << trace.toStdString();
             }
-        }
+        });
     }
 }
 
@@ -180,15 +178,12 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHalfWrittenReportIsCalledIncomple
     ASSERT_EQ(folder.read(report), newReport);
     const qsizetype steps = calls.steps.size();
 
-    for (int failing = 1; failing <= steps; ++failing) {
-        calls.failAt = failing;
-        lookUp();
-        const QString trace = calls.steps.join(QStringLiteral(", "));
+    testing::failEachCallInTurn(calls, steps, [&] { lookUp(); }, [&](int, const QString& trace) {
         SCOPED_TRACE(trace.toStdString());
         EXPECT_EQ(folder.entries(), (QStringList{database, report}));
         if (fake.messages.shown.isEmpty()) {
             EXPECT_EQ(folder.read(report), newReport);
-            continue;
+            return;
         }
         EXPECT_TRUE(fake.viewer.opened.isEmpty());
         const QString prompt = fake.messages.shown.first().prompt;
@@ -197,7 +192,7 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHalfWrittenReportIsCalledIncomple
         }
         EXPECT_EQ(testing::latinLettersOutside(prompt, {folder.path(report), folder.path(database)}), QString())
             << prompt.toStdString();
-    }
+    });
 }
 
 TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHardLinkedReportIsRefusedAndNoEditorStarts)
@@ -229,14 +224,11 @@ TEST_F(FaultLookupAnomalies, ADiskThatStaysBrokenStillLosesNothing)
     lookUp();
     const qsizetype steps = calls.steps.size();
     calls.failFromThenOn = true;
-    for (int failing = 1; failing <= steps; ++failing) {
-        calls.failAt = failing;
-        lookUp();
-        const QString trace = calls.steps.join(QStringLiteral(", "));
+    testing::failEachCallInTurn(calls, steps, [&] { lookUp(); }, [&](int, const QString& trace) {
         EXPECT_TRUE(fake.viewer.opened.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
         EXPECT_TRUE(folder.read(report) == oldReport || folder.read(report) == newReport) << trace.toStdString();
         EXPECT_TRUE(!fake.messages.shown.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
-    }
+    });
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/qt/QtFiles.h"
 
 #include "fakes/FailingFileCalls.h"
+#include "support/FailEachCallInTurn.h"
 #include "support/HardLink.h"
 #include "support/ScratchFolder.h"
 
@@ -96,14 +97,14 @@ TEST_F(QtFilesInAClosedFolder, SaysPlainlyWhenTheReportIsLeftIncomplete)
     const int steps = int(m_calls.steps.size());
     ASSERT_TRUE(m_folder.write(report, oldReport));
 
-    for (int failing = 1; failing <= steps; ++failing) {
-        m_calls.steps.clear();
-        m_calls.failAt = failing;
+    bool written = false;
+    const auto replaceOldReport = [&] {
         ASSERT_TRUE(m_folder.write(report, oldReport));
-        const bool written = replace(QByteArray(100000, 'n'));
-        const QString trace = m_calls.steps.join(QStringLiteral(", "));
+        written = replace(QByteArray(100000, 'n'));
+    };
+    testing::failEachCallInTurn(m_calls, steps, replaceOldReport, [&](int, const QString& trace) {
         if (!m_calls.fired())
-            continue;
+            return;
         EXPECT_FALSE(written) << trace.toStdString();
         EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»").arg(m_folder.path(report)))) << m_why.toStdString();
         if (m_folder.read(report) == oldReport)
@@ -112,7 +113,7 @@ TEST_F(QtFilesInAClosedFolder, SaysPlainlyWhenTheReportIsLeftIncomplete)
             EXPECT_TRUE(m_why.contains(QStringLiteral("записан не полностью, его содержимое неполное")))
                 << trace.toStdString() << " " << m_why.toStdString();
         EXPECT_EQ(m_folder.entries(), QStringList{report});
-    }
+    });
 }
 
 // The same with the system's own rights: a folder the user may not write in,

@@ -1,4 +1,4 @@
-#include "lookup/ViewerLaunch.h"
+#include "platform/ViewerLaunch.h"
 
 #include "fakes/FakePlatform.h"
 #include "support/LatinLetters.h"

@@ -1,6 +1,6 @@
 #include "ViewerLaunch.h"
 
-#include "platform/FileErrorText.h"
+#include "FileErrorText.h"
 
 namespace zornalit {
 

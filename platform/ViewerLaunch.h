@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Platform.h"
+#include "Platform.h"
 
 namespace zornalit {
 
