@@ -22,7 +22,7 @@ using testing::LogCapture;
 
 class QtBitmapsTest : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return QDir::toNativeSeparators(m_dir.filePath(name)); }
 
     QImage load(const QString& file) { return loadPicture(m_bitmaps, file); }
 

@@ -16,8 +16,9 @@ public:
     ScratchFolder() = default;
     explicit ScratchFolder(const QString& path) : m_path(path) {}
 
-    QString path() const { return m_path.isEmpty() ? m_dir.path() : m_path; }
-    QString path(const QString& name) const { return QDir(path()).filePath(name); }
+    // Written as the system writes paths, as the program names its files.
+    QString path() const { return QDir::toNativeSeparators(m_path.isEmpty() ? m_dir.path() : m_path); }
+    QString path(const QString& name) const { return QDir::toNativeSeparators(QDir(path()).filePath(name)); }
 
     bool write(const QString& name, const QByteArray& bytes) const
     {
