@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the two fuzz targets for a minute, the
 # whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, then
-# the whole suite on the normal build (unit, widget and end-to-end tests).
-# ZORNALIT_QUICK=1 runs only the normal build's suite.
+# the whole suite on the normal build (unit, widget and end-to-end tests),
+# then the Windows program's build, tests and end-to-end checks under Wine.
+# ZORNALIT_QUICK=1 runs only the normal build's suite and the Windows part.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$root/tools/lib/packages.sh"
@@ -35,3 +36,14 @@ echo "== Все тесты"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$jobs"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
+
+# The Windows program: built with mingw-w64 against a Qt for MinGW, its
+# tests and end-to-end checks run under Wine. CI always has the Qt; a
+# machine without it says so and is done.
+source "$root/tools/windows/lib.sh"
+if qt_mingw_available; then
+    echo "== Программа для Windows: сборка, тесты и сквозные проверки под Wine"
+    "$root/tools/windows/check.sh"
+else
+    echo "== Проверки программы для Windows пропущены: нет Qt для MinGW (ни QT_MINGW_PREFIX, ни $ZORNALIT_QT_MINGW_TARBALL)"
+fi

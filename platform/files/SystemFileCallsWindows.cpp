@@ -50,6 +50,26 @@ FileError fileErrorOfWin32(DWORD number)
     }
 }
 
+// Why an open by name failed. The C runtime says only "no such file" for a
+// path past Windows' length limits, and "no access" for a folder: the path
+// itself tells those apart, so that the message names the real reason.
+void failToOpen(const QString& path, FileError* error)
+{
+    const int number = errno;
+    if ((number == ENOENT || number == EINVAL) && filecalls::pathTooLongForWindows(path)) {
+        fail(error, {FileError::Kind::NameTooLong, number});
+        return;
+    }
+    if (number == EACCES) {
+        const DWORD attributes = ::GetFileAttributesW(wide(path));
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            fail(error, {FileError::Kind::Folder, number});
+            return;
+        }
+    }
+    fail(error, fileErrorOfErrno(number));
+}
+
 bool checkRegular(int handle, FileError* error)
 {
     struct _stat64 status {};
@@ -94,7 +114,7 @@ int SystemFileCalls::openForReading(const QString& path, FileError* error)
 {
     const int handle = ::_wopen(wide(path), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     if (handle < 0) {
-        failWithErrno(error);
+        failToOpen(path, error);
         return -1;
     }
     return checkRegular(handle, error) ? handle : -1;
@@ -106,7 +126,7 @@ int SystemFileCalls::createNew(const QString& path, FileError* error)
     const int handle = ::_wopen(wide(path), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
                                 _S_IREAD | _S_IWRITE);
     if (handle < 0)
-        failWithErrno(error);
+        failToOpen(path, error);
     return handle;
 }
 
@@ -118,7 +138,7 @@ int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
     }
     const int handle = ::_wopen(wide(path), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
     if (handle < 0) {
-        failWithErrno(error);
+        failToOpen(path, error);
         return -1;
     }
     if (!checkRegular(handle, error))

@@ -32,7 +32,7 @@ protected:
         return image;
     }
 
-    const QString aboutPath = QStringLiteral("/program/About.bmp");
+    const QString aboutPath = testing::programFile("About.bmp");
     const QImage firstPicture = picture(Qt::red, QSize(300, 400));
     QPushButton* button = nullptr;
 };

@@ -36,7 +36,7 @@ TEST_F(Keyboard, EnterAndReturnPressTheFocusedButton)
         auto* button = control<QPushButton>(QString::fromLatin1(name));
         button->setFocus(Qt::TabFocusReason);
         QTest::keyClick(button, Qt::Key_Return);
-        EXPECT_EQ(fake.viewer.opened, QStringList{QStringLiteral("/program/") + QString::fromLatin1(file)}) << name;
+        EXPECT_EQ(fake.viewer.opened, QStringList{testing::programFile(QString::fromLatin1(file))}) << name;
     }
 
     bool shown = false;

@@ -7,10 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
-
-#include <utime.h>
-
 namespace zornalit {
 namespace {
 
@@ -20,12 +16,10 @@ using testing::ScratchFolder;
 // program's own files.
 void plantLeftovers(const ScratchFolder& folder)
 {
-    const time_t hourAgo = std::time(nullptr) - 3600;
-    const utimbuf times{hourAgo, hourAgo};
     for (const char* name : {"SegmInfo.txt.0c0ffe.tmp", "Ostatsa.wav.1a2b3c.tmp", "Mgnoven.wav.fedcba.tmp",
                              "Ostatsa.wav", "Mgnoven.wav", "SegmInfo.txt", "SEGM_WIN_ALL.txt", "statsa.dll"}) {
         ASSERT_TRUE(folder.write(QLatin1String(name), "bytes"));
-        ASSERT_EQ(::utime(QFile::encodeName(folder.path(QLatin1String(name))).constData(), &times), 0);
+        ASSERT_TRUE(folder.age(QLatin1String(name), 3600));
     }
 }
 

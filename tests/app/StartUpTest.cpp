@@ -25,7 +25,7 @@ QStringList allPictureReads()
 {
     QStringList reads;
     for (const QString& name : pictureFiles)
-        reads << QStringLiteral("bitmap /program/") + name;
+        reads << QStringLiteral("bitmap ") + programFile(name);
     return reads;
 }
 
@@ -103,14 +103,14 @@ TEST_F(StartUp, AProgramStartShowsTheCoverFirstAndTellsOfMissingPicturesInTheUsu
 
     const QString coverProblem = form->loadCoverFirst();
     EXPECT_FALSE(coverProblem.isEmpty());
-    EXPECT_EQ(fake.journal, QStringList{QStringLiteral("bitmap /program/Обложка.bmp")});
+    EXPECT_EQ(fake.journal, QStringList{QStringLiteral("bitmap ") + programFile("Обложка.bmp")});
     EXPECT_TRUE(fake.bitmaps.reported.isEmpty());
     EXPECT_EQ(aboutWindow(), nullptr);
 
     form->loadAfterFirstPaint(coverProblem);
-    QStringList told{"/program/About.bmp", "/program/Обложка.bmp"};
+    QStringList told{programFile("About.bmp"), programFile("Обложка.bmp")};
     for (int button = 0; button < 6; ++button)
-        told << QStringLiteral("/program/Обложка1.bmp");
+        told << programFile("Обложка1.bmp");
     EXPECT_EQ(fake.bitmaps.reported, told);
     EXPECT_EQ(shownBy("Picture3"), fake.bitmaps.images.value(fake.path("Сайт КВАНТ.bmp")));
     EXPECT_NE(aboutWindow(), nullptr);
@@ -164,7 +164,7 @@ TEST_F(StartUp, TheLookupRightAfterStartUpKnowsAllStepCodes)
     control<QPushButton>(QStringLiteral("Command2"))->click();
     // No database in the folder: the step passed validation, so the lookup
     // went on to read it.
-    EXPECT_TRUE(fake.journal.contains(QStringLiteral("read /program/SEGM_WIN_ALL.txt")));
+    EXPECT_TRUE(fake.journal.contains(QStringLiteral("read ") + programFile("SEGM_WIN_ALL.txt")));
     EXPECT_EQ(control<QLineEdit>(QStringLiteral("Sag"))->text(), QStringLiteral("1F"));
 }
 

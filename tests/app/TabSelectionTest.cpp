@@ -14,7 +14,7 @@ using TabSelection = MainWindowTest;
 
 QString document(const QString& name)
 {
-    return QStringLiteral("/program/") + name;
+    return testing::programFile(name);
 }
 
 TEST_F(TabSelection, SelectionByTheProgramReportsNothingAndOpensNothing)

@@ -12,6 +12,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QDir>
 #include <QStringList>
 
 #include <functional>
@@ -20,9 +21,18 @@ namespace zornalit::testing {
 
 using Journal = QStringList;
 
+// The fake program folder, written as the system writes folders.
+inline const QString fakeProgramFolder = QDir::toNativeSeparators(QStringLiteral("/program"));
+
+// A file of the fake program folder, as the program names it.
+inline QString programFile(const QString& name)
+{
+    return fakeProgramFolder + ProgramFolder::separator + name;
+}
+
 class FakeProgramFolder : public ProgramFolder {
 public:
-    QString folder = QStringLiteral("/program");
+    QString folder = fakeProgramFolder;
     QString path() const override { return folder; }
 };
 

@@ -4,7 +4,7 @@
 #include "fakes/FakePlatform.h"
 #include "platform/files/QtFiles.h"
 #include "support/FailEachCallInTurn.h"
-#include "support/HardLink.h"
+#include "support/FileLinks.h"
 #include "support/LatinLetters.h"
 #include "support/ScratchFolder.h"
 

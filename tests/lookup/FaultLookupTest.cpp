@@ -16,8 +16,8 @@ using testing::win;
 
 const QString inputError = QStringLiteral("Ошибка!");
 const QString notFound = QStringLiteral("К сожалению, описание этого типа повреждения не обнаружено");
-const QString databasePath = QStringLiteral("/program/SEGM_WIN_ALL.txt");
-const QString reportPath = QStringLiteral("/program/SegmInfo.txt");
+const QString databasePath = testing::programFile("SEGM_WIN_ALL.txt");
+const QString reportPath = testing::programFile("SegmInfo.txt");
 
 const QByteArray exampleDatabase = databaseLines({
     u"Неисправности АТСКЭ"_qs,

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 namespace zornalit {
 namespace {
@@ -20,7 +22,7 @@ using testing::LogCapture;
 
 class QtBitmapsTest : public ::testing::Test {
 protected:
-    QString path(const QString& name) const { return m_dir.filePath(name); }
+    QString path(const QString& name) const { return QDir::toNativeSeparators(m_dir.filePath(name)); }
 
     QImage load(const QString& file) { return loadPicture(m_bitmaps, file); }
 
@@ -110,14 +112,21 @@ TEST_F(QtBitmapsTest, APictureThatIsNoBitmapGivesANullImageAndOneWarning)
     expectOneWarningFor(truncated.fileName());
 }
 
-TEST_F(QtBitmapsTest, AFolderOrFifoInPlaceOfAPictureIsRefusedWithoutWaiting)
+TEST_F(QtBitmapsTest, AFolderInPlaceOfAPictureIsRefused)
 {
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("КВАНТ.bmp")));
     expectOneWarningFor(path(QStringLiteral("КВАНТ.bmp")));
+}
 
+TEST_F(QtBitmapsTest, AFifoInPlaceOfAPictureIsRefusedWithoutWaiting)
+{
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows has no FIFOs among its files";
+#else
     const QString fifo = path(QStringLiteral("Сайт КВАНТ.bmp"));
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     expectOneWarningFor(fifo);
+#endif
 }
 
 // A picture saved in another format under its .bmp name is still shown,

@@ -19,6 +19,9 @@ const QString report = QStringLiteral("SegmInfo.txt");
 
 TEST(SystemFileCallsFolderSync, SyncsAFolderAndNamesWhatIsMissing)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "Windows renames with write-through and has no folder to sync: the call does nothing there";
+#endif
     ScratchFolder folder;
     SystemFileCalls calls;
     FileError error;

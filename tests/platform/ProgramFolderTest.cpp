@@ -21,6 +21,9 @@ TEST(ExecutableFolder, IsFoundFromTheSystemAsTheFolderOfTheRunningExecutable)
 
 TEST(ExecutableFolder, KeepsEveryByteOfAFolderNamedInText)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "only Linux names the executable in bytes; Windows gives wide characters";
+#endif
     const QByteArray folder = QStringLiteral("/opt/Программа КВАНТ ё/bin").toUtf8();
     const ExecutableFolder found = folderOfExecutableBytes(folder + "/zornalit");
     EXPECT_EQ(found.problem, QString());
@@ -32,6 +35,9 @@ TEST(ExecutableFolder, KeepsEveryByteOfAFolderNamedInText)
 
 TEST(ExecutableFolder, AFolderWhoseBytesAreNoTextIsRefusedNotReplaced)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "only Linux names the executable in bytes; Windows gives wide characters";
+#endif
     for (const QByteArray& executable : {QByteArray("/tmp/prog\xff\xfe" "dir/zornalit"),
                                          QByteArray("/tmp/prog\xd0" "dir/zornalit"),
                                          QByteArray("/tmp/\xc0\xaf/zornalit")}) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStringList>
@@ -15,8 +16,9 @@ public:
     ScratchFolder() = default;
     explicit ScratchFolder(const QString& path) : m_path(path) {}
 
-    QString path() const { return m_path.isEmpty() ? m_dir.path() : m_path; }
-    QString path(const QString& name) const { return QDir(path()).filePath(name); }
+    // Written as the system writes paths, as the program names its files.
+    QString path() const { return QDir::toNativeSeparators(m_path.isEmpty() ? m_dir.path() : m_path); }
+    QString path(const QString& name) const { return QDir::toNativeSeparators(QDir(path()).filePath(name)); }
 
     bool write(const QString& name, const QByteArray& bytes) const
     {
@@ -28,6 +30,15 @@ public:
     {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    // Sets a file's modification time back, as if it had been written that
+    // many seconds ago.
+    bool age(const QString& name, int seconds) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadWrite)
+            && file.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-seconds), QFileDevice::FileModificationTime);
     }
 
     // Every entry, hidden ones included, sorted by name.

@@ -90,6 +90,12 @@ else
     echo "the joke's sounds played through MCI"
 fi
 if [ "$pulse" = 1 ]; then
+    # The copies go once both sounds have played; the first sound of a new
+    # Wine prefix may wait seconds for Wine's audio to start.
+    for _ in $(seq 300); do
+        [ -e "$program_dir/Ostatsa.wav" ] || [ -e "$program_dir/Mgnoven.wav" ] || break
+        sleep 0.1
+    done
     sleep 0.5
     kill -INT "$recorder"
     wait "$recorder" 2>/dev/null || true

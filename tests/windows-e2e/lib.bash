@@ -8,8 +8,10 @@
 # name does not end in .sh, so that running every check here leaves it out.
 #
 #   ZORNALIT_WINDOWS_ZIP   the zip (build-windows/zornalit-windows-x64.zip)
-#   ZORNALIT_WINE_E2E_DIR  where the prefix, the locale and the stand-in
-#                          editor are kept (build-windows/wine-e2e)
+#   ZORNALIT_WINE_E2E_DIR  where the stand-in editor is kept
+#                          (build-windows/wine-e2e)
+#   ZORNALIT_WINE_DIR      where the Wine prefix and the locale are kept
+#                          (build-windows/wine, shared with the unit tests)
 #   ZORNALIT_WINE_SCREENSHOTS  where the screenshots go (the kept folder's
 #                          screenshots/; docs/screenshots to renew those)
 
@@ -20,13 +22,9 @@ zip="${ZORNALIT_WINDOWS_ZIP:-$root/build-windows/zornalit-windows-x64.zip}"
 state="${ZORNALIT_WINE_E2E_DIR:-$root/build-windows/wine-e2e}"
 [ -f "$zip" ] || { echo "FAIL: no Windows zip at $zip (tools/windows/build.sh makes it)" >&2; exit 1; }
 
-export WINEPREFIX="$state/prefix"
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEARCH=win64
-export LOCPATH="$state/locale"
-# Wine takes its code page from the locale; the shell keeps its own.
-russian=(env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8)
+source "$root/tools/windows/lib.sh"
+# The prefix and the locale are those of the Windows unit tests.
+wine_environment "${ZORNALIT_WINE_DIR:-$root/build-windows/wine}/prefix"
 
 # The program folder, as Windows and as Linux see it.
 program_windows='C:\Программы\Зорналит 2'
@@ -65,28 +63,15 @@ windows_path() {
     printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"
 }
 
-# The Russian locale, made into the kept folder when the system has none.
+# Wine takes its code page from the locale (sets russian, the command
+# prefix that runs a program in it); the shell keeps its own.
 prepare_locale() {
-    if locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
-        unset LOCPATH
-        return 0
-    fi
-    [ -d "$LOCPATH/ru_RU.UTF-8" ] && return 0
-    mkdir -p "$LOCPATH"
-    localedef -i ru_RU -f UTF-8 "$LOCPATH/ru_RU.UTF-8" 2>/dev/null \
-        || [ -d "$LOCPATH/ru_RU.UTF-8" ] || fail "could not make the ru_RU.UTF-8 locale (package locales)"
+    wine_russian_locale "${ZORNALIT_WINE_DIR:-$root/build-windows/wine}/locale" \
+        || fail "could not make the ru_RU.UTF-8 locale (package locales)"
 }
 
-# The prefix: made once, with Times New Roman drawn as Liberation Serif.
 prepare_prefix() {
-    [ -f "$WINEPREFIX/.zornalit-ready" ] && return 0
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    DISPLAY= "${russian[@]}" wine wineboot --init >/dev/null 2>&1 || fail "wineboot could not make the prefix"
-    "${russian[@]}" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f >/dev/null 2>&1 \
-        || fail "could not set the font replacement"
-    wineserver -w
-    touch "$WINEPREFIX/.zornalit-ready"
+    wine_prepare_prefix || fail "could not make the Wine prefix"
 }
 
 # The stand-in editor, built once with mingw.

@@ -47,7 +47,10 @@ TEST_PACKAGES=(
     clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
     strace
-    # The Windows program's end-to-end checks under Wine: its zip unpacked,
-    # the Russian locale that gives Wine code page 1251, screenshots.
-    unzip locales imagemagick
+    # The Windows program: its build (Ninja, the mingw-w64 tools that list
+    # a DLL's imports and strip it, zip), and its tests and end-to-end checks
+    # under Wine: the zip unpacked, the Russian locale that gives Wine code
+    # page 1251, screenshots.
+    ninja-build binutils-mingw-w64-x86-64 zip
+    wine wine64 unzip locales imagemagick
 )

@@ -153,3 +153,48 @@ check_imported_dlls() {
     fi
     echo "Библиотеки на месте: проверено файлов .exe и .dll: $checked"
 }
+
+# Wine as the Windows checks use it: a private 64-bit prefix, no installer
+# dialogs, no debug chatter. The prefix is made once and kept.
+wine_environment() {
+    export WINEPREFIX="$1"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEARCH=win64
+}
+
+# The Russian locale that gives Wine code page 1251, made into folder when
+# the system has none. Prints the command prefix that runs a program in it.
+wine_russian_locale() {
+    local folder="$1"
+    if ! locale -a 2>/dev/null | grep -qix 'ru_RU.utf8'; then
+        if [ ! -d "$folder/ru_RU.UTF-8" ]; then
+            mkdir -p "$folder"
+            localedef -i ru_RU -f UTF-8 "$folder/ru_RU.UTF-8" 2>/dev/null || [ -d "$folder/ru_RU.UTF-8" ] || {
+                echo "Не удалось создать локаль ru_RU.UTF-8 (пакет locales)." >&2
+                return 1
+            }
+        fi
+        export LOCPATH="$folder"
+    fi
+    russian=(env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8)
+}
+
+# Makes the prefix of wine_environment once, with Times New Roman drawn as
+# Liberation Serif; a half-made prefix is made again.
+wine_prepare_prefix() {
+    [ -f "$WINEPREFIX/.zornalit-ready" ] && return 0
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    DISPLAY= "${russian[@]}" wine wineboot --init >/dev/null 2>&1 || {
+        echo "wineboot не смог создать префикс Wine «$WINEPREFIX»." >&2
+        return 1
+    }
+    "${russian[@]}" wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
+        /d 'Liberation Serif' /f >/dev/null 2>&1 || {
+        echo "Не удалось задать замену шрифта в префиксе Wine." >&2
+        return 1
+    }
+    wineserver -w
+    touch "$WINEPREFIX/.zornalit-ready"
+}

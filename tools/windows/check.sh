@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Everything the Windows program is checked with, in order: the cross-build
+# of the program folder, its zip and the test programs; the unit and widget
+# tests under Wine; then the end-to-end checks in tests/windows-e2e/, which
+# drive the program unpacked from the zip under Wine. Stops at the first
+# failure. Needs a Qt for MinGW (see tools/windows/build.sh).
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+
+"$root/tools/windows/build.sh" --tests
+"$root/tools/windows/run-tests.sh"
+
+failed=()
+for check in "$root"/tests/windows-e2e/*.sh; do
+    name="$(basename "$check" .sh)"
+    started=$(date +%s)
+    if bash "$check"; then
+        echo "Сквозная проверка под Wine «$name»: пройдена ($(($(date +%s) - started)) с)"
+    else
+        echo "Сквозная проверка под Wine «$name»: НЕ пройдена" >&2
+        failed+=("$name")
+    fi
+done
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "Не прошли сквозные проверки под Wine: ${failed[*]}" >&2
+    exit 1
+fi
