@@ -45,17 +45,6 @@ joke() {
     dismiss "$(wait_for_window '^Фронтальная проверка :-\($')"
 }
 
-# The text of the visible error box, through the clipboard (Ctrl+C in a
-# Windows message box copies its title and text).
-error_box_text() {
-    xdotool windowactivate --sync "$1" 2>/dev/null || true
-    sleep 0.2
-    printf '' | xclip -selection clipboard -i
-    xdotool key --clearmodifiers ctrl+c
-    sleep 0.5
-    xclip -selection clipboard -o 2>/dev/null || true
-}
-
 no_copies_left() {
     for sound in Ostatsa.wav Mgnoven.wav; do
         [ ! -e "$program_dir/$sound" ] || fail "$sound was left in the program folder"

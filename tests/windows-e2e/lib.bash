@@ -26,7 +26,8 @@ source "$root/tools/windows/lib.sh"
 # The prefix and the locale are those of the Windows unit tests.
 wine_environment "${ZORNALIT_WINE_DIR:-$root/build-windows/wine}/prefix"
 
-# The program folder, as Windows and as Linux see it.
+# The program folder, as Windows and as Linux see it; a check may set both
+# before start_program to unpack the program elsewhere.
 program_windows='C:\Программы\Зорналит 2'
 program_dir="$WINEPREFIX/drive_c/Программы/Зорналит 2"
 
@@ -206,6 +207,17 @@ dismiss() {
     sleep 0.2
     xdotool key --clearmodifiers Return
     wait_until_gone "$1"
+}
+
+# The text of a visible message box, through the clipboard (Ctrl+C in a
+# Windows message box copies its title and text).
+error_box_text() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || true
+    sleep 0.2
+    printf '' | xclip -selection clipboard -i
+    xdotool key --clearmodifiers ctrl+c
+    sleep 0.5
+    xclip -selection clipboard -o 2>/dev/null || true
 }
 
 # Saves the screen, or one window of it, as a PNG file.
