@@ -94,18 +94,7 @@ unpack_program() {
 }
 
 start_display() {
-    local fd_file="$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$fd_file" ] && break
-        sleep 0.05
-    done
-    [ -s "$fd_file" ] || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$fd_file")"
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    sleep 0.5
+    start_virtual_display "$work" || fail "Xvfb did not start"
 }
 
 # Starts the unpacked program. The stand-in editor's folder is both the

@@ -198,3 +198,24 @@ wine_prepare_prefix() {
     wineserver -w
     touch "$WINEPREFIX/.zornalit-ready"
 }
+
+# Starts a virtual display with the openbox window manager, logs in folder;
+# sets DISPLAY, xvfb_pid and wm_pid (the caller stops both). Fails when the
+# display does not come up.
+start_virtual_display() {
+    local folder="$1"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$folder/display" ] && break
+        sleep 0.05
+    done
+    if [ ! -s "$folder/display" ]; then
+        echo "Xvfb не запустился." >&2
+        return 1
+    fi
+    export DISPLAY=":$(head -n1 "$folder/display")"
+    openbox --sm-disable >"$folder/openbox.log" 2>&1 &
+    wm_pid=$!
+    sleep 0.5
+}

@@ -43,16 +43,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { echo "Xvfb не запустился." >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-openbox --sm-disable >"$work/openbox.log" 2>&1 &
-wm_pid=$!
+start_virtual_display "$work"
 
 # The count gtest prints after "[  PASSED  ]" and the like, 0 when absent.
 count_of() {
