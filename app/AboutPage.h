@@ -1,23 +1,29 @@
 #pragma once
 
+#include <QWidget>
+
 class QLabel;
 
 namespace zornalit {
 
 class PictureBox;
 class PictureButton;
-class TabControl;
 
 // The tab that describes the program: the photo, the description, the
 // readme button and the button of the About window.
-struct AboutPage {
-    PictureBox* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    PictureButton* Command1 = nullptr;
-    PictureButton* Command8 = nullptr;
-};
+class AboutPage : public QWidget {
+public:
+    explicit AboutPage(QWidget* parent = nullptr);
 
-// Makes the page's controls on the tab strip and gives them to its tab.
-AboutPage buildAboutPage(TabControl& tabs);
+    PictureBox* photo() const { return m_photo; }
+    PictureButton* readmeButton() const { return m_readmeButton; }
+    PictureButton* aboutWindowButton() const { return m_aboutWindowButton; }
+
+private:
+    PictureBox* m_photo = nullptr;
+    QLabel* m_description = nullptr;
+    PictureButton* m_readmeButton = nullptr;
+    PictureButton* m_aboutWindowButton = nullptr;
+};
 
 } // namespace zornalit

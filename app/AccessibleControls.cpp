@@ -68,7 +68,9 @@ private:
     int m_index;
 };
 
-// The tab control: its page tabs first, then the controls that stand on it.
+// The tab control: its page tabs first, then the controls that stand on its
+// pages. The pages themselves are only containers, so a screen reader finds
+// the controls right after the tabs, page after page.
 class AccessibleTabControl : public QAccessibleWidget {
 public:
     explicit AccessibleTabControl(TabControl* control)
@@ -91,7 +93,7 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return tabCount() + QAccessibleWidget::childCount(); }
+    int childCount() const override { return tabCount() + static_cast<int>(controls().size()); }
 
     QAccessibleInterface* child(int index) const override
     {
@@ -99,7 +101,10 @@ public:
             return nullptr;
         if (index < tabCount())
             return tab(index);
-        return QAccessibleWidget::child(index - tabCount());
+        const QList<QWidget*> onPages = controls();
+        if (index - tabCount() >= onPages.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(onPages[index - tabCount()]);
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override
@@ -108,8 +113,9 @@ public:
             if (QAccessible::accessibleInterface(m_tabs[static_cast<size_t>(index)]) == child)
                 return index;
         }
-        const int widgetIndex = QAccessibleWidget::indexOfChild(child);
-        return widgetIndex < 0 ? -1 : tabCount() + widgetIndex;
+        const auto* control = child ? qobject_cast<QWidget*>(child->object()) : nullptr;
+        const qsizetype controlIndex = control ? controls().indexOf(control) : -1;
+        return controlIndex < 0 ? -1 : tabCount() + static_cast<int>(controlIndex);
     }
 
     QAccessibleInterface* childAt(int x, int y) const override
@@ -133,6 +139,20 @@ public:
 private:
     TabControl* tabControl() const { return static_cast<TabControl*>(widget()); }
     int tabCount() const { return tabControl()->count(); }
+
+    // The controls of every page, page by page in the order the pages were
+    // made, each page's in the order they were made.
+    QList<QWidget*> controls() const
+    {
+        QList<QWidget*> found;
+        for (QWidget* page : tabControl()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!control->isWindow())
+                    found << control;
+            }
+        }
+        return found;
+    }
 
     // The tabs' interfaces are made when first asked for and kept, so that a
     // screen reader sees the same object each time.

@@ -41,10 +41,11 @@ QList<DocumentButton> buildDocumentPages(TabControl& tabs)
         const MainTabRow& row = mainTabs()[tab];
         if (row.document.isEmpty())
             continue;
-        auto* button = place<PictureButton>(&tabs, buttonNameOf(tab), rectFromTwips(120, 960, 6495, 3735));
+        auto* page = new QWidget(&tabs);
+        auto* button = place<PictureButton>(page, buttonNameOf(tab), rectFromTwips(120, 960, 6495, 3735));
         button->setText(row.buttonCaption);
         button->setFont(captionFont);
-        tabs.addControl(tab, button);
+        tabs.setPage(tab, page);
         buttons << DocumentButton{tab, button};
     }
     return buttons;

@@ -13,10 +13,10 @@ struct DocumentButton {
     PictureButton* button = nullptr;
 };
 
-// The tabs of the reference documents: each holds one large button that
-// opens its document. Makes the buttons ("Command3" … "Command7",
-// "Command9") and gives each to its tab; returns them in the order of
-// their tabs.
+// The tabs of the reference documents: each page holds one large button
+// that opens its document. Makes the pages with their buttons ("Command3"
+// … "Command7", "Command9") and gives each page to its tab; returns the
+// buttons in the order of their tabs.
 QList<DocumentButton> buildDocumentPages(TabControl& tabs);
 
 } // namespace zornalit

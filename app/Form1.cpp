@@ -1,13 +1,16 @@
 #include "Form1.h"
 
+#include "AboutPage.h"
 #include "ClassicLook.h"
 #include "lookup/FaultLookup.h"
 #include "Form2.h"
 #include "FreeTextBox.h"
 #include "LinkLabel.h"
+#include "LinksPage.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
 #include "QueryBox.h"
+#include "SegmentsPage.h"
 #include "TabControl.h"
 #include "WindowPlacement.h"
 #include "extras/FreeTextClick.h"
@@ -54,33 +57,34 @@ void Form1::moveEvent(QMoveEvent* event)
 
 void Form1::connectHandlers()
 {
-    connect(m_segments.Command2, &QPushButton::clicked, this, &Form1::findFaultDescription);
-    connect(m_segments.Segm, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
-    connect(m_segments.Sag, &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
+    connect(m_segmentsPage->findButton(), &QPushButton::clicked, this, &Form1::findFaultDescription);
+    connect(m_segmentsPage->segmentBox(), &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
+    connect(m_segmentsPage->stepBox(), &QLineEdit::returnPressed, this, &Form1::findFaultDescription);
 
     for (const DocumentButton& document : std::as_const(m_documentButtons))
         connect(document.button, &QPushButton::clicked, this, [this, tab = document.tab] { openTabDocument(tab); });
-    connect(SSTab1, &TabControl::tabSelected, this, [this](int index, int) { openTabDocument(index); });
-    connect(m_aboutPage.Command1, &QPushButton::clicked, this, &Form1::readReadme);
-    connect(m_aboutPage.Command8, &QPushButton::clicked, this, &Form1::showAboutWindow);
+    connect(m_tabs, &TabControl::tabSelected, this, [this](int index, int) { openTabDocument(index); });
+    connect(m_aboutPage->readmeButton(), &QPushButton::clicked, this, &Form1::readReadme);
+    connect(m_aboutPage->aboutWindowButton(), &QPushButton::clicked, this, &Form1::showAboutWindow);
 
-    connect(m_links.Label2, &LinkLabel::clicked, this, [this] { copyLinkOf(m_links.Label2); });
-    connect(m_links.Picture3, &PictureBox::clicked, this, [this] { copyLinkOf(m_links.Label2); });
-    connect(m_links.Label3, &LinkLabel::clicked, this, [this] { copyLinkOf(m_links.Label3); });
-    connect(m_links.Picture4, &PictureBox::clicked, this, [this] { copyLinkOf(m_links.Label3); });
+    connect(m_linksPage->siteLink(), &LinkLabel::clicked, this, [this] { copyLinkOf(m_linksPage->siteLink()); });
+    connect(m_linksPage->sitePicture(), &PictureBox::clicked, this, [this] { copyLinkOf(m_linksPage->siteLink()); });
+    connect(m_linksPage->forumLink(), &LinkLabel::clicked, this, [this] { copyLinkOf(m_linksPage->forumLink()); });
+    connect(m_linksPage->forumPicture(), &PictureBox::clicked, this, [this] { copyLinkOf(m_linksPage->forumLink()); });
 
-    connect(m_links.Text1, &FreeTextBox::clicked, this, &Form1::reactToFreeTextClick);
+    connect(m_linksPage->extraBox(), &FreeTextBox::clicked, this, &Form1::reactToFreeTextClick);
 }
 
 void Form1::findFaultDescription()
 {
     const auto showBoxes = [this](const QueryBoxes& boxes) {
-        m_segments.Segm->showText(boxes.segment);
-        m_segments.Sag->showText(boxes.step);
+        m_segmentsPage->segmentBox()->showText(boxes.segment);
+        m_segmentsPage->stepBox()->showText(boxes.step);
     };
     // The lookup hands the boxes their texts before any message it shows;
     // what it returns is the same again.
-    runFaultLookup(m_platform, m_stepCodes, {m_segments.Segm->text(), m_segments.Sag->text()}, showBoxes);
+    const QueryBoxes typed{m_segmentsPage->segmentBox()->text(), m_segmentsPage->stepBox()->text()};
+    runFaultLookup(m_platform, m_stepCodes, typed, showBoxes);
 }
 
 void Form1::openTabDocument(int index)
@@ -93,16 +97,16 @@ void Form1::readReadme()
 {
     // The hint comes only with a read-me the operator gets to see.
     if (openReadme(m_platform))
-        m_links.Text1->setToolTip(triggerHint());
+        m_linksPage->extraBox()->setToolTip(triggerHint());
 }
 
 // Every showing finds the picture in place: start-up loaded it, and each
 // closing loads it anew for the next showing.
 void Form1::showAboutWindow()
 {
-    if (!m_about) // shown before start-up prepared it
+    if (!m_aboutWindow) // shown before start-up prepared it
         prepareAboutWindow();
-    m_about->showModal();
+    m_aboutWindow->showModal();
     prepareAboutWindow();
 }
 
@@ -113,10 +117,10 @@ void Form1::copyLinkOf(const QLabel* label)
 
 void Form1::reactToFreeTextClick()
 {
-    const QString before = m_links.Text1->text();
-    const QString after = clickFreeText(m_platform, *Звук, before);
+    const QString before = m_linksPage->extraBox()->text();
+    const QString after = clickFreeText(m_platform, *m_sound, before);
     if (after != before)
-        m_links.Text1->showText(after);
+        m_linksPage->extraBox()->showText(after);
 }
 
 // Closing the main window ends the program at once, whatever other windows

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "AboutPage.h"
 #include "DocumentPages.h"
-#include "LinksPage.h"
-#include "SegmentsPage.h"
 #include "lookup/StepCodes.h"
 #include "platform/Platform.h"
 
@@ -16,14 +13,18 @@ class QLabel;
 
 namespace zornalit {
 
+class AboutPage;
 class Form2;
+class LinksPage;
 class MultimediaControl;
+class SegmentsPage;
 class TabControl;
 
 // The main window: the tabbed dialog with the fault lookup, the reference
 // documents, the web links and the description of the program. Each tab's
-// page builds its own controls; the window assembles them, wires them to
-// the actions, and owns the step-code table and the hidden About window.
+// page is a widget that builds and owns its controls; the window gives the
+// pages to their tabs, wires the controls to the actions, and owns the
+// step-code table and the hidden About window.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -52,6 +53,7 @@ protected:
 private:
     void buildWindow();
     void buildTabs();
+    void buildPages();
     void buildFocusOrder();
     void connectHandlers();
 
@@ -69,16 +71,16 @@ private:
 
     Platform m_platform;
     StepCodes m_stepCodes;
-    std::unique_ptr<Form2> m_about;
+    std::unique_ptr<Form2> m_aboutWindow;
     bool m_awaitingFrame = false;
 
-    TabControl* SSTab1 = nullptr;
-    SegmentsPage m_segments;
+    TabControl* m_tabs = nullptr;
+    SegmentsPage* m_segmentsPage = nullptr;
     // The buttons that fill the document tabs, in the order of their tabs.
     QList<DocumentButton> m_documentButtons;
-    LinksPage m_links;
-    AboutPage m_aboutPage;
-    MultimediaControl* Звук = nullptr;
+    LinksPage* m_linksPage = nullptr;
+    AboutPage* m_aboutPage = nullptr;
+    MultimediaControl* m_sound = nullptr;
 };
 
 } // namespace zornalit

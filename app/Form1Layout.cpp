@@ -63,54 +63,65 @@ void Form1::buildWindow()
     setFixedSize(rectFromTwips(0, 0, 7020, 4905).size());
 
     buildTabs();
-    m_segments = buildSegmentsPage(*SSTab1);
-    m_documentButtons = buildDocumentPages(*SSTab1);
-    m_links = buildLinksPage(*SSTab1);
-    m_aboutPage = buildAboutPage(*SSTab1);
+    buildPages();
 
     // The multimedia control lies on the window itself and is never seen.
-    Звук = new MultimediaControl(m_platform.sound, this);
-    Звук->setObjectName(QStringLiteral("Звук"));
-    Звук->setGeometry(rectFromTwips(120, 4800, 3540, 330));
-    Звук->hide();
+    m_sound = new MultimediaControl(m_platform.sound, this);
+    m_sound->setObjectName(QStringLiteral("Звук"));
+    m_sound->setGeometry(rectFromTwips(120, 4800, 3540, 330));
+    m_sound->hide();
 
-    SSTab1->setCurrentIndex(SegmentsTab);
+    m_tabs->setCurrentIndex(SegmentsTab);
     buildFocusOrder();
     // The window opens with the tab strip holding the focus.
-    SSTab1->setFocus(Qt::OtherFocusReason);
+    m_tabs->setFocus(Qt::OtherFocusReason);
 
     auto* nextTab = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
-    connect(nextTab, &QShortcut::activated, SSTab1, &TabControl::selectNext);
+    connect(nextTab, &QShortcut::activated, m_tabs, &TabControl::selectNext);
     for (const QKeyCombination keys : {Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab}) {
         auto* previousTab = new QShortcut(QKeySequence(keys), this);
-        connect(previousTab, &QShortcut::activated, SSTab1, &TabControl::selectPrevious);
+        connect(previousTab, &QShortcut::activated, m_tabs, &TabControl::selectPrevious);
     }
 }
 
 void Form1::buildTabs()
 {
-    SSTab1 = place<TabControl>(this, QStringLiteral("SSTab1"), rectFromTwips(0, 120, 7095, 4815));
+    m_tabs = place<TabControl>(this, QStringLiteral("SSTab1"), rectFromTwips(0, 120, 7095, 4815));
 
     for (int tab = 0; tab < mainTabs().size(); ++tab) {
         const QString& caption = mainTabs()[tab].caption;
         if (const TabImage* image = imageOfTab(tab))
-            SSTab1->addTab(caption, artwork::icon(QString::fromLatin1(image->resource)), image->size);
+            m_tabs->addTab(caption, artwork::icon(QString::fromLatin1(image->resource)), image->size);
         else
-            SSTab1->addTab(caption);
+            m_tabs->addTab(caption);
     }
+}
+
+// The pages are made in this order, which is also the order a screen reader
+// finds their controls in: the lookup, the documents, the links, About.
+void Form1::buildPages()
+{
+    m_segmentsPage = new SegmentsPage(m_tabs);
+    m_tabs->setPage(SegmentsTab, m_segmentsPage);
+    m_documentButtons = buildDocumentPages(*m_tabs);
+    m_linksPage = new LinksPage(m_tabs);
+    m_tabs->setPage(LinksTab, m_linksPage);
+    m_aboutPage = new AboutPage(m_tabs);
+    m_tabs->setPage(AboutTab, m_aboutPage);
 }
 
 // The Tab key visits the controls in this order; the hidden ones (those of
 // the other tabs) are passed over. Labels and frames never take the focus.
 void Form1::buildFocusOrder()
 {
-    QList<QWidget*> order{SSTab1, m_aboutPage.Picture1, m_links.Picture2, m_links.Picture3, m_links.Picture4,
-        m_aboutPage.Command1, m_links.Text1, m_segments.Segm, m_segments.Sag, m_segments.Command2, m_segments.Picture5};
+    QList<QWidget*> order{m_tabs, m_aboutPage->photo(), m_linksPage->exchangePhoto(), m_linksPage->sitePicture(),
+        m_linksPage->forumPicture(), m_aboutPage->readmeButton(), m_linksPage->extraBox(), m_segmentsPage->segmentBox(),
+        m_segmentsPage->stepBox(), m_segmentsPage->findButton(), m_segmentsPage->cover()};
     // Then the buttons that fill a tab, in the order of their tabs; the
     // About window's button takes the place of its tab.
     for (int tab = 0; tab < mainTabs().size(); ++tab) {
         if (tab == AboutTab)
-            order << m_aboutPage.Command8;
+            order << m_aboutPage->aboutWindowButton();
         for (const DocumentButton& document : std::as_const(m_documentButtons)) {
             if (document.tab == tab)
                 order << document.button;

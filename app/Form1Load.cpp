@@ -3,9 +3,12 @@
 
 #include "Form1.h"
 
+#include "AboutPage.h"
 #include "Form2.h"
+#include "LinksPage.h"
 #include "PictureBox.h"
 #include "PictureButton.h"
+#include "SegmentsPage.h"
 #include "platform/qt/PictureLoad.h"
 
 namespace zornalit {
@@ -34,9 +37,9 @@ QImage Form1::loadImage(const QString& fileName) const
 // it its picture anew, read from the file as it is now.
 void Form1::prepareAboutWindow()
 {
-    if (!m_about)
-        m_about = std::make_unique<Form2>();
-    m_about->setPicture(loadImage(aboutImageFile));
+    if (!m_aboutWindow)
+        m_aboutWindow = std::make_unique<Form2>();
+    m_aboutWindow->setPicture(loadImage(aboutImageFile));
 }
 
 // The pictures of the About window, the About tab and the links tab, all
@@ -44,16 +47,16 @@ void Form1::prepareAboutWindow()
 void Form1::loadAboutAndLinkPictures()
 {
     prepareAboutWindow();
-    m_aboutPage.Picture1->setImage(loadImage(photoImageFile));
-    m_links.Picture4->setImage(loadImage(forumImageFile));
-    m_links.Picture3->setImage(loadImage(siteImageFile));
-    m_links.Picture2->setImage(loadImage(exchangeImageFile));
+    m_aboutPage->photo()->setImage(loadImage(photoImageFile));
+    m_linksPage->forumPicture()->setImage(loadImage(forumImageFile));
+    m_linksPage->sitePicture()->setImage(loadImage(siteImageFile));
+    m_linksPage->exchangePhoto()->setImage(loadImage(exchangeImageFile));
 }
 
 QString Form1::loadCoverFirst()
 {
     QString problem;
-    m_segments.Picture5->setImage(m_platform.bitmaps.loadUnreported(m_platform.folder.fileNamed(coverImageFile), problem));
+    m_segmentsPage->cover()->setImage(m_platform.bitmaps.loadUnreported(m_platform.folder.fileNamed(coverImageFile), problem));
     return problem;
 }
 

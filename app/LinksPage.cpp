@@ -7,10 +7,8 @@
 #include "LinkAddresses.h"
 #include "LinkLabel.h"
 #include "PictureBox.h"
-#include "TabControl.h"
 #include "TabTexts.h"
 #include "Twips.h"
-#include "reference/MainTabs.h"
 
 #include <QGroupBox>
 
@@ -63,19 +61,19 @@ struct LinkControls {
     LinkLabel* label;
 };
 
-LinkControls placeLink(TabControl& tabs, const LinkPlaces& places, const QCursor& linkPointer)
+LinkControls placeLink(QWidget* page, const LinkPlaces& places, const QCursor& linkPointer)
 {
     // What a screen reader says of the link controls besides their names.
     const QString copiesAddress = QStringLiteral("Щелчок копирует адрес в буфер обмена");
     LinkControls link{};
-    link.frame = placeFrame(&tabs, places.frame, places.frameRect);
+    link.frame = placeFrame(page, places.frame, places.frameRect);
     link.picture = place<PictureBox>(link.frame, places.picture, places.pictureRect);
     link.picture->setCursor(linkPointer);
     link.frame->setAccessibleName(places.frameSpoken);
     link.picture->setAccessibleName(places.pictureSpoken);
     link.picture->setAccessibleDescription(copiesAddress);
 
-    link.label = placeLabel<LinkLabel>(&tabs, places.label, places.labelRect, places.address);
+    link.label = placeLabel<LinkLabel>(page, places.label, places.labelRect, places.address);
     giveLinkLook(link.label, linkPointer);
     link.label->setAccessibleDescription(copiesAddress);
     return link;
@@ -83,43 +81,39 @@ LinkControls placeLink(TabControl& tabs, const LinkPlaces& places, const QCursor
 
 } // namespace
 
-LinksPage buildLinksPage(TabControl& tabs)
+LinksPage::LinksPage(QWidget* parent)
+    : QWidget(parent)
 {
     const QCursor linkPointer = artwork::linkPointer();
-    LinksPage page;
 
-    page.Picture2 = place<PictureBox>(&tabs, QStringLiteral("Picture2"), rectFromTwips(120, 1200, 2175, 1455));
-    page.Picture2->setToolTip(QStringLiteral("Фото любимой АТС"));
-    page.Picture2->setAccessibleName(page.Picture2->toolTip());
+    m_exchangePhoto = place<PictureBox>(this, QStringLiteral("Picture2"), rectFromTwips(120, 1200, 2175, 1455));
+    m_exchangePhoto->setToolTip(QStringLiteral("Фото любимой АТС"));
+    m_exchangePhoto->setAccessibleName(m_exchangePhoto->toolTip());
 
-    const LinkControls site = placeLink(tabs,
+    const LinkControls site = placeLink(this,
         {QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735), QStringLiteral("Ссылка на сайт"),
          QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615), QStringLiteral("Сайт КВАНТ"),
          QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress},
         linkPointer);
-    page.Frame1 = site.frame;
-    page.Picture3 = site.picture;
-    page.Label2 = site.label;
+    m_siteFrame = site.frame;
+    m_sitePicture = site.picture;
+    m_siteLink = site.label;
 
-    page.Text1 = place<FreeTextBox>(&tabs, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
-    page.Text1->showText(QString(25, QLatin1Char('@')));
-    page.Text1->setToolTip(QStringLiteral("Easter egg"));
-    page.Text1->setAccessibleName(page.Text1->toolTip());
+    m_extraBox = place<FreeTextBox>(this, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
+    m_extraBox->showText(QString(25, QLatin1Char('@')));
+    m_extraBox->setToolTip(QStringLiteral("Easter egg"));
+    m_extraBox->setAccessibleName(m_extraBox->toolTip());
 
-    const LinkControls forum = placeLink(tabs,
+    const LinkControls forum = placeLink(this,
         {QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855), QStringLiteral("Ссылка на форум"),
          QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735), QStringLiteral("Форум КВАНТ"),
          QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress},
         linkPointer);
-    page.Frame2 = forum.frame;
-    page.Picture4 = forum.picture;
-    page.Label3 = forum.label;
+    m_forumFrame = forum.frame;
+    m_forumPicture = forum.picture;
+    m_forumLink = forum.label;
 
-    page.Label4 = placeLabel(&tabs, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
-
-    tabs.addControls(LinksTab,
-        {page.Picture2, page.Frame1, page.Label2, page.Text1, page.Frame2, page.Label3, page.Label4});
-    return page;
+    m_instructions = placeLabel(this, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
 }
 
 } // namespace zornalit

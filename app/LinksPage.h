@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QWidget>
+
 class QGroupBox;
 class QLabel;
 
@@ -8,23 +10,30 @@ namespace zornalit {
 class FreeTextBox;
 class LinkLabel;
 class PictureBox;
-class TabControl;
 
 // The tab of the web links: the exchange's photo, the two addresses with
 // their pictures, the box of the hidden extra and how to use the links.
-struct LinksPage {
-    PictureBox* Picture2 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    PictureBox* Picture3 = nullptr;
-    LinkLabel* Label2 = nullptr;
-    FreeTextBox* Text1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    PictureBox* Picture4 = nullptr;
-    LinkLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-};
+class LinksPage : public QWidget {
+public:
+    explicit LinksPage(QWidget* parent = nullptr);
 
-// Makes the page's controls on the tab strip and gives them to its tab.
-LinksPage buildLinksPage(TabControl& tabs);
+    PictureBox* exchangePhoto() const { return m_exchangePhoto; }
+    PictureBox* sitePicture() const { return m_sitePicture; }
+    LinkLabel* siteLink() const { return m_siteLink; }
+    FreeTextBox* extraBox() const { return m_extraBox; }
+    PictureBox* forumPicture() const { return m_forumPicture; }
+    LinkLabel* forumLink() const { return m_forumLink; }
+
+private:
+    PictureBox* m_exchangePhoto = nullptr;
+    QGroupBox* m_siteFrame = nullptr;
+    PictureBox* m_sitePicture = nullptr;
+    LinkLabel* m_siteLink = nullptr;
+    FreeTextBox* m_extraBox = nullptr;
+    QGroupBox* m_forumFrame = nullptr;
+    PictureBox* m_forumPicture = nullptr;
+    LinkLabel* m_forumLink = nullptr;
+    QLabel* m_instructions = nullptr;
+};
 
 } // namespace zornalit

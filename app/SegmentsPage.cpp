@@ -6,9 +6,7 @@
 #include "PictureBox.h"
 #include "PictureButton.h"
 #include "QueryBox.h"
-#include "TabControl.h"
 #include "Twips.h"
-#include "reference/MainTabs.h"
 
 namespace zornalit {
 
@@ -28,33 +26,28 @@ QueryBox* placeQueryBox(QWidget* parent, const QString& name, QRect geometry, co
 
 // The lookup line reads like the header of a fault description:
 // "СЕГМ", segment, ".", step, ".", and the arrow that runs the lookup.
-SegmentsPage buildSegmentsPage(TabControl& tabs)
+SegmentsPage::SegmentsPage(QWidget* parent)
+    : QWidget(parent)
 {
-    SegmentsPage page;
-
-    page.Label7 = placeLabel(&tabs, QStringLiteral("Label7"), rectFromTwips(240, 1200, 2295, 1215), QStringLiteral("СЕГМ"));
-    page.Label7->setFont(lookupFont());
-    page.Segm = placeQueryBox(&tabs, QStringLiteral("Segm"), rectFromTwips(2880, 1200, 1095, 945), QStringLiteral("Сегмент"));
-    page.Label5 = placeLabel(&tabs, QStringLiteral("Label5"), rectFromTwips(3960, 1200, 255, 735), QStringLiteral("."));
-    page.Label5->setFont(lookupDotFont());
-    page.Sag = placeQueryBox(&tabs, QStringLiteral("Sag"), rectFromTwips(4440, 1200, 1095, 945), QStringLiteral("Шаг"));
-    page.Segm->setAccessibleDescription(QStringLiteral("Номер сегмента"));
-    page.Sag->setAccessibleDescription(QStringLiteral("Номер шага"));
-    page.Label6 = placeLabel(&tabs, QStringLiteral("Label6"), rectFromTwips(5520, 1200, 255, 735), QStringLiteral("."));
-    page.Label6->setFont(lookupDotFont());
+    m_lineCaption = placeLabel(this, QStringLiteral("Label7"), rectFromTwips(240, 1200, 2295, 1215), QStringLiteral("СЕГМ"));
+    m_lineCaption->setFont(lookupFont());
+    m_segmentBox = placeQueryBox(this, QStringLiteral("Segm"), rectFromTwips(2880, 1200, 1095, 945), QStringLiteral("Сегмент"));
+    m_dotAfterSegment = placeLabel(this, QStringLiteral("Label5"), rectFromTwips(3960, 1200, 255, 735), QStringLiteral("."));
+    m_dotAfterSegment->setFont(lookupDotFont());
+    m_stepBox = placeQueryBox(this, QStringLiteral("Sag"), rectFromTwips(4440, 1200, 1095, 945), QStringLiteral("Шаг"));
+    m_segmentBox->setAccessibleDescription(QStringLiteral("Номер сегмента"));
+    m_stepBox->setAccessibleDescription(QStringLiteral("Номер шага"));
+    m_dotAfterStep = placeLabel(this, QStringLiteral("Label6"), rectFromTwips(5520, 1200, 255, 735), QStringLiteral("."));
+    m_dotAfterStep->setFont(lookupDotFont());
 
     const QString findTip = QStringLiteral("Найти описание неисправности");
-    page.Command2 = place<PictureButton>(&tabs, QStringLiteral("Command2"), rectFromTwips(5880, 1320, 615, 615));
-    page.Command2->setPicture(artwork::icon(artwork::arrowImage), QSize(32, 32));
-    page.Command2->setToolTip(findTip);
-    page.Command2->setAccessibleName(findTip);
+    m_findButton = place<PictureButton>(this, QStringLiteral("Command2"), rectFromTwips(5880, 1320, 615, 615));
+    m_findButton->setPicture(artwork::icon(artwork::arrowImage), QSize(32, 32));
+    m_findButton->setToolTip(findTip);
+    m_findButton->setAccessibleName(findTip);
 
-    page.Picture5 = place<PictureBox>(&tabs, QStringLiteral("Picture5"), rectFromTwips(240, 2280, 6255, 2295));
-    page.Picture5->setAccessibleName(QStringLiteral("Обложка"));
-
-    tabs.addControls(SegmentsTab,
-        {page.Label7, page.Segm, page.Label5, page.Sag, page.Label6, page.Command2, page.Picture5});
-    return page;
+    m_cover = place<PictureBox>(this, QStringLiteral("Picture5"), rectFromTwips(240, 2280, 6255, 2295));
+    m_cover->setAccessibleName(QStringLiteral("Обложка"));
 }
 
 } // namespace zornalit

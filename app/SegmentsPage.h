@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QWidget>
+
 class QLabel;
 
 namespace zornalit {
@@ -7,20 +9,25 @@ namespace zornalit {
 class PictureBox;
 class PictureButton;
 class QueryBox;
-class TabControl;
 
 // The tab the window opens on: the lookup line and the cover below it.
-struct SegmentsPage {
-    QLabel* Label7 = nullptr;
-    QueryBox* Segm = nullptr;
-    QLabel* Label5 = nullptr;
-    QueryBox* Sag = nullptr;
-    QLabel* Label6 = nullptr;
-    PictureButton* Command2 = nullptr;
-    PictureBox* Picture5 = nullptr;
-};
+class SegmentsPage : public QWidget {
+public:
+    explicit SegmentsPage(QWidget* parent = nullptr);
 
-// Makes the page's controls on the tab strip and gives them to its tab.
-SegmentsPage buildSegmentsPage(TabControl& tabs);
+    QueryBox* segmentBox() const { return m_segmentBox; }
+    QueryBox* stepBox() const { return m_stepBox; }
+    PictureButton* findButton() const { return m_findButton; }
+    PictureBox* cover() const { return m_cover; }
+
+private:
+    QLabel* m_lineCaption = nullptr;
+    QueryBox* m_segmentBox = nullptr;
+    QLabel* m_dotAfterSegment = nullptr;
+    QueryBox* m_stepBox = nullptr;
+    QLabel* m_dotAfterStep = nullptr;
+    PictureButton* m_findButton = nullptr;
+    PictureBox* m_cover = nullptr;
+};
 
 } // namespace zornalit

@@ -39,68 +39,58 @@ bool TabControl::tabHasImage(int index) const
     return index >= 0 && index < count() && !m_tabs[static_cast<size_t>(index)].image.isNull();
 }
 
-void TabControl::addControl(int tab, QWidget* control)
+void TabControl::setPage(int tab, QWidget* page)
 {
-    if (tab < 0 || tab >= count() || !control)
+    if (tab < 0 || tab >= count() || !page)
         return;
-    m_tabs[static_cast<size_t>(tab)].controls.append(control);
-    control->setVisible(tab == m_current);
+    // Giving a widget another parent would hide it: a page made on this
+    // control keeps its place among the control's children.
+    if (page->parentWidget() != this)
+        page->setParent(this);
+    page->setGeometry(rect());
+    m_tabs[static_cast<size_t>(tab)].page = page;
+    page->setVisible(tab == m_current);
 }
 
-void TabControl::addControls(int tab, std::initializer_list<QWidget*> controls)
+QWidget* TabControl::page(int tab) const
 {
-    for (QWidget* control : controls)
-        addControl(tab, control);
-}
-
-QList<QWidget*> TabControl::controlsOf(int tab) const
-{
-    QList<QWidget*> result;
     if (tab < 0 || tab >= count())
-        return result;
-    for (const QPointer<QWidget>& control : m_tabs[static_cast<size_t>(tab)].controls) {
-        if (control)
-            result.append(control);
-    }
-    return result;
+        return nullptr;
+    return m_tabs[static_cast<size_t>(tab)].page;
 }
 
 void TabControl::setCurrentIndex(int index)
 {
     if (index < 0 || index >= count() || index == m_current)
         return;
-    keepFocusOutOfHiddenControls(index);
+    keepFocusOutOfHiddenPages(index);
     m_current = index;
-    showSelectedControls();
+    showSelectedPage();
     setAccessibleName(tabText(m_current));
     update();
 }
 
-// Hiding the control that has the focus would make Qt pass the focus on as
+// Hiding the page that holds the focus would make Qt pass the focus on as
 // if Tab had been pressed, and a query box reached that way empties itself.
 // The strip takes the focus first instead, as after a click on a tab.
-void TabControl::keepFocusOutOfHiddenControls(int newIndex)
+void TabControl::keepFocusOutOfHiddenPages(int newIndex)
 {
     QWidget* focus = window()->focusWidget();
     if (!focus || focus == this || !isAncestorOf(focus))
         return;
-    for (QWidget* control : controlsOf(newIndex)) {
-        if (control == focus || control->isAncestorOf(focus))
-            return;
-    }
+    if (QWidget* shown = page(newIndex); shown && shown->isAncestorOf(focus))
+        return;
     setFocus(Qt::OtherFocusReason);
 }
 
-void TabControl::showSelectedControls()
+void TabControl::showSelectedPage()
 {
     for (int tab = 0; tab < count(); ++tab) {
-        if (tab == m_current)
-            continue;
-        for (QWidget* control : controlsOf(tab))
-            control->hide();
+        if (QWidget* hidden = page(tab); hidden && tab != m_current)
+            hidden->hide();
     }
-    for (QWidget* control : controlsOf(m_current))
-        control->show();
+    if (QWidget* shown = page(m_current))
+        shown->show();
 }
 
 void TabControl::selectByUser(int index)
@@ -334,6 +324,15 @@ void TabControl::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     update();
+}
+
+void TabControl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    for (const Tab& tab : m_tabs) {
+        if (tab.page)
+            tab.page->setGeometry(rect());
+    }
 }
 
 } // namespace zornalit

@@ -1,22 +1,19 @@
 #pragma once
 
 #include <QIcon>
-#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <initializer_list>
 #include <vector>
 
 namespace zornalit {
 
 // A tabbed dialog with its tabs in several rows, three to a row, drawn as a
 // classic tabbed dialog draws them: raised tabs whose rows join into one
-// strip, each image beside its caption. Its controls are its own children,
-// placed relative to its top-left corner; each belongs to one tab and is
-// shown only while that tab is selected. The rows never move: a tab of a back row is
-// simply drawn selected where it stands.
+// strip, each image beside its caption. Each tab has a page, a widget that
+// owns that tab's controls; only the selected tab's page is shown. The rows
+// never move: a tab of a back row is simply drawn selected where it stands.
 class TabControl : public QWidget {
     Q_OBJECT
 public:
@@ -31,10 +28,13 @@ public:
     QString tabText(int index) const;
     bool tabHasImage(int index) const;
 
-    // Puts a control on a tab. It is shown only while that tab is selected.
-    void addControl(int tab, QWidget* control);
-    void addControls(int tab, std::initializer_list<QWidget*> controls);
-    QList<QWidget*> controlsOf(int tab) const;
+    // Gives a tab its page, which becomes a child of this control. A page
+    // covers the whole control, tabs included, so that its controls stand
+    // where the window's design puts them: relative to the control's
+    // top-left corner. A page draws nothing of its own, and a click that
+    // none of its controls takes goes on to the tabs.
+    void setPage(int tab, QWidget* page);
+    QWidget* page(int tab) const;
 
     int currentIndex() const { return m_current; }
     // Selection by the program: nothing is reported.
@@ -67,18 +67,19 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     struct Tab {
         QString caption;
         QIcon image;
         QSize imageSize;
-        QList<QPointer<QWidget>> controls;
+        QPointer<QWidget> page;
     };
 
     void selectByUser(int index);
-    void keepFocusOutOfHiddenControls(int newIndex);
-    void showSelectedControls();
+    void keepFocusOutOfHiddenPages(int newIndex);
+    void showSelectedPage();
     QRect drawnArea() const;
     int rowCount() const { return (count() + tabsPerRow - 1) / tabsPerRow; }
     void drawTab(QPainter& painter, int index) const;

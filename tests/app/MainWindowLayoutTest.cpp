@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/LinkAddresses.h"
+#include "reference/MainTabs.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace zornalit::testing {
 namespace {
@@ -81,8 +84,22 @@ TEST_F(MainWindowLayout, ControlsSitInTheirContainers)
     EXPECT_EQ(control(QStringLiteral("Звук"))->parentWidget(), form.get());
     EXPECT_EQ(control(QStringLiteral("Picture3"))->parentWidget(), control(QStringLiteral("Frame1")));
     EXPECT_EQ(control(QStringLiteral("Picture4"))->parentWidget(), control(QStringLiteral("Frame2")));
-    for (const char* name : {"Segm", "Command3", "Label4", "Label1", "Frame1"})
-        EXPECT_EQ(control(QString::fromUtf8(name))->parentWidget(), tabs()) << name;
+    const std::pair<const char*, MainTab> onPages[] = {
+        {"Segm", SegmentsTab}, {"Command3", EquipmentTab}, {"Label4", LinksTab}, {"Label1", AboutTab}, {"Frame1", LinksTab}};
+    for (const auto& [name, tab] : onPages)
+        EXPECT_EQ(control(QString::fromUtf8(name))->parentWidget(), tabs()->page(tab)) << name;
+}
+
+// The controls' places are given relative to the tab control: each page
+// lies on it and covers it whole, so that they stand there on screen too.
+TEST_F(MainWindowLayout, EachTabHasAPageCoveringTheWholeTabControl)
+{
+    for (int tab = 0; tab < tabs()->count(); ++tab) {
+        QWidget* page = tabs()->page(tab);
+        ASSERT_NE(page, nullptr) << tab;
+        EXPECT_EQ(page->parentWidget(), tabs()) << tab;
+        EXPECT_EQ(page->geometry(), tabs()->rect()) << tab;
+    }
 }
 
 TEST_F(MainWindowLayout, NineTabsInThreeRowsWithExactCaptionsAndImagesOnThreeOfThem)

@@ -38,6 +38,18 @@ TEST_F(TabSelection, ClickReportsTheNewAndThePreviousIndex)
     EXPECT_EQ(tabs()->currentIndex(), 7);
 }
 
+// A user's click reaches the window first, and the pages lie over the tabs:
+// the click must still select the tab under it.
+TEST_F(TabSelection, AClickOnATabGoesThroughThePagesToTheStrip)
+{
+    showActive();
+    for (const int index : {7, 2, 8}) {
+        const QPoint inWindow = tabs()->mapTo(form.get(), tabs()->tabRect(index).center());
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
+        EXPECT_EQ(tabs()->currentIndex(), index);
+    }
+}
+
 TEST_F(TabSelection, ClickingTheSelectedTabReportsNothing)
 {
     showActive();
