@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ReadAhead.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
@@ -84,7 +82,7 @@ private:
     // Notes where the chunk's CRs and its LFs not right after a CR stand.
     void findLineEnds();
 
-    ReadAhead m_reader;
+    QIODevice& m_device;
     qsizetype m_keptBytes;
     QByteArray m_chunk;
     qsizetype m_position = 0;

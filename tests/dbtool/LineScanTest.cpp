@@ -4,6 +4,7 @@
 #include "dbtool/LineScan.h"
 #include "lookup/LineReader.h"
 #include "support/RandomFaultDatabase.h"
+#include "support/TrickleDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -168,6 +169,20 @@ TEST(LineScan, HandsOverEveryByteOfEachLineInPieces)
         ASSERT_EQ(joined, whole) << "seed " << seed << ", chunk " << chunk;
         ASSERT_LE(largest, chunk) << "seed " << seed;
     }
+}
+
+// A device that gives a few bytes at a time, as a pipe may, gives the same
+// lines as one that fills every read.
+TEST(LineScan, TakesShortReadsAsTheyCome)
+{
+    testing::RandomFaultDatabase random(4242);
+    const QByteArray bytes = randomDatabase(random, 300, 400);
+    testing::TrickleDevice device(bytes, 13);
+    LineScan scan(device, 4096);
+    QList<Line> lines;
+    while (const ScannedLine* line = scan.next())
+        lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
+    EXPECT_EQ(lines, byLineReader(bytes));
 }
 
 // A file of one endless line, however it is stepped through.
