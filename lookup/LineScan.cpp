@@ -11,7 +11,7 @@
 #define ZORNALIT_SSE2 1
 #endif
 
-namespace zornalit::dbtool {
+namespace zornalit {
 
 namespace {
 
@@ -179,6 +179,15 @@ inline void LineScan::count(qsizetype to)
     m_position = to;
 }
 
+void LineScan::stop()
+{
+    m_atEnd = true;
+    m_crBefore = false;
+    m_position = 0;
+    m_size = 0;
+    m_loneLfCount = 0;
+}
+
 const ScannedLine* LineScan::next()
 {
     return nextLine(nullptr);
@@ -211,8 +220,10 @@ const ScannedLine* LineScan::nextLine(const Pieces* piece)
     qsizetype start = m_position;
     for (;;) {
         if (m_position == m_size) {
-            if (piece && start < m_size)
-                (*piece)(QByteArrayView(m_chunk.constData() + start, m_size - start));
+            if (piece && start < m_size && !(*piece)(QByteArrayView(m_chunk.constData() + start, m_size - start))) {
+                stop();
+                return nullptr;
+            }
             keep(start, m_size);
             spansChunks = true;
             if (!fill()) {
@@ -237,10 +248,12 @@ const ScannedLine* LineScan::nextLine(const Pieces* piece)
             ++m_line.length;
             continue;
         }
+        if (piece && start < at && !(*piece)(QByteArrayView(m_chunk.constData() + start, at - start))) {
+            stop();
+            return nullptr;
+        }
         m_crBefore = true;
         ++m_line.number;
-        if (piece && start < at)
-            (*piece)(QByteArrayView(m_chunk.constData() + start, at - start));
         if (spansChunks) {
             keep(start, at);
             m_line.start = m_kept;
@@ -302,4 +315,4 @@ const ScannedLine* LineScan::nextNotable(const FirstBytes& firstBytes)
     }
 }
 
-} // namespace zornalit::dbtool
+} // namespace zornalit
