@@ -1,6 +1,5 @@
 #include "DatabaseCheck.h"
 
-#include "LineScan.h"
 #include "LookAlike.h"
 #include "ShownText.h"
 #include "lookup/HeaderLine.h"

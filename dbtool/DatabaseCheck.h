@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HeaderIndex.h"
-#include "LineScan.h"
+#include "lookup/LineScan.h"
 #include "lookup/StepCodes.h"
 
 #include <QIODevice>

@@ -1,10 +1,10 @@
 #include "WordSearch.h"
 
 #include "HeaderIndex.h"
-#include "LineScan.h"
 #include "LineWords.h"
 #include "ShownText.h"
 #include "lookup/HeaderLine.h"
+#include "lookup/LineScan.h"
 
 #include <algorithm>
 
@@ -107,7 +107,10 @@ WordSearchSummary searchWords(QIODevice& database, const QStringList& words, con
     // its start is kept, to be shown: a line of any length (a file saved
     // with LF line ends is one line) costs no more memory than a short one.
     LineWords lineWords(folded);
-    const LineScan::Pieces read = [&lineWords](QByteArrayView piece) { lineWords.read(piece); };
+    const LineScan::Pieces read = [&lineWords](QByteArrayView piece) {
+        lineWords.read(piece);
+        return true;
+    };
     LineScan reader(database, chunkBytes);
     while (const ScannedLine* line = reader.next(read)) {
         matcher.take(line->number, line->start, lineWords);

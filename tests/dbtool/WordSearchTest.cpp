@@ -1,5 +1,5 @@
 #include "dbtool/LineWords.h"
-#include "dbtool/LineScan.h"
+#include "lookup/LineScan.h"
 #include "dbtool/WordSearch.h"
 #include "support/DatabaseLines.h"
 #include "support/Win1251.h"

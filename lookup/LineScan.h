@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ReadAhead.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
@@ -12,9 +10,9 @@
 #include <vector>
 
 
-namespace zornalit::dbtool {
+namespace zornalit {
 
-// One line of the database as the check needs it: its start, its length
+// One line of the database as its readers need it: its start, its length
 // and how many of the two troublesome bytes it holds.
 struct ScannedLine {
     qint64 number = 0;      // counted from 1
@@ -46,8 +44,9 @@ public:
     // The same, handing every byte of the line but its line end to piece
     // first, in order, in pieces of at most one chunk, before the line is
     // handed back: a reader that needs the whole line reads it so, without
-    // the line ever being held whole.
-    using Pieces = std::function<void(QByteArrayView)>;
+    // the line ever being held whole. A piece that answers false ends the
+    // reading there, as the end of the file would, without reading further.
+    using Pieces = std::function<bool(QByteArrayView)>;
     const ScannedLine* next(const Pieces& piece);
 
     // The bytes that make a line worth handing back when it begins with one
@@ -76,6 +75,8 @@ public:
 private:
     const ScannedLine* nextLine(const Pieces* piece);
     bool fill();
+    // Reads no further: every later call finds the end of the file.
+    void stop();
     void keep(qsizetype from, qsizetype to);
     // The first CR or LF of the chunk at or after from, or the chunk's end.
     qsizetype findLineByte(qsizetype from);
@@ -84,7 +85,7 @@ private:
     // Notes where the chunk's CRs and its LFs not right after a CR stand.
     void findLineEnds();
 
-    ReadAhead m_reader;
+    QIODevice& m_device;
     qsizetype m_keptBytes;
     QByteArray m_chunk;
     qsizetype m_position = 0;
@@ -110,4 +111,4 @@ private:
     QString m_error;
 };
 
-} // namespace zornalit::dbtool
+} // namespace zornalit

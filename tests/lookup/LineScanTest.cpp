@@ -1,9 +1,10 @@
-// The check's own line splitting must give the lines the lookup's reader
+// The line scan must give the lines the lookup's reader
 // gives, at any chunk size, while keeping only the start of each.
 
-#include "dbtool/LineScan.h"
+#include "lookup/LineScan.h"
 #include "lookup/LineReader.h"
 #include "support/RandomFaultDatabase.h"
+#include "support/TrickleDevice.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@
 
 #include <algorithm>
 
-namespace zornalit::dbtool {
+namespace zornalit {
 namespace {
 
 struct Line {
@@ -159,6 +160,7 @@ TEST(LineScan, HandsOverEveryByteOfEachLineInPieces)
         const LineScan::Pieces piece = [&](QByteArrayView part) {
             line += part;
             largest = std::max(largest, part.size());
+            return true;
         };
         while (const ScannedLine* scanned = scan.next(piece)) {
             ASSERT_EQ(scanned->length, line.size()) << "seed " << seed << ", chunk " << chunk;
@@ -168,6 +170,43 @@ TEST(LineScan, HandsOverEveryByteOfEachLineInPieces)
         ASSERT_EQ(joined, whole) << "seed " << seed << ", chunk " << chunk;
         ASSERT_LE(largest, chunk) << "seed " << seed;
     }
+}
+
+// A reader that has what it needs stops at a piece: nothing after it is
+// read, not even the rest of that chunk's lines.
+TEST(LineScan, AReaderCanStopAtAPiece)
+{
+    const QByteArray bytes = "one\r\ntwo\r\nstop here\r\nfour\r\n";
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    LineScan scan(buffer, 13);
+    QByteArrayList seen;
+    const LineScan::Pieces piece = [&seen](QByteArrayView part) {
+        seen << part.toByteArray();
+        return !part.startsWith('s');
+    };
+    ASSERT_TRUE(scan.next(piece));
+    ASSERT_TRUE(scan.next(piece));
+    EXPECT_FALSE(scan.next(piece));
+    EXPECT_FALSE(scan.next(piece)) << "a stopped scan stays at its end";
+    EXPECT_FALSE(scan.failed());
+    EXPECT_EQ(seen, (QByteArrayList{"one", "two", "sto"}));
+    EXPECT_EQ(buffer.pos(), 13) << "no read past the chunk that held the piece";
+}
+
+// A device that gives a few bytes at a time, as a pipe may, gives the same
+// lines as one that fills every read.
+TEST(LineScan, TakesShortReadsAsTheyCome)
+{
+    testing::RandomFaultDatabase random(4242);
+    const QByteArray bytes = randomDatabase(random, 300, 400);
+    testing::TrickleDevice device(bytes, 13);
+    LineScan scan(device, 4096);
+    QList<Line> lines;
+    while (const ScannedLine* line = scan.next())
+        lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
+    EXPECT_EQ(lines, byLineReader(bytes));
 }
 
 // A file of one endless line, however it is stepped through.
@@ -192,4 +231,4 @@ TEST(LineScan, KeepsOnlyTheStartOfAnEndlessLine)
 }
 
 } // namespace
-} // namespace zornalit::dbtool
+} // namespace zornalit
