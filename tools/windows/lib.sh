@@ -219,3 +219,12 @@ start_virtual_display() {
     wm_pid=$!
     sleep 0.5
 }
+
+# Stops what start_virtual_display and Wine left running: the wineserver of
+# the prefix, the window manager and the display.
+stop_virtual_display_and_wine() {
+    wineserver -k 2>/dev/null || true
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+}

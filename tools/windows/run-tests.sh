@@ -35,10 +35,7 @@ work="$(mktemp -d)"
 xvfb_pid=""
 wm_pid=""
 cleanup() {
-    wineserver -k 2>/dev/null || true
-    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
+    stop_virtual_display_and_wine
     rm -rf "$work"
 }
 trap cleanup EXIT
