@@ -18,8 +18,12 @@ struct ButtonName {
 };
 
 constexpr ButtonName buttonNames[] = {
-    {EquipmentTab, "Command3"}, {MicrotestsTab, "Command4"}, {PulsePathTab, "Command5"},
-    {RacksTab, "Command6"},     {UskTab, "Command7"},        {UtpTab, "Command9"},
+    {EquipmentTab, "Command3"},
+    {MicrotestsTab, "Command4"},
+    {PulsePathTab, "Command5"},
+    {RacksTab, "Command6"},
+    {UskTab, "Command7"},
+    {UtpTab, "Command9"},
 };
 
 QString buttonNameOf(int tab)

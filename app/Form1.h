@@ -45,7 +45,6 @@ public:
     // than the screen keeps its title bar on it.
     void placeAtScreenCentre();
 
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

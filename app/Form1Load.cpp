@@ -56,7 +56,8 @@ void Form1::loadAboutAndLinkPictures()
 QString Form1::loadCoverFirst()
 {
     QString problem;
-    m_segmentsPage->cover()->setImage(m_platform.bitmaps.loadUnreported(m_platform.folder.fileNamed(coverImageFile), problem));
+    m_segmentsPage->cover()->setImage(
+        m_platform.bitmaps.loadUnreported(m_platform.folder.fileNamed(coverImageFile), problem));
     return problem;
 }
 

@@ -48,7 +48,7 @@ struct LinkPlaces {
     QRect frameRect;
     QString frameSpoken; // what a screen reader calls the frame
     QString picture;
-    QRect pictureRect;   // inside the frame
+    QRect pictureRect; // inside the frame
     QString pictureSpoken;
     QString label;
     QRect labelRect;
@@ -92,8 +92,8 @@ LinksPage::LinksPage(QWidget* parent)
 
     const LinkControls site = placeLink(this,
         {QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735), QStringLiteral("Ссылка на сайт"),
-         QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615), QStringLiteral("Сайт КВАНТ"),
-         QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress},
+            QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615), QStringLiteral("Сайт КВАНТ"),
+            QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress},
         linkPointer);
     m_siteFrame = site.frame;
     m_sitePicture = site.picture;
@@ -106,14 +106,15 @@ LinksPage::LinksPage(QWidget* parent)
 
     const LinkControls forum = placeLink(this,
         {QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855), QStringLiteral("Ссылка на форум"),
-         QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735), QStringLiteral("Форум КВАНТ"),
-         QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress},
+            QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735), QStringLiteral("Форум КВАНТ"),
+            QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress},
         linkPointer);
     m_forumFrame = forum.frame;
     m_forumPicture = forum.picture;
     m_forumLink = forum.label;
 
-    m_instructions = placeLabel(this, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
+    m_instructions = placeLabel(
+        this, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
 }
 
 } // namespace zornalit

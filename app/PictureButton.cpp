@@ -50,7 +50,8 @@ QRect PictureButton::captionRect() const
     if (text().isEmpty())
         return {};
     const QRect inside = rect().adjusted(innerMargin, innerMargin, -innerMargin, -innerMargin);
-    const QRect needed = fontMetrics().boundingRect(inside, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, text());
+    const QRect needed = fontMetrics().boundingRect(
+        inside, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, text());
     return QRect(inside.left(), inside.bottom() - needed.height() + 1, inside.width(), needed.height());
 }
 
@@ -79,7 +80,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     QPoint shift;
     if (option.state & (QStyle::State_Sunken | QStyle::State_On))
         shift = QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
-                       style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
+            style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
 
     const QRect inside = rect().adjusted(innerMargin / 2, innerMargin / 2, -innerMargin / 2, -innerMargin / 2);
     painter.save();
@@ -92,8 +93,8 @@ void PictureButton::paintEvent(QPaintEvent*)
     }
     const QRect caption = captionRect().translated(shift);
     if (!caption.isNull())
-        painter.drawItemText(caption, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, palette(),
-                             isEnabled(), text(), QPalette::ButtonText);
+        painter.drawItemText(caption, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, palette(), isEnabled(),
+            text(), QPalette::ButtonText);
     painter.restore();
 
     if (hasFocus()) {

@@ -21,7 +21,10 @@ namespace {
 
 class Socket {
 public:
-    Socket() : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)) {}
+    Socket()
+        : m_fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0))
+    {
+    }
     ~Socket()
     {
         if (m_fd >= 0)
@@ -47,8 +50,8 @@ Reached connectTo(const Socket& socket, const BusAddress& address)
     if (socket.fd() < 0 || address.name.size() + offset >= sizeof(target.sun_path))
         return Reached::Unreachable;
     std::memcpy(target.sun_path + offset, address.name.data(), address.name.size());
-    const socklen_t length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + offset
-                                                     + address.name.size() + (abstract ? 0 : 1));
+    const socklen_t length = static_cast<socklen_t>(
+        offsetof(sockaddr_un, sun_path) + offset + address.name.size() + (abstract ? 0 : 1));
     int result;
     do
         result = ::connect(socket.fd(), reinterpret_cast<const sockaddr*>(&target), length);
@@ -111,7 +114,7 @@ std::vector<BusAddress> sessionBusAddresses()
     if (!runtime || !*runtime)
         return {};
     const std::string path = std::string(runtime) + "/bus";
-    struct stat status{};
+    struct stat status {};
     if (::stat(path.c_str(), &status) != 0 || !S_ISSOCK(status.st_mode))
         return {};
     return {BusAddress{BusAddress::Kind::UnixPath, path}};

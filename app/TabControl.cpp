@@ -217,8 +217,8 @@ QRect TabControl::tabImageRect(int index) const
     const int captionWidth = fontMetrics().horizontalAdvance(tab.caption);
     const int together = tab.imageSize.width() + imageSpacing + captionWidth;
     QRect image(QPoint(), tab.imageSize);
-    image.moveTopLeft(QPoint(area.left() + (area.width() - together) / 2,
-                             area.top() + (area.height() - tab.imageSize.height()) / 2));
+    image.moveTopLeft(
+        QPoint(area.left() + (area.width() - together) / 2, area.top() + (area.height() - tab.imageSize.height()) / 2));
     return image;
 }
 
@@ -241,8 +241,8 @@ void TabControl::drawTab(QPainter& painter, int index) const
     if (!tab.image.isNull())
         tab.image.paint(&painter, tabImageRect(index), Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     const QRect caption = tabCaptionRect(index);
-    style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                          palette(), isEnabled(), tab.caption, QPalette::ButtonText);
+    style()->drawItemText(&painter, caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, palette(),
+        isEnabled(), tab.caption, QPalette::ButtonText);
 
     if (index == m_current && hasFocus()) {
         QStyleOptionFocusRect focus;

@@ -101,7 +101,8 @@ private:
         const CheckReport report = checkDatabase(*file, m_codes);
         if (report.readFailed)
             return unreadable(report.error);
-        m_terminal.print(QStringLiteral("База: %1\n\n").arg(QDir::toNativeSeparators(m_path)) + checkText(report, m_codes));
+        m_terminal.print(
+            QStringLiteral("База: %1\n\n").arg(QDir::toNativeSeparators(m_path)) + checkText(report, m_codes));
         return report.problemCount() == 0 ? exitClean : exitProblems;
     }
 
@@ -165,15 +166,18 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, c
 {
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("показать справку"));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("показать версию"));
-    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("база описаний"), QStringLiteral("ФАЙЛ"));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("показать версию"));
+    const QCommandLineOption database(
+        QStringLiteral("database"), QStringLiteral("база описаний"), QStringLiteral("ФАЙЛ"));
     const QCommandLineOption raw(QStringLiteral("raw"), QStringLiteral("вывести байты отчёта"));
     parser.addOptions({help, version, database, raw});
     parser.addPositionalArgument(QStringLiteral("КОМАНДА"), QStringLiteral("check, coverage, lookup или search"));
 
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return usageError(terminal, QStringLiteral("неизвестный параметр «%1»").arg(parser.unknownOptionNames().front()));
+            return usageError(
+                terminal, QStringLiteral("неизвестный параметр «%1»").arg(parser.unknownOptionNames().front()));
         return usageError(terminal, QStringLiteral("после --database нужно имя файла"));
     }
     if (parser.isSet(help)) {

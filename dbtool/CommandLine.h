@@ -24,7 +24,7 @@ inline constexpr int exitProblems = 1;
 inline constexpr int exitNothingFound = 1;
 inline constexpr int exitUnreadable = 2; // check, coverage and search
 inline constexpr int exitUsage = 2;
-inline constexpr int exitOutputFailed = 4; // the output could not be written
+inline constexpr int exitOutputFailed = 4;    // the output could not be written
 inline constexpr int exitNoProgramFolder = 5; // the program's own folder cannot be named
 
 // Runs one command line (arguments[0] is the program) against the database

@@ -5,8 +5,8 @@
 
 namespace zornalit::dbtool {
 
-std::array<FirstHeader, StepCodes::count> throughFallback(const std::array<FirstHeader, StepCodes::count>& firsts,
-                                                          const StepCodes& codes)
+std::array<FirstHeader, StepCodes::count> throughFallback(
+    const std::array<FirstHeader, StepCodes::count>& firsts, const StepCodes& codes)
 {
     std::array<FirstHeader, StepCodes::count> shown;
     for (int position = 0; position < StepCodes::count; ++position) {
@@ -31,7 +31,8 @@ CoverageTable coverDatabase(QIODevice& database, const StepCodes& codes, qsizety
     // them, without splitting the lines in between; so lines are not counted.
     // Only the start of a header is kept: enough to show it, and a header
     // line of any length costs no more memory than a short one.
-    while (const std::optional<LineReader::LineHead> head = reader.nextHeadStartingWith(headerKeyword[0], shownHeaderBytes)) {
+    while (const std::optional<LineReader::LineHead> head = reader.nextHeadStartingWith(
+               headerKeyword[0], shownHeaderBytes)) {
         if (beginsWithKeyword(head->bytes))
             index.add(0, head->bytes);
     }

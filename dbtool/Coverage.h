@@ -28,11 +28,11 @@ struct CoverageTable {
 // Reads the database once and gives, for every segment a query can reach,
 // the block the lookup shows for each step code. Lines are not counted: the
 // headers carry no line numbers.
-CoverageTable coverDatabase(QIODevice& database, const StepCodes& codes,
-                            qsizetype chunkBytes = LineReader::defaultChunkBytes);
+CoverageTable coverDatabase(
+    QIODevice& database, const StepCodes& codes, qsizetype chunkBytes = LineReader::defaultChunkBytes);
 
 // The block shown for each step code, from the first header of each step.
-std::array<FirstHeader, StepCodes::count> throughFallback(const std::array<FirstHeader, StepCodes::count>& firsts,
-                                                          const StepCodes& codes);
+std::array<FirstHeader, StepCodes::count> throughFallback(
+    const std::array<FirstHeader, StepCodes::count>& firsts, const StepCodes& codes);
 
 } // namespace zornalit::dbtool

@@ -8,7 +8,6 @@
 
 #include <cstring>
 
-
 namespace zornalit::dbtool {
 
 namespace {
@@ -21,7 +20,8 @@ constexpr qsizetype namedLines = 5;
 // otherwise are only counted.
 const LineScan::FirstBytes& firstBytesThatMayMatter()
 {
-    static const LineScan::FirstBytes bytes(QByteArrayView("\xD1\xF1" "Cc@ \t"));
+    static const LineScan::FirstBytes bytes(QByteArrayView("\xD1\xF1"
+                                                           "Cc@ \t"));
     return bytes;
 }
 
@@ -36,7 +36,8 @@ QString lineList(const QList<qint64>& lines, qint64 count)
     QStringList names;
     for (const qint64 line : lines)
         names << QString::number(line);
-    QString text = (count == 1 ? QStringLiteral("строки ") : QStringLiteral("строк ")) + names.join(QStringLiteral(", "));
+    QString text = (count == 1 ? QStringLiteral("строки ") : QStringLiteral("строк "))
+        + names.join(QStringLiteral(", "));
     if (count > lines.size())
         text += QStringLiteral(" и ещё %1").arg(count - lines.size());
     return text;
@@ -55,7 +56,10 @@ struct OpenBlock {
 
 class Checker {
 public:
-    explicit Checker(const StepCodes& codes) : m_index(codes) {}
+    explicit Checker(const StepCodes& codes)
+        : m_index(codes)
+    {
+    }
 
     void take(const ScannedLine& scanned)
     {
@@ -92,9 +96,11 @@ public:
         if (m_block.header != 0)
             closeBlock(m_lines, true);
         if (m_lineFeeds > 0) {
-            const QString how = m_lines == 1
-                ? QStringLiteral("в файле нет концов строк CR LF: он, видимо, сохранён с концами LF, и программа видит в нём одну строку")
-                : QStringLiteral("концы строк смешаны: LF без CR стоят в %1 из %2 строк").arg(m_lineFeedLines).arg(m_lines);
+            const QString how = m_lines == 1 ? QStringLiteral("в файле нет концов строк CR LF: он, видимо, сохранён с "
+                                                              "концами LF, и программа видит в нём одну строку")
+                                             : QStringLiteral("концы строк смешаны: LF без CR стоят в %1 из %2 строк")
+                                                   .arg(m_lineFeedLines)
+                                                   .arg(m_lines);
             Findings& list = m_report.findings[static_cast<int>(Problem::LineEnds)];
             list.first.prepend({0, QStringLiteral("всего LF без CR: %1; %2").arg(m_lineFeeds).arg(how)});
             ++list.count;
@@ -127,7 +133,8 @@ private:
         m_lineFeeds += count;
         ++m_lineFeedLines;
         add(Problem::LineEnds, number, [&] {
-            return QStringLiteral("LF без CR: %1 — программа не кончает на них строку, и всё это для неё одна строка %2")
+            return QStringLiteral(
+                "LF без CR: %1 — программа не кончает на них строку, и всё это для неё одна строка %2")
                 .arg(count)
                 .arg(number);
         });
@@ -147,7 +154,8 @@ private:
         }
         if (placed.verdict.askable && !placed.first) {
             add(Problem::RepeatedHeader, number, [&] {
-                return QStringLiteral("%1 повторяет заголовок строки %2: программа всегда показывает блок строки %2, а этот — никогда")
+                return QStringLiteral(
+                    "%1 повторяет заголовок строки %2: программа всегда показывает блок строки %2, а этот — никогда")
                     .arg(shown())
                     .arg(placed.firstLine);
             });
@@ -194,7 +202,8 @@ private:
             add(Problem::MissingTerminator, m_block.header, [&] {
                 if (last == m_block.header)
                     return QStringLiteral("%1 не закрыт строкой «@»: на нём кончается файл").arg(shown);
-                return QStringLiteral("%1 не закрыт строкой «@» до конца файла: его описание захватывает %2").arg(shown, span);
+                return QStringLiteral("%1 не закрыт строкой «@» до конца файла: его описание захватывает %2")
+                    .arg(shown, span);
             });
         }
         m_block.header = 0;

@@ -57,7 +57,7 @@ inline constexpr qsizetype keptFindings = 100;
 // Reads the database once, line by line, and lists what is wrong with it.
 // Only the start of each line is looked at beyond its LF and 0x98 bytes, so
 // memory stays flat even for a file of one endless line.
-CheckReport checkDatabase(QIODevice& database, const StepCodes& codes,
-                          qsizetype chunkBytes = LineScan::defaultChunkBytes);
+CheckReport checkDatabase(
+    QIODevice& database, const StepCodes& codes, qsizetype chunkBytes = LineScan::defaultChunkBytes);
 
 } // namespace zornalit::dbtool

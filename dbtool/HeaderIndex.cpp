@@ -54,7 +54,7 @@ QList<SegmentHeaders> HeaderIndex::segments() const
         return std::make_tuple(!digits, segment.size(), segment);
     };
     std::sort(list.begin(), list.end(),
-              [&key](const SegmentHeaders& a, const SegmentHeaders& b) { return key(a.segment) < key(b.segment); });
+        [&key](const SegmentHeaders& a, const SegmentHeaders& b) { return key(a.segment) < key(b.segment); });
     return list;
 }
 

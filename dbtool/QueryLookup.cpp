@@ -39,8 +39,7 @@ struct WindowReport {
 
 // The one place that runs the window's search and copies the block it finds
 // as the window copies it into its report.
-WindowReport windowReport(QIODevice& database, const QueryBoxes& query, const StepCodes& codes,
-                          const ReportSink& sink)
+WindowReport windowReport(QIODevice& database, const QueryBoxes& query, const StepCodes& codes, const ReportSink& sink)
 {
     const SearchOutcome outcome = searchFaults(database, query, codes);
     if (outcome.result != SearchOutcome::Result::Found)
@@ -54,8 +53,7 @@ WindowReport windowReport(QIODevice& database, const QueryBoxes& query, const St
 
 } // namespace
 
-LookupAnswer lookUpQuery(const QString& path, const QueryBoxes& typed, const StepCodes& codes,
-                         const ReportSink& report)
+LookupAnswer lookUpQuery(const QString& path, const QueryBoxes& typed, const StepCodes& codes, const ReportSink& report)
 {
     const QueryCheck check = normaliseQuery(typed, codes);
     if (!check.passed())

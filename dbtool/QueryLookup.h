@@ -32,7 +32,7 @@ using ReportSink = std::function<void(QByteArrayView)>;
 // same fallback and report. On a hit, report receives exactly the bytes the
 // window writes into its report, streamed, so a block of any size takes no
 // more memory than a short one. It writes no file and starts nothing.
-LookupAnswer lookUpQuery(const QString& path, const QueryBoxes& typed, const StepCodes& codes,
-                         const ReportSink& report);
+LookupAnswer lookUpQuery(
+    const QString& path, const QueryBoxes& typed, const StepCodes& codes, const ReportSink& report);
 
 } // namespace zornalit::dbtool

@@ -55,10 +55,11 @@ private:
         m_inBlock = true;
         m_block = FoundBlock{number, shownText(line), {}, 0, {}};
         if (!placed.verdict.askable) {
-            m_block.unreachable = QStringLiteral("не находится никогда: ") + placed.verdict.reasons.join(QStringLiteral("; "));
+            m_block.unreachable = QStringLiteral("не находится никогда: ")
+                + placed.verdict.reasons.join(QStringLiteral("; "));
         } else if (!placed.first) {
-            m_block.unreachable =
-                QStringLiteral("не показывается никогда: тот же заголовок стоит раньше, в строке %1").arg(placed.firstLine);
+            m_block.unreachable = QStringLiteral("не показывается никогда: тот же заголовок стоит раньше, в строке %1")
+                                      .arg(placed.firstLine);
         }
         m_seen.fill(false, m_wordCount);
     }
@@ -97,7 +98,7 @@ private:
 } // namespace
 
 WordSearchSummary searchWords(QIODevice& database, const QStringList& words, const StepCodes& codes,
-                              const std::function<void(const FoundBlock&)>& found, qsizetype chunkBytes)
+    const std::function<void(const FoundBlock&)>& found, qsizetype chunkBytes)
 {
     QStringList folded;
     for (const QString& word : words)

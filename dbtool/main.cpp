@@ -46,8 +46,7 @@ int main(int argc, char** argv)
         [](QByteArrayView bytes) { write(stdout, bytes); },
         [](QByteArrayView bytes) { write(stderr, bytes); },
     };
-    const int status = zornalit::dbtool::runCommandLine(QCoreApplication::arguments(),
-                                                        folder.path, terminal);
+    const int status = zornalit::dbtool::runCommandLine(QCoreApplication::arguments(), folder.path, terminal);
     // A full disk behind the output is a failure too, not a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         write(stderr, QStringLiteral("zornalit-db: не удалось вывести результат\n").toUtf8());

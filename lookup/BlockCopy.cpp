@@ -13,7 +13,7 @@ BlockCopy copyBlock(QIODevice& database, qint64 blockStart, QIODevice& report, q
     if (database.pos() != blockStart && !database.seek(blockStart))
         return readFailed();
 
-    bool headerLine = true;  // copied whatever it starts with
+    bool headerLine = true;   // copied whatever it starts with
     bool lineStarted = false; // a piece of the current line was seen
     bool writeFailed = false;
     const auto write = [&report, &writeFailed](const char* bytes, qsizetype size) {

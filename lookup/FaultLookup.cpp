@@ -24,8 +24,8 @@ QString reasonOr(const QString& why, const QString& fallback)
 }
 
 // Searches the database; on a failure to read it, says so and gives nothing.
-std::optional<SearchOutcome> searchDatabase(const Platform& platform, QIODevice& database, const QueryBoxes& query,
-                                            const StepCodes& codes)
+std::optional<SearchOutcome> searchDatabase(
+    const Platform& platform, QIODevice& database, const QueryBoxes& query, const StepCodes& codes)
 {
     SearchOutcome outcome = searchFaults(database, query, codes);
     if (outcome.result == SearchOutcome::Result::ReadFailed) {
@@ -61,8 +61,8 @@ void showReport(const Platform& platform, QIODevice& database, qint64 blockStart
 
 } // namespace
 
-QueryBoxes runFaultLookup(const Platform& platform, const StepCodes& codes, const QueryBoxes& typed,
-                          const ShowQueryBoxes& showBoxes)
+QueryBoxes runFaultLookup(
+    const Platform& platform, const StepCodes& codes, const QueryBoxes& typed, const ShowQueryBoxes& showBoxes)
 {
     const QueryCheck check = normaliseQuery(typed, codes);
     if (showBoxes)
@@ -79,7 +79,8 @@ QueryBoxes runFaultLookup(const Platform& platform, const StepCodes& codes, cons
     QString why;
     const std::unique_ptr<QIODevice> database = platform.files.openForReading(databasePath, &why);
     if (!database) {
-        showError(platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(quotedPath(databasePath))));
+        showError(
+            platform, reasonOr(why, QStringLiteral("Не удалось прочитать файл %1").arg(quotedPath(databasePath))));
         return query;
     }
     const std::optional<SearchOutcome> outcome = searchDatabase(platform, *database, query, codes);

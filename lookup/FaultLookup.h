@@ -15,7 +15,7 @@ using ShowQueryBoxes = std::function<void(const QueryBoxes&)>;
 // One press of the arrow button: validates what the boxes hold, looks the
 // pair up in the fault database with the step fallback, writes the report
 // and opens it, or says what went wrong. Returns what the boxes must show.
-QueryBoxes runFaultLookup(const Platform& platform, const StepCodes& codes, const QueryBoxes& typed,
-                          const ShowQueryBoxes& showBoxes = {});
+QueryBoxes runFaultLookup(
+    const Platform& platform, const StepCodes& codes, const QueryBoxes& typed, const ShowQueryBoxes& showBoxes = {});
 
 } // namespace zornalit

@@ -42,8 +42,7 @@ private:
 
 } // namespace
 
-SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const StepCodes& codes,
-                           qsizetype chunkBytes)
+SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const StepCodes& codes, qsizetype chunkBytes)
 {
     SearchOutcome outcome;
     const QStringList steps = fallbackSteps(query.step, codes);
@@ -58,7 +57,8 @@ SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const S
     LineReader reader(database, chunkBytes);
     // Only header lines matter, and only their heads are read, so no line is
     // ever held whole. The block itself is copied later from its position.
-    while (const std::optional<LineReader::LineHead> line = reader.nextHeadStartingWith(headerKeyword[0], headerHeadBytes)) {
+    while (const std::optional<LineReader::LineHead> line = reader.nextHeadStartingWith(
+               headerKeyword[0], headerHeadBytes)) {
         if (!beginsWithKeyword(line->bytes))
             continue;
         const HeaderFields fields = readHeaderFields(line->bytes);

@@ -127,14 +127,14 @@ HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
         verdict.reasons << QStringLiteral("сегмент %1 длиннее двух знаков").arg(quoted(written.segment));
     if (!verdict.askable) {
         for (const QString& why : {whyNotAskable(segmentText, QStringLiteral("сегменте"), false, codes),
-                                   whyNotAskable(stepText, QStringLiteral("шаге"), true, codes)}) {
+                 whyNotAskable(stepText, QStringLiteral("шаге"), true, codes)}) {
             if (!why.isEmpty())
                 verdict.reasons << why;
         }
     }
     if (!readAsWritten || !verdict.reasons.isEmpty()) {
-        verdict.reasons << QStringLiteral("программа читает сегмент %1 и шаг %2")
-                               .arg(quoted(fields.segment), quoted(step));
+        verdict.reasons
+            << QStringLiteral("программа читает сегмент %1 и шаг %2").arg(quoted(fields.segment), quoted(step));
     }
     return verdict;
 }

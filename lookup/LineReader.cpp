@@ -193,8 +193,7 @@ bool LineReader::seekLineStartingWith(char first)
 std::optional<LineReader::LineHead> LineReader::takeHead(qsizetype headBytes)
 {
     // Enough bytes to tell whether the line ends within its head.
-    while (m_end - m_begin <= headBytes && fill()) {
-    }
+    while (m_end - m_begin <= headBytes && fill()) {}
     if (failed())
         return std::nullopt;
 

@@ -109,8 +109,10 @@ void LineScan::findLineEnds()
         quint64 lfMask = 0;
         for (int offset = 0; offset < 64; offset += 16) {
             const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + at + offset));
-            crMask |= static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, crs)))) << offset;
-            lfMask |= static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lfs)))) << offset;
+            crMask |= static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, crs))))
+                << offset;
+            lfMask |= static_cast<quint64>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, lfs))))
+                << offset;
         }
         note(crMask, lfMask);
     }

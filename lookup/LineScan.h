@@ -9,17 +9,16 @@
 #include <functional>
 #include <vector>
 
-
 namespace zornalit {
 
 // One line of the database as its readers need it: its start, its length
 // and how many of the two troublesome bytes it holds.
 struct ScannedLine {
-    qint64 number = 0;      // counted from 1
-    QByteArrayView start;   // the first bytes of the line, at most the bytes the scan keeps
-    qint64 length = 0;      // of the whole line
-    qint64 lineFeeds = 0;   // LF bytes, which end no line
-    qint64 unassigned = 0;  // bytes 0x98
+    qint64 number = 0;     // counted from 1
+    QByteArrayView start;  // the first bytes of the line, at most the bytes the scan keeps
+    qint64 length = 0;     // of the whole line
+    qint64 lineFeeds = 0;  // LF bytes, which end no line
+    qint64 unassigned = 0; // bytes 0x98
 };
 
 // Splits a database into lines by the lookup's rules (a line ends at CR LF
@@ -91,7 +90,7 @@ private:
     qsizetype m_position = 0;
     qsizetype m_size = 0;
     qsizetype m_nextUnassigned = 0; // in the chunk, or m_size: none
-    qsizetype m_maskStart = -1;      // where the 64 bytes of m_mask start; -1: none
+    qsizetype m_maskStart = -1;     // where the 64 bytes of m_mask start; -1: none
     quint64 m_mask = 0;
     QByteArray m_kept; // the start of a line that runs over a chunk's end
     bool m_crBefore = false;

@@ -22,8 +22,8 @@ ExecutableFolder refused(const QString& problem)
 
 ExecutableFolder unknown(long code)
 {
-    return refused(QStringLiteral("не удалось узнать, в какой папке лежит программа (системная ошибка, код ошибки %1)")
-                       .arg(code));
+    return refused(
+        QStringLiteral("не удалось узнать, в какой папке лежит программа (системная ошибка, код ошибки %1)").arg(code));
 }
 
 #ifdef Q_OS_WIN

@@ -16,8 +16,8 @@ bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why)
 
 bool Files::replaceContents(const QString& path, const QByteArray& bytes, QString* why)
 {
-    return replaceContents(path, [&bytes](QIODevice& out, QString* reason) { return writeAllTo(out, bytes, reason); },
-                           why);
+    return replaceContents(
+        path, [&bytes](QIODevice& out, QString* reason) { return writeAllTo(out, bytes, reason); }, why);
 }
 
 bool Files::copyReplacing(const QString& from, const QString& to, const SizeCheck& sizeCheck, QString* why)

@@ -19,7 +19,10 @@ public:
     // Without a trailing separator.
     virtual QString path() const = 0;
 
-    QString fileNamed(const QString& name) const { return path() + separator + name; }
+    QString fileNamed(const QString& name) const
+    {
+        return path() + separator + name;
+    }
 };
 
 } // namespace zornalit

@@ -11,7 +11,10 @@ class SoundDevice;
 // device behind it.
 class SoundCommands {
 public:
-    explicit SoundCommands(SoundDevice& device) : m_device(device) {}
+    explicit SoundCommands(SoundDevice& device)
+        : m_device(device)
+    {
+    }
     virtual ~SoundCommands() = default;
 
     void setFileName(const QString& path) { m_fileName = path; }

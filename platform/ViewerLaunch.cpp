@@ -10,7 +10,7 @@ bool openInViewer(const Platform& platform, const QString& path)
     if (!outcome.started) {
         platform.messages.show(QStringLiteral("Не удалось открыть файл %1 в текстовом редакторе.\n\nПробовали: %2")
                                    .arg(quotedPath(path), outcome.tried),
-                               MessageStyle::Error, errorTitle);
+            MessageStyle::Error, errorTitle);
     }
     return outcome.started;
 }

@@ -64,10 +64,26 @@ QByteArrayList fillerSegments()
 QByteArrayList fillerBodyLines()
 {
     const QStringList words = {
-        u"Проверьте"_qs, u"кассету"_qs,  u"плату"_qs,      u"управления"_qs, u"шины"_qs,
-        u"обрыв"_qs,     u"импульсного"_qs, u"тракта"_qs,  u"стойки"_qs,     u"замените"_qs,
-        u"микротест"_qs, u"показал"_qs,  u"сбой"_qs,       u"таймера"_qs,    u"в"_qs,
-        u"блоке"_qs,     u"ВВК"_qs,      u"УВП"_qs,        u"источник"_qs,   u"питания"_qs,
+        u"Проверьте"_qs,
+        u"кассету"_qs,
+        u"плату"_qs,
+        u"управления"_qs,
+        u"шины"_qs,
+        u"обрыв"_qs,
+        u"импульсного"_qs,
+        u"тракта"_qs,
+        u"стойки"_qs,
+        u"замените"_qs,
+        u"микротест"_qs,
+        u"показал"_qs,
+        u"сбой"_qs,
+        u"таймера"_qs,
+        u"в"_qs,
+        u"блоке"_qs,
+        u"ВВК"_qs,
+        u"УВП"_qs,
+        u"источник"_qs,
+        u"питания"_qs,
     };
     std::mt19937 random(7);
     QByteArrayList lines;
@@ -84,9 +100,15 @@ QByteArrayList fillerBodyLines()
 void writeExampleBlocks(QFile& file)
 {
     const QStringList lines = {
-        u"СЕГМ 5.3."_qs, u"Обрыв шины управления"_qs, QString(), u"Проверьте платы в кассете"_qs, u"@"_qs,
+        u"СЕГМ 5.3."_qs,
+        u"Обрыв шины управления"_qs,
         QString(),
-        u"СЕГМ 12.1A."_qs, u"Сбой таймера"_qs, u"@ конец описания"_qs,
+        u"Проверьте платы в кассете"_qs,
+        u"@"_qs,
+        QString(),
+        u"СЕГМ 12.1A."_qs,
+        u"Сбой таймера"_qs,
+        u"@ конец описания"_qs,
         QString(),
     };
     for (const QString& line : lines)
@@ -331,8 +353,7 @@ qint64 lookUpShape(int shape)
         break;
     case 4: // a block without its terminator to the end of a 1 GB file
         database.add(win(u"СЕГМ 5.3.\r\n"_qs));
-        database.add(win(u"Проверьте кассету и плату управления, замените источник питания.\r\n"_qs),
-                     gigabyte / 66);
+        database.add(win(u"Проверьте кассету и плату управления, замените источник питания.\r\n"_qs), gigabyte / 66);
         break;
     case 5: { // the word search through a 1 GB line that ends in the word
         database.add(win(u"СЕГМ 5.3.\r\n"_qs));
@@ -341,7 +362,8 @@ qint64 lookUpShape(int shape)
         if (!database.open())
             return -1;
         StepCodes codes;
-        const dbtool::WordSearchSummary summary = dbtool::searchWords(database, {u"КРОСС"_qs}, codes, [](const dbtool::FoundBlock&) {});
+        const dbtool::WordSearchSummary summary = dbtool::searchWords(
+            database, {u"КРОСС"_qs}, codes, [](const dbtool::FoundBlock&) {});
         return summary.readFailed ? -1 : summary.found;
     }
     default:

@@ -8,7 +8,6 @@
 
 int main(int argc, char** argv)
 {
-    return zornalit::runProgram(argc, argv, [](zornalit::Form1& window) {
-        window.installEventFilter(new zornalit::bench::FirstPaintClock(&window));
-    });
+    return zornalit::runProgram(argc, argv,
+        [](zornalit::Form1& window) { window.installEventFilter(new zornalit::bench::FirstPaintClock(&window)); });
 }

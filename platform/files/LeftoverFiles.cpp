@@ -18,9 +18,9 @@ LeftoverFiles::LeftoverFiles(FileCalls& calls, const QStringList& written, const
 
 bool LeftoverFiles::isLeftover(const QString& name) const
 {
-    return m_copies.contains(name)
-        || std::any_of(m_written.cbegin(), m_written.cend(),
-                       [&name](const QString& target) { return isTemporaryNameOf(name, target); });
+    return m_copies.contains(name) || std::any_of(m_written.cbegin(), m_written.cend(), [&name](const QString& target) {
+        return isTemporaryNameOf(name, target);
+    });
 }
 
 int LeftoverFiles::removeFrom(const QString& folder) const

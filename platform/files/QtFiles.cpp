@@ -127,8 +127,8 @@ QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWrit
     if (!m_calls.rename(temporary, path, &error)) {
         FileError ignored;
         removeLeavingNothing(temporary, &ignored);
-        return failed(writeFailure(path, QStringLiteral("не удалось заменить старый файл новым (%1)")
-                                             .arg(fileErrorReason(error))));
+        return failed(writeFailure(
+            path, QStringLiteral("не удалось заменить старый файл новым (%1)").arg(fileErrorReason(error))));
     }
     // Until the folder is synced, a power cut may bring the old file back
     // though the new one was shown: a replacement not on the disk is no
@@ -162,8 +162,9 @@ bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QS
     const int handle = m_calls.openForRewrite(path, &error);
     if (handle < 0) {
         if (error.kind == FileError::Kind::NoPermission) {
-            return fail(why, writeFailure(path, QStringLiteral("нет прав на запись ни в папку %1, ни в сам файл")
-                                                    .arg(quotedPath(folderOf(path)))));
+            return fail(why,
+                writeFailure(path,
+                    QStringLiteral("нет прав на запись ни в папку %1, ни в сам файл").arg(quotedPath(folderOf(path)))));
         }
         return fail(why, writeFailure(path, fileErrorReason(error)));
     }
@@ -176,8 +177,9 @@ bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QS
     if (!out.wroteAny())
         return fail(why, writeFailureOf(path, out, writerReason));
     const QString reason = out.failed() ? fileErrorReason(out.error()) : writerReason;
-    return fail(why, QStringLiteral("Файл %1 записан не полностью, его содержимое неполное: %2")
-                         .arg(quotedPath(path), reason.isEmpty() ? QStringLiteral("запись прервана") : reason));
+    return fail(why,
+        QStringLiteral("Файл %1 записан не полностью, его содержимое неполное: %2")
+            .arg(quotedPath(path), reason.isEmpty() ? QStringLiteral("запись прервана") : reason));
 }
 
 bool QtFiles::replaceCopy(const QString& path, const ContentWriter& write, QString* why)

@@ -217,7 +217,9 @@ bool SystemFileCalls::syncFolder(const QString& folder, FileError* error)
     // makes it: a file system that cannot sync a folder at all (EINVAL,
     // ENOTSUP), and a folder the user may write in but not read (EACCES),
     // which cannot be opened to be synced.
-    const auto cannotBeSynced = [](int number) { return number == EINVAL || number == ENOTSUP || number == EOPNOTSUPP; };
+    const auto cannotBeSynced = [](int number) {
+        return number == EINVAL || number == ENOTSUP || number == EOPNOTSUPP;
+    };
     const int handle = ::open(native(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (handle < 0)
         return errno == EACCES || failWithErrno(error);
@@ -255,7 +257,8 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
     if (handle < 0)
         return failWithErrno(error);
     struct stat opened {};
-    const bool sameFile = ::fstat(handle, &opened) == 0 && opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+    const bool sameFile = ::fstat(handle, &opened) == 0 && opened.st_dev == named.st_dev
+        && opened.st_ino == named.st_ino;
     // A clock set back makes a file look new: it is kept, which is the safe way.
     const bool quiet = std::time(nullptr) - opened.st_mtime >= quietSeconds;
     bool removed = false;

@@ -83,7 +83,7 @@ bool checkRegular(int handle, FileError* error)
 // Whether a file was last written less than seconds ago, or in the future.
 bool changedWithin(const FILETIME& written, int seconds)
 {
-    FILETIME now {};
+    FILETIME now{};
     ::GetSystemTimeAsFileTime(&now);
     const auto ticks = [](const FILETIME& time) {
         return (qint64(time.dwHighDateTime) << 32) | qint64(time.dwLowDateTime);
@@ -123,8 +123,8 @@ int SystemFileCalls::openForReading(const QString& path, FileError* error)
 int SystemFileCalls::createNew(const QString& path, FileError* error)
 {
     // _O_EXCL fails on anything already there, a link included.
-    const int handle = ::_wopen(wide(path), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                                _S_IREAD | _S_IWRITE);
+    const int handle = ::_wopen(
+        wide(path), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
     if (handle < 0)
         failToOpen(path, error);
     return handle;
@@ -146,7 +146,7 @@ int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
     // The names are counted on the file actually opened: a second name of
     // it may lie outside the folder, and writing in place would change that
     // file too.
-    BY_HANDLE_FILE_INFORMATION information {};
+    BY_HANDLE_FILE_INFORMATION information{};
     if (!::GetFileInformationByHandle(reinterpret_cast<HANDLE>(::_get_osfhandle(handle)), &information)) {
         const DWORD number = ::GetLastError();
         ::_close(handle);
@@ -238,12 +238,12 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
     // covered by leaving anything written in the last minute.
     constexpr int closeToRename = 60;
     const HANDLE file = ::CreateFileW(wide(path), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
-                                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD number = ::GetLastError();
         return number != ERROR_SHARING_VIOLATION && fail(error, fileErrorOfWin32(number));
     }
-    BY_HANDLE_FILE_INFORMATION information {};
+    BY_HANDLE_FILE_INFORMATION information{};
     bool unused = ::GetFileInformationByHandle(file, &information);
     // A link (a symbolic link or a junction) is removed itself, as no
     // instance makes one; a folder stays.
@@ -253,7 +253,7 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
     }
     bool removed = false;
     if (unused) {
-        FILE_DISPOSITION_INFO disposition {};
+        FILE_DISPOSITION_INFO disposition{};
         disposition.DeleteFile = TRUE;
         removed = ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)
             || fail(error, fileErrorOfWin32(::GetLastError()));

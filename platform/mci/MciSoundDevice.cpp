@@ -62,8 +62,9 @@ bool MciSoundDevice::play(QString* why)
     if (!m_device)
         return fail(why, QStringLiteral("Звуковой файл не открыт"));
     if (const MciCalls::Error error = m_calls->playToEnd(*m_device)) {
-        return fail(why, QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
-                             .arg(quotedPath(m_path), mciErrorText(error)));
+        return fail(why,
+            QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
+                .arg(quotedPath(m_path), mciErrorText(error)));
     }
     return true;
 }

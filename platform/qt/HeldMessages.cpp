@@ -55,8 +55,8 @@ HeldMessages::~HeldMessages()
     delete active;
     active = nullptr;
     for (const HeldMessage& message : finished.messages) {
-        const QMessageLogContext context(message.file.constData(), message.line, message.function.constData(),
-                                         message.category.constData());
+        const QMessageLogContext context(
+            message.file.constData(), message.line, message.function.constData(), message.category.constData());
         passOn(finished.previous, message.type, context, message.text);
     }
 }
@@ -72,7 +72,7 @@ void HeldMessages::hold(QtMsgType type, const QMessageLogContext& context, const
         active->onFatal();
     if (type != QtFatalMsg && QThread::currentThreadId() == active->thread) {
         active->messages.append({type, QByteArray(context.file), QByteArray(context.function),
-                                 QByteArray(context.category), context.line, text});
+            QByteArray(context.category), context.line, text});
         return;
     }
     passOn(active->previous, type, context, text);

@@ -4,8 +4,8 @@
 
 namespace zornalit {
 
-std::unique_ptr<QMessageBox> QtMessageBox::build(const QString& prompt, MessageStyle style,
-                                                 const QString& title, QWidget* parent)
+std::unique_ptr<QMessageBox> QtMessageBox::build(
+    const QString& prompt, MessageStyle style, const QString& title, QWidget* parent)
 {
     const QMessageBox::Icon icon = style == MessageStyle::Error ? QMessageBox::Critical : QMessageBox::NoIcon;
     auto box = std::make_unique<QMessageBox>(icon, title, prompt, QMessageBox::Ok, parent);

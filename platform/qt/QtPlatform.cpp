@@ -11,7 +11,10 @@
 namespace zornalit {
 
 struct QtPlatform::Services {
-    explicit Services(const QString& programFolder) : folder(programFolder) {}
+    explicit Services(const QString& programFolder)
+        : folder(programFolder)
+    {
+    }
 
     QtProgramFolder folder;
     QtMessageBox messages;
@@ -32,7 +35,7 @@ QtPlatform::~QtPlatform() = default;
 Platform QtPlatform::platform()
 {
     return Platform{m_services->folder, m_services->messages, m_services->viewer, m_services->files,
-                    m_services->bitmaps, m_services->clipboard, m_services->sound};
+        m_services->bitmaps, m_services->clipboard, m_services->sound};
 }
 
 } // namespace zornalit

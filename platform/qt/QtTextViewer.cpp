@@ -52,11 +52,12 @@ LaunchOutcome QtTextViewer::open(const QString& path)
 
 LaunchOutcome QtTextViewer::open(const QString& path)
 {
-    const QList<EditorCommand> commands
-        = editorCommands(path, [](const QString& name) { return QStandardPaths::findExecutable(name); });
+    const QList<EditorCommand> commands = editorCommands(
+        path, [](const QString& name) { return QStandardPaths::findExecutable(name); });
     if (commands.isEmpty()) {
-        return {false, QStringLiteral("%1 — ни одна из этих программ не найдена")
-                           .arg(editorNamesLookedFor().join(QStringLiteral(", ")))};
+        return {false,
+            QStringLiteral("%1 — ни одна из этих программ не найдена")
+                .arg(editorNamesLookedFor().join(QStringLiteral(", ")))};
     }
     QStringList failures;
     for (const EditorCommand& command : commands) {

@@ -57,9 +57,8 @@ void encode(char* out, float value, QAudioFormat::SampleFormat format)
 
 } // namespace
 
-QAudioFormat chooseOutputFormat(const DecodedSound& sound,
-                                const std::function<bool(const QAudioFormat&)>& supported,
-                                const QAudioFormat& preferred)
+QAudioFormat chooseOutputFormat(
+    const DecodedSound& sound, const std::function<bool(const QAudioFormat&)>& supported, const QAudioFormat& preferred)
 {
     for (const QAudioFormat::SampleFormat sampleFormat : {QAudioFormat::Int16, QAudioFormat::Float}) {
         QAudioFormat own;

@@ -12,9 +12,8 @@ namespace zornalit {
 // The format to open the output in for this sound: the sound's own rate and
 // channels as 16-bit or float samples when the output takes them, else the
 // output's preferred format (the sound is then converted).
-QAudioFormat chooseOutputFormat(const DecodedSound& sound,
-                                const std::function<bool(const QAudioFormat&)>& supported,
-                                const QAudioFormat& preferred);
+QAudioFormat chooseOutputFormat(const DecodedSound& sound, const std::function<bool(const QAudioFormat&)>& supported,
+    const QAudioFormat& preferred);
 
 // How many bytes convertSound gives for the sound in format, counted without
 // making them; 0 for a format it cannot write.

@@ -92,7 +92,8 @@ bool SoundQueue::startOutput(const DecodedSound& first)
     m_sink = std::make_unique<QAudioSink>(device, m_format);
     m_output = m_sink->start();
     if (!m_output || m_sink->error() != QAudio::NoError) {
-        tellOnce(QStringLiteral("Звук не воспроизводится: не удалось открыть устройство «%1»").arg(device.description()));
+        tellOnce(
+            QStringLiteral("Звук не воспроизводится: не удалось открыть устройство «%1»").arg(device.description()));
         stopOutput();
         return false;
     }

@@ -12,7 +12,11 @@ namespace {
 // Notes, at each of its paints, how often the step has run so far.
 class PaintWatcher : public QWidget {
 public:
-    explicit PaintWatcher(const int& runs) : m_runs(runs) { resize(60, 40); }
+    explicit PaintWatcher(const int& runs)
+        : m_runs(runs)
+    {
+        resize(60, 40);
+    }
     QList<int> runsAtPaint;
 
 protected:

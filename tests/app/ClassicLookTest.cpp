@@ -47,7 +47,8 @@ TEST_F(ClassicLook, TheTabRowsJoinIntoOneStrip)
             // which reaches a little under the row in front.
             const int firstRow = selected / TabControl::tabsPerRow + 1;
             for (int y = firstRow * TabControl::tabHeight + 2; y < tabs()->stripHeight(); ++y) {
-                EXPECT_EQ(drawn.pixel(x, y), light) << "column " << column << " at y " << y << ", tab " << selected << " selected";
+                EXPECT_EQ(drawn.pixel(x, y), light)
+                    << "column " << column << " at y " << y << ", tab " << selected << " selected";
             }
         }
     }
@@ -106,7 +107,8 @@ TEST_F(ClassicLook, EveryCaptionLabelAndInitialTextFitsItsControl)
         if (!button->text().isEmpty()) {
             const QRect caption = button->captionRect();
             EXPECT_TRUE(inside.contains(caption)) << name.toStdString();
-            const QRect needed = button->fontMetrics().boundingRect(caption, Qt::AlignHCenter | Qt::TextWordWrap, button->text());
+            const QRect needed = button->fontMetrics().boundingRect(
+                caption, Qt::AlignHCenter | Qt::TextWordWrap, button->text());
             EXPECT_LE(needed.width(), caption.width()) << name.toStdString();
             EXPECT_LE(needed.height(), caption.height()) << name.toStdString();
         }
@@ -114,12 +116,15 @@ TEST_F(ClassicLook, EveryCaptionLabelAndInitialTextFitsItsControl)
         if (!picture.isNull() && button->image().isNull()) { // the program's own drawings; bitmaps may be clipped
             EXPECT_TRUE(inside.contains(picture)) << name.toStdString();
             EXPECT_FALSE(picture.intersects(button->captionRect()))
-                << name.toStdString() << " picture " << picture.top() << ".." << picture.bottom() << " caption from " << button->captionRect().top();
+                << name.toStdString() << " picture " << picture.top() << ".." << picture.bottom() << " caption from "
+                << button->captionRect().top();
         }
     }
 
     for (int index = 0; index < tabs()->count(); ++index)
-        EXPECT_LE(tabs()->fontMetrics().horizontalAdvance(tabs()->tabText(index)), tabs()->tabCaptionRect(index).width()) << index;
+        EXPECT_LE(
+            tabs()->fontMetrics().horizontalAdvance(tabs()->tabText(index)), tabs()->tabCaptionRect(index).width())
+            << index;
 }
 
 } // namespace

@@ -40,7 +40,8 @@ TEST_F(Focus, TabVisitsOnlyTheSelectedTabsControlsInOrder)
     tabs()->setFocus(Qt::OtherFocusReason);
     EXPECT_EQ(tabWalk(form.get(), 4), (QStringList{"Picture1", "Command1", "Command8", "SSTab1"}));
 
-    for (const auto& [tab, button] : QList<std::pair<int, QString>>{{1, "Command3"}, {5, "Command7"}, {8, "Command9"}}) {
+    for (const auto& [tab, button] :
+        QList<std::pair<int, QString>>{{1, "Command3"}, {5, "Command7"}, {8, "Command9"}}) {
         tabs()->setCurrentIndex(tab);
         tabs()->setFocus(Qt::OtherFocusReason);
         EXPECT_EQ(tabWalk(form.get(), 2), (QStringList{button, "SSTab1"})) << tab;

@@ -66,7 +66,8 @@ TEST_F(Handlers, TheNotFoundMessageFindsTheBoxesNormalised)
     control<QLineEdit>(QStringLiteral("Sag"))->setText(QStringLiteral("0f"));
     QueryBoxes whileShown;
     fake.messages.whileShown = [&](const ShownMessage&) {
-        whileShown = {control<QLineEdit>(QStringLiteral("Segm"))->text(), control<QLineEdit>(QStringLiteral("Sag"))->text()};
+        whileShown = {
+            control<QLineEdit>(QStringLiteral("Segm"))->text(), control<QLineEdit>(QStringLiteral("Sag"))->text()};
     };
     control<QPushButton>(QStringLiteral("Command2"))->click();
 
@@ -78,8 +79,12 @@ TEST_F(Handlers, TheNotFoundMessageFindsTheBoxesNormalised)
 TEST_F(Handlers, DocumentButtonsOpenTheirDocumentsEveryTime)
 {
     const QList<std::pair<const char*, const char*>> buttons{
-        {"Command3", "TipOb.txt"}, {"Command4", "MicroTest.txt"}, {"Command5", "Obr_IT.txt"},
-        {"Command6", "BG_VVK_YVP.txt"}, {"Command7", "YSK.txt"}, {"Command9", "YTP.txt"},
+        {"Command3", "TipOb.txt"},
+        {"Command4", "MicroTest.txt"},
+        {"Command5", "Obr_IT.txt"},
+        {"Command6", "BG_VVK_YVP.txt"},
+        {"Command7", "YSK.txt"},
+        {"Command9", "YTP.txt"},
     };
     for (const auto& [name, document] : buttons) {
         fake.viewer.opened.clear();
@@ -117,7 +122,10 @@ TEST_F(Handlers, EachLinkAndItsPictureCopyTheCaptionAloneOverWhateverWasThere)
     showActive();
     tabs()->setCurrentIndex(6);
     const QList<std::pair<const char*, QString>> clicks{
-        {"Label2", siteAddress}, {"Picture3", siteAddress}, {"Label3", forumAddress}, {"Picture4", forumAddress},
+        {"Label2", siteAddress},
+        {"Picture3", siteAddress},
+        {"Label3", forumAddress},
+        {"Picture4", forumAddress},
     };
     for (const auto& [name, address] : clicks) {
         fake.clipboard.holdsImage = true;
@@ -172,12 +180,19 @@ TEST_F(FreeText, TheJokeTriggerShowsTheMessageThenPlaysBothCopiesAndRemovesThem)
     const QString ostatsa = fake.path("Ostatsa.wav");
     const QString mgnoven = fake.path("Mgnoven.wav");
     const QStringList expected{
-        "message 0: Фронтальная проверка :-( | Chtirliz, und wo Sie bewahren die Instruktion N 9?! Wo die Instruktionen "
+        "message 0: Фронтальная проверка :-( | Chtirliz, und wo Sie bewahren die Instruktion N 9?! Wo die "
+        "Instruktionen "
         "N 10 und N 2?!! Chtirliz, und warum bei Ihnen auf den Stirnen ist die Inventarzimmer nicht bezeichnet?!!!",
-        "read " + fake.path("statsa.dll"), "replace " + ostatsa,
-        "read " + fake.path("noven.dll"), "replace " + mgnoven,
-        "sound open " + ostatsa, "sound play", "sound close",
-        "sound open " + mgnoven, "sound play", "sound close",
+        "read " + fake.path("statsa.dll"),
+        "replace " + ostatsa,
+        "read " + fake.path("noven.dll"),
+        "replace " + mgnoven,
+        "sound open " + ostatsa,
+        "sound play",
+        "sound close",
+        "sound open " + mgnoven,
+        "sound play",
+        "sound close",
         "remove " + ostatsa,
         "remove " + mgnoven,
     };
@@ -202,7 +217,7 @@ TEST_F(FreeText, TheCreditTriggerBecomesTheCreditLineOnce)
 TEST_F(FreeText, AnyOtherTextChangesNothingAndShowsNothing)
 {
     for (const QString& text : {QString(25, QLatin1Char('@')), QString(), QStringLiteral("555555555555555"),
-                                QStringLiteral("сыщик?"), QStringLiteral("Сыщик? ")}) {
+             QStringLiteral("сыщик?"), QStringLiteral("Сыщик? ")}) {
         box->setText(text);
         clickAt(box);
         EXPECT_EQ(box->text(), text);

@@ -28,7 +28,10 @@ TEST_F(Keyboard, EnterAndReturnPressTheFocusedButton)
     EXPECT_EQ(fake.messages.shown.size(), 2);
 
     const QList<std::tuple<int, const char*, const char*>> documents{
-        {1, "Command3", "TipOb.txt"}, {4, "Command6", "BG_VVK_YVP.txt"}, {8, "Command9", "YTP.txt"}, {7, "Command1", "Readme.txt"},
+        {1, "Command3", "TipOb.txt"},
+        {4, "Command6", "BG_VVK_YVP.txt"},
+        {8, "Command9", "YTP.txt"},
+        {7, "Command1", "Readme.txt"},
     };
     for (const auto& [tab, name, file] : documents) {
         tabs()->setCurrentIndex(tab);

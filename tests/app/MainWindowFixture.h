@@ -79,7 +79,8 @@ protected:
 
     void clickAt(QWidget* widget, QPoint position = QPoint())
     {
-        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, position.isNull() ? widget->rect().center() : position);
+        QTest::mouseClick(
+            widget, Qt::LeftButton, Qt::NoModifier, position.isNull() ? widget->rect().center() : position);
     }
 
     void clickTab(int index) { clickAt(tabs(), tabs()->tabRect(index).center()); }

@@ -84,8 +84,8 @@ TEST_F(MainWindowLayout, ControlsSitInTheirContainers)
     EXPECT_EQ(control(QStringLiteral("Звук"))->parentWidget(), form.get());
     EXPECT_EQ(control(QStringLiteral("Picture3"))->parentWidget(), control(QStringLiteral("Frame1")));
     EXPECT_EQ(control(QStringLiteral("Picture4"))->parentWidget(), control(QStringLiteral("Frame2")));
-    const std::pair<const char*, MainTab> onPages[] = {
-        {"Segm", SegmentsTab}, {"Command3", EquipmentTab}, {"Label4", LinksTab}, {"Label1", AboutTab}, {"Frame1", LinksTab}};
+    const std::pair<const char*, MainTab> onPages[] = {{"Segm", SegmentsTab}, {"Command3", EquipmentTab},
+        {"Label4", LinksTab}, {"Label1", AboutTab}, {"Frame1", LinksTab}};
     for (const auto& [name, tab] : onPages)
         EXPECT_EQ(control(QString::fromUtf8(name))->parentWidget(), tabs()->page(tab)) << name;
 }
@@ -105,9 +105,15 @@ TEST_F(MainWindowLayout, EachTabHasAPageCoveringTheWholeTabControl)
 TEST_F(MainWindowLayout, NineTabsInThreeRowsWithExactCaptionsAndImagesOnThreeOfThem)
 {
     const QStringList captions{
-        QStringLiteral("Сегменты"), QStringLiteral("Типы оборудования"), QStringLiteral("Микротесты ЭУМ"),
-        QStringLiteral("Импульсный тракт"), QStringLiteral(" БГ, ВВК, УВП"), QStringLiteral("УСК"),
-        QStringLiteral("Ссылки"), QStringLiteral("О программе"), QStringLiteral("P. S.: УТП"),
+        QStringLiteral("Сегменты"),
+        QStringLiteral("Типы оборудования"),
+        QStringLiteral("Микротесты ЭУМ"),
+        QStringLiteral("Импульсный тракт"),
+        QStringLiteral(" БГ, ВВК, УВП"),
+        QStringLiteral("УСК"),
+        QStringLiteral("Ссылки"),
+        QStringLiteral("О программе"),
+        QStringLiteral("P. S.: УТП"),
     };
     ASSERT_EQ(tabs()->count(), 9);
     for (int index = 0; index < 9; ++index) {
@@ -180,30 +186,34 @@ TEST_F(MainWindowLayout, CaptionsAndInitialTextsAreExact)
 TEST_F(MainWindowLayout, LinkInstructionKeepsItsRunsOfSpaces)
 {
     const QString expected = QStringLiteral("Здесь ссылки на  две лучшие веб-страницы, посвящённые АТСКЭ *Квант*.")
-        + QString(23, QLatin1Char(' ')) + QStringLiteral("Для копирования адреса страницы") + QString(7, QLatin1Char(' '))
-        + QStringLiteral("в") + QString(7, QLatin1Char(' ')) + QStringLiteral("буфер обмена") + QString(6, QLatin1Char(' '))
-        + QStringLiteral("щёлкните") + QString(3, QLatin1Char(' ')) + QStringLiteral("по ссылке.  После этого адрес нужно "
-                                                                              "вставить в адресную строку Internet Explorer.");
+        + QString(23, QLatin1Char(' ')) + QStringLiteral("Для копирования адреса страницы")
+        + QString(7, QLatin1Char(' ')) + QStringLiteral("в") + QString(7, QLatin1Char(' '))
+        + QStringLiteral("буфер обмена") + QString(6, QLatin1Char(' ')) + QStringLiteral("щёлкните")
+        + QString(3, QLatin1Char(' '))
+        + QStringLiteral("по ссылке.  После этого адрес нужно "
+                         "вставить в адресную строку Internet Explorer.");
     EXPECT_EQ(control<QLabel>(QStringLiteral("Label4"))->text(), expected);
 }
 
 TEST_F(MainWindowLayout, DescriptionIsMadeOfItsPiecesWithCreditsAtTheEnd)
 {
     const QString text = control<QLabel>(QStringLiteral("Label1"))->text();
-    const QString opening = QStringLiteral("Иногда   Квант\"  выдаёт  сообщение  о  какой-нибудь редкой     неисправности     "
-                                           "и     я     долго     копаюсь в       документации,       разыскивая      "
-                                           "расшифровку соответствующего сегмента.    А  в двери уже стучат недовольные "
-                                           "абоненты.")
+    const QString opening = QStringLiteral(
+                                "Иногда   Квант\"  выдаёт  сообщение  о  какой-нибудь редкой     неисправности     "
+                                "и     я     долго     копаюсь в       документации,       разыскивая      "
+                                "расшифровку соответствующего сегмента.    А  в двери уже стучат недовольные "
+                                "абоненты.")
         + QString(43, QLatin1Char(' '));
     EXPECT_TRUE(text.startsWith(opening));
     // The free sentence follows at once, and is not a run of spaces.
     EXPECT_NE(text.at(opening.size()), QLatin1Char(' '));
 
-    const QString example = QStringLiteral("    Например, достаточно ввести сегмент  и  шаг,    нажать   на  кнопку  со "
-                                           "стрелкой  и информация  о  данном   типе   повреждения  уже  на экране.\r\n"
-                                           "Минимальные системные требования: \r\n"
-                                           " Windows    95 / 98 / 2000 / 2003 / XP.         В  системе должен "
-                                           "присутствовать стандартный блокнот.\r\n\r\n");
+    const QString example = QStringLiteral(
+        "    Например, достаточно ввести сегмент  и  шаг,    нажать   на  кнопку  со "
+        "стрелкой  и информация  о  данном   типе   повреждения  уже  на экране.\r\n"
+        "Минимальные системные требования: \r\n"
+        " Windows    95 / 98 / 2000 / 2003 / XP.         В  системе должен "
+        "присутствовать стандартный блокнот.\r\n\r\n");
     const qsizetype at = text.indexOf(example);
     ASSERT_GT(at, opening.size());
 
@@ -266,11 +276,14 @@ TEST_F(MainWindowLayout, TheLookupBoxesLayOutTheirTextInTheFacesLoadedBeforehand
 
 TEST_F(MainWindowLayout, MissingTypefacesFallBackToLiberationFaces)
 {
-    if (QFontDatabase::hasFamily(QStringLiteral("Times New Roman")) || !QFontDatabase::hasFamily(QStringLiteral("Liberation Serif")))
+    if (QFontDatabase::hasFamily(QStringLiteral("Times New Roman"))
+        || !QFontDatabase::hasFamily(QStringLiteral("Liberation Serif")))
         GTEST_SKIP() << "needs Liberation Serif without Times New Roman";
     EXPECT_EQ(QFontInfo(control(QStringLiteral("Segm"))->font()).family(), QStringLiteral("Liberation Serif"));
-    if (!QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif")) && QFontDatabase::hasFamily(QStringLiteral("Liberation Sans Narrow"))) {
-        EXPECT_EQ(QFontInfo(control(QStringLiteral("Label1"))->font()).family(), QStringLiteral("Liberation Sans Narrow"));
+    if (!QFontDatabase::hasFamily(QStringLiteral("MS Sans Serif"))
+        && QFontDatabase::hasFamily(QStringLiteral("Liberation Sans Narrow"))) {
+        EXPECT_EQ(
+            QFontInfo(control(QStringLiteral("Label1"))->font()).family(), QStringLiteral("Liberation Sans Narrow"));
     }
 }
 
@@ -285,7 +298,8 @@ TEST_F(MainWindowLayout, TooltipsAndAccessibleNames)
 
     // The boxes and the arrow are named as their tooltips read.
     for (const char* name : {"Segm", "Sag", "Command2"})
-        EXPECT_EQ(control(QString::fromLatin1(name))->accessibleName(), control(QString::fromLatin1(name))->toolTip()) << name;
+        EXPECT_EQ(control(QString::fromLatin1(name))->accessibleName(), control(QString::fromLatin1(name))->toolTip())
+            << name;
     EXPECT_EQ(control(QStringLiteral("Command8"))->accessibleName(), QStringLiteral("О программе"));
 }
 

@@ -17,14 +17,14 @@ using testing::ScratchFolder;
 void plantLeftovers(const ScratchFolder& folder)
 {
     for (const char* name : {"SegmInfo.txt.0c0ffe.tmp", "Ostatsa.wav.1a2b3c.tmp", "Mgnoven.wav.fedcba.tmp",
-                             "Ostatsa.wav", "Mgnoven.wav", "SegmInfo.txt", "SEGM_WIN_ALL.txt", "statsa.dll"}) {
+             "Ostatsa.wav", "Mgnoven.wav", "SegmInfo.txt", "SEGM_WIN_ALL.txt", "statsa.dll"}) {
         ASSERT_TRUE(folder.write(QLatin1String(name), "bytes"));
         ASSERT_TRUE(folder.age(QLatin1String(name), 3600));
     }
 }
 
-const QStringList programFiles{QStringLiteral("SEGM_WIN_ALL.txt"), QStringLiteral("SegmInfo.txt"),
-                               QStringLiteral("statsa.dll")};
+const QStringList programFiles{
+    QStringLiteral("SEGM_WIN_ALL.txt"), QStringLiteral("SegmInfo.txt"), QStringLiteral("statsa.dll")};
 
 TEST(ProgramLeftovers, TheReportsAndTheJokesLeftoversGoAndTheProgramsFilesStay)
 {

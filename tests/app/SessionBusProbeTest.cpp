@@ -31,14 +31,14 @@ TEST(BusAddress, ReadsTheSocketsOfAnAddressList)
     EXPECT_EQ(parseBusAddresses("unix:guid=0f3a,path=/tmp/a%20b%3bc"), (List{{Kind::UnixPath, "/tmp/a b;c"}}));
     // Entries in order, the empty ones dropped, other kinds kept in place.
     EXPECT_EQ(parseBusAddresses("tcp:host=localhost,port=4;;unix:path=/x;autolaunch:"),
-              (List{{}, {Kind::UnixPath, "/x"}, {}}));
+        (List{{}, {Kind::UnixPath, "/x"}, {}}));
     EXPECT_TRUE(parseBusAddresses("").empty());
 }
 
 TEST(BusAddress, TakesNothingItCannotConnectTo)
 {
     for (const char* address : {"unix:tmpdir=/tmp", "unix:dir=/tmp", "unix:runtime=yes", "unix:path=/a,abstract=b",
-                                "unix:path=", "unix:path=/a%2", "unix:path=/a%zz", "unix:path", "disabled:", "unix"}) {
+             "unix:path=", "unix:path=/a%2", "unix:path=/a%zz", "unix:path", "disabled:", "unix"}) {
         const std::vector<BusAddress> read = parseBusAddresses(address);
         ASSERT_EQ(read.size(), 1u) << address;
         EXPECT_EQ(read[0].kind, Kind::Other) << address;

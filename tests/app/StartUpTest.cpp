@@ -16,8 +16,18 @@ namespace zornalit::testing {
 namespace {
 
 const QStringList pictureFiles{
-    "Обложка.bmp", "About.bmp", "Фото.bmp", "Форум КВАНТ.bmp", "Сайт КВАНТ.bmp", "КВАНТ.bmp",
-    "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp", "Обложка1.bmp",
+    "Обложка.bmp",
+    "About.bmp",
+    "Фото.bmp",
+    "Форум КВАНТ.bmp",
+    "Сайт КВАНТ.bmp",
+    "КВАНТ.bmp",
+    "Обложка1.bmp",
+    "Обложка1.bmp",
+    "Обложка1.bmp",
+    "Обложка1.bmp",
+    "Обложка1.bmp",
+    "Обложка1.bmp",
 };
 
 // What the fakes record when every picture is read, in order.

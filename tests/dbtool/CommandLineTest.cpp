@@ -32,8 +32,8 @@ protected:
         out.clear();
         err.clear();
         arguments.prepend(QStringLiteral("zornalit-db"));
-        const Terminal terminal{[this](QByteArrayView bytes) { out += bytes; },
-                                [this](QByteArrayView bytes) { err += bytes; }};
+        const Terminal terminal{
+            [this](QByteArrayView bytes) { out += bytes; }, [this](QByteArrayView bytes) { err += bytes; }};
         return runCommandLine(arguments, folder.path(), terminal);
     }
 

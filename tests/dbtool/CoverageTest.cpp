@@ -12,9 +12,8 @@ TEST(Coverage, EachStepLeadsWhereTheFallbackLeads)
 {
     StepCodes codes;
     QBuffer buffer;
-    buffer.setData(testing::databaseLines({
-        u"СЕГМ 5.3."_qs, u"@"_qs, u"СЕГМ 5.3. повтор"_qs, u"@"_qs, u"СЕГМ 12.1A."_qs, u"@"_qs,
-        u"СЕГМ 12.1."_qs, u"@"_qs, u"СЕГМ 05.7."_qs, u"@"_qs}));
+    buffer.setData(testing::databaseLines({u"СЕГМ 5.3."_qs, u"@"_qs, u"СЕГМ 5.3. повтор"_qs, u"@"_qs, u"СЕГМ 12.1A."_qs,
+        u"@"_qs, u"СЕГМ 12.1."_qs, u"@"_qs, u"СЕГМ 05.7."_qs, u"@"_qs}));
     buffer.open(QIODevice::ReadOnly);
     const CoverageTable table = coverDatabase(buffer, codes);
 

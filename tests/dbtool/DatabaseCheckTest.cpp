@@ -38,9 +38,9 @@ const QStringList soundStart = {u"Описания неисправностей"
 
 TEST(DatabaseCheck, SoundDatabaseIsClean)
 {
-    const CheckReport report = check(databaseLines(soundStart + QStringList{
-        u"СЕГМ 12.1A. Сбой таймера"_qs, QString(), u"Сегмент 12: проверьте кассету"_qs, u"@ конец"_qs,
-        u"СЕГМ 12.3 ."_qs, u"@"_qs, u"СЕГМ 5.1F"_qs, u"@"_qs}));
+    const CheckReport report = check(databaseLines(soundStart
+        + QStringList{u"СЕГМ 12.1A. Сбой таймера"_qs, QString(), u"Сегмент 12: проверьте кассету"_qs, u"@ конец"_qs,
+            u"СЕГМ 12.3 ."_qs, u"@"_qs, u"СЕГМ 5.1F"_qs, u"@"_qs}));
     EXPECT_EQ(report.problemCount(), 0);
     EXPECT_EQ(report.lines, 12);
     EXPECT_EQ(report.blocks, 4);
@@ -85,15 +85,16 @@ TEST(DatabaseCheck, LineFeedsWithoutCarriageReturns)
 
 TEST(DatabaseCheck, HeadersNoQueryCanAsk)
 {
-    const CheckReport report = check(databaseLines(soundStart + QStringList{
-        u"СЕГМ 123.4."_qs, u"@"_qs,   // line 5: a segment of three characters
-        u"СЕГМ 5.20."_qs, u"@"_qs,    // line 7: a step outside the table
-        u"СЕГМ 05.3."_qs, u"@"_qs,    // line 9: a leading zero
-        u"СЕГМ a.3."_qs, u"@"_qs,     // line 11: lower case
-        u"СЕГМ 5.1a."_qs, u"@"_qs,    // line 13: lower-case step
-        u"СЕГМ5.3."_qs, u"@"_qs,      // line 15: no space after the keyword
-        u"СЕГМ 5."_qs, u"@"_qs,       // line 17: no step
-    }));
+    const CheckReport report = check(databaseLines(soundStart
+        + QStringList{
+            u"СЕГМ 123.4."_qs, u"@"_qs, // line 5: a segment of three characters
+            u"СЕГМ 5.20."_qs, u"@"_qs,  // line 7: a step outside the table
+            u"СЕГМ 05.3."_qs, u"@"_qs,  // line 9: a leading zero
+            u"СЕГМ a.3."_qs, u"@"_qs,   // line 11: lower case
+            u"СЕГМ 5.1a."_qs, u"@"_qs,  // line 13: lower-case step
+            u"СЕГМ5.3."_qs, u"@"_qs,    // line 15: no space after the keyword
+            u"СЕГМ 5."_qs, u"@"_qs,     // line 17: no step
+        }));
     EXPECT_EQ(linesOf(report, Problem::UnaskableHeader), (QList<qint64>{5, 7, 9, 11, 13, 15, 17}));
     const auto text = [&](int i) { return report.of(Problem::UnaskableHeader).first[i].text; };
     EXPECT_TRUE(text(0).contains(u"длиннее двух знаков"));
@@ -106,10 +107,11 @@ TEST(DatabaseCheck, HeadersNoQueryCanAsk)
 
 TEST(DatabaseCheck, HeadersReadOtherwiseThanWritten)
 {
-    const CheckReport report = check(databaseLines(soundStart + QStringList{
-        u"СЕГМ 5.100."_qs, u"@"_qs, // read as step 10
-        u"СЕГМ 5 .4."_qs, u"@"_qs,  // read as segment "5 "
-    }));
+    const CheckReport report = check(databaseLines(soundStart
+        + QStringList{
+            u"СЕГМ 5.100."_qs, u"@"_qs, // read as step 10
+            u"СЕГМ 5 .4."_qs, u"@"_qs,  // read as segment "5 "
+        }));
     EXPECT_EQ(linesOf(report, Problem::MisreadHeader), (QList<qint64>{5, 7}));
     EXPECT_TRUE(report.of(Problem::MisreadHeader).first[0].text.contains(u"шаг «10»"));
     EXPECT_EQ(report.problemCount(), 2);
@@ -117,8 +119,8 @@ TEST(DatabaseCheck, HeadersReadOtherwiseThanWritten)
 
 TEST(DatabaseCheck, RepeatedHeadersNameTheOneThatWins)
 {
-    const CheckReport report = check(databaseLines(soundStart + QStringList{
-        u"СЕГМ 5.3. второй раз"_qs, u"@"_qs, u"СЕГМ 5.3 ."_qs, u"@"_qs}));
+    const CheckReport report = check(
+        databaseLines(soundStart + QStringList{u"СЕГМ 5.3. второй раз"_qs, u"@"_qs, u"СЕГМ 5.3 ."_qs, u"@"_qs}));
     EXPECT_EQ(linesOf(report, Problem::RepeatedHeader), (QList<qint64>{5, 7}));
     EXPECT_TRUE(report.of(Problem::RepeatedHeader).first[1].text.contains(u"строки 2"));
     EXPECT_EQ(report.problemCount(), 2);
@@ -126,10 +128,11 @@ TEST(DatabaseCheck, RepeatedHeadersNameTheOneThatWins)
 
 TEST(DatabaseCheck, ForgottenTerminatorSwallowsTheNextBlock)
 {
-    const CheckReport report = check(databaseLines(soundStart + QStringList{
-        u"СЕГМ 6.1."_qs, u"текст"_qs, QString(), // line 5: its "@" is missing
-        u"СЕГМ 6.2."_qs, u"текст"_qs, u"@"_qs,    // line 8, inside the block of line 5
-    }));
+    const CheckReport report = check(databaseLines(soundStart
+        + QStringList{
+            u"СЕГМ 6.1."_qs, u"текст"_qs, QString(), // line 5: its "@" is missing
+            u"СЕГМ 6.2."_qs, u"текст"_qs, u"@"_qs,   // line 8, inside the block of line 5
+        }));
     EXPECT_EQ(linesOf(report, Problem::MissingTerminator), (QList<qint64>{5}));
     EXPECT_TRUE(report.of(Problem::MissingTerminator).first[0].text.contains(u"строки 6–9"));
     EXPECT_EQ(linesOf(report, Problem::HeaderInBody), (QList<qint64>{8}));
@@ -150,12 +153,13 @@ TEST(DatabaseCheck, BlockRunningToTheEndOfTheFile)
 
 TEST(DatabaseCheck, LookAlikeKeywords)
 {
-    const CheckReport report = check(databaseLines(soundStart + QStringList{
-        u"CEГM 5.4."_qs,   // line 5: Latin C, E, M
-        u"сегм 5.5."_qs,   // line 6: lower case
-        u" СЕГМ 5.6."_qs,  // line 7: a space before it
-        u"Сегмент 5 описан выше."_qs, // prose, not a header
-    }));
+    const CheckReport report = check(databaseLines(soundStart
+        + QStringList{
+            u"CEГM 5.4."_qs,              // line 5: Latin C, E, M
+            u"сегм 5.5."_qs,              // line 6: lower case
+            u" СЕГМ 5.6."_qs,             // line 7: a space before it
+            u"Сегмент 5 описан выше."_qs, // prose, not a header
+        }));
     EXPECT_EQ(linesOf(report, Problem::LookAlike), (QList<qint64>{5, 6, 7}));
     EXPECT_TRUE(report.of(Problem::LookAlike).first[0].text.contains(u"латинские буквы C, E, M"));
     EXPECT_TRUE(report.of(Problem::LookAlike).first[1].text.contains(u"строчные"));

@@ -11,16 +11,16 @@
 namespace zornalit::dbtool {
 namespace {
 
-QList<FoundBlock> searchBytes(const QByteArray& bytes, const QStringList& words,
-                              qsizetype chunk = LineScan::defaultChunkBytes)
+QList<FoundBlock> searchBytes(
+    const QByteArray& bytes, const QStringList& words, qsizetype chunk = LineScan::defaultChunkBytes)
 {
     StepCodes codes;
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QList<FoundBlock> found;
-    const WordSearchSummary summary =
-        searchWords(buffer, words, codes, [&](const FoundBlock& block) { found << block; }, chunk);
+    const WordSearchSummary summary = searchWords(
+        buffer, words, codes, [&](const FoundBlock& block) { found << block; }, chunk);
     EXPECT_EQ(summary.found, found.size());
     EXPECT_FALSE(summary.readFailed);
     return found;
@@ -33,9 +33,16 @@ QList<FoundBlock> search(const QStringList& lines, const QStringList& words)
 
 const QStringList database = {
     u"Все слова вне блоков не ищутся: ЁЛКА обрыв"_qs,
-    u"СЕГМ 5.3."_qs, u"ОБРЫВ шины управления"_qs, u"Замените ёмкость в кассете"_qs, u"@"_qs,
-    u"СЕГМ 6.1."_qs, u"Обрыв луча"_qs, u"@ ёмкость здесь уже не блок"_qs,
-    u"СЕГМ 5.3. повтор"_qs, u"обрыв, емкость"_qs, u"@"_qs,
+    u"СЕГМ 5.3."_qs,
+    u"ОБРЫВ шины управления"_qs,
+    u"Замените ёмкость в кассете"_qs,
+    u"@"_qs,
+    u"СЕГМ 6.1."_qs,
+    u"Обрыв луча"_qs,
+    u"@ ёмкость здесь уже не блок"_qs,
+    u"СЕГМ 5.3. повтор"_qs,
+    u"обрыв, емкость"_qs,
+    u"@"_qs,
 };
 
 TEST(WordSearch, AllWordsAcrossCaseAndYo)
@@ -59,8 +66,8 @@ TEST(WordSearch, AllWordsAcrossCaseAndYo)
 
 TEST(WordSearch, HeaderInsideADescriptionStartsItsOwnBlock)
 {
-    const QList<FoundBlock> found = search({u"СЕГМ 5.3."_qs, u"шина"_qs, u"СЕГМ 5.4."_qs, u"таймер"_qs, u"@"_qs},
-                                           {u"таймер"_qs});
+    const QList<FoundBlock> found = search(
+        {u"СЕГМ 5.3."_qs, u"шина"_qs, u"СЕГМ 5.4."_qs, u"таймер"_qs, u"@"_qs}, {u"таймер"_qs});
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found[0].header, 3);
 }
@@ -96,7 +103,8 @@ TEST(WordSearch, SeesTheWholeOfLongLines)
             const QByteArray bytes = blockWithLongLine(length, word, start);
             for (const qsizetype readBy : {chunk, qsizetype{4093}}) {
                 const QList<FoundBlock> found = searchBytes(bytes, {u"кРОСС"_qs, u"XXX"_qs}, readBy);
-                ASSERT_EQ(found.size(), 1) << "line of " << length << " bytes, word at " << start << ", chunk " << readBy;
+                ASSERT_EQ(found.size(), 1)
+                    << "line of " << length << " bytes, word at " << start << ", chunk " << readBy;
                 ASSERT_EQ(found[0].lines.size(), 1);
                 EXPECT_EQ(found[0].lines[0].line, 2);
                 EXPECT_EQ(found[0].lines[0].text.size(), 121); // shortened as always

@@ -69,34 +69,37 @@ TEST_F(FreeTextClickAnomalies, EveryFailingFileCallLeavesNoCopyAndSaysSo)
 {
     joke();
     ASSERT_TRUE(errors().isEmpty());
-    ASSERT_EQ(sound.played, (QStringList{folder.path(QStringLiteral("Ostatsa.wav")), folder.path(QStringLiteral("Mgnoven.wav"))}));
+    ASSERT_EQ(sound.played,
+        (QStringList{folder.path(QStringLiteral("Ostatsa.wav")), folder.path(QStringLiteral("Mgnoven.wav"))}));
     const QStringList cleanRun = calls.steps;
     // Both copies are synced into the folder, and those steps fail too.
     ASSERT_EQ(cleanRun.filter(QRegularExpression(QStringLiteral("^syncfolder "))).size(), 2);
 
-    testing::failEachCallInTurn(calls, cleanRun.size(), [&] { joke(); }, [&](int, const QString& trace) {
-        SCOPED_TRACE(trace.toStdString());
-        ASSERT_TRUE(calls.fired());
-        EXPECT_EQ(folder.entries(), storedSounds);
-        EXPECT_EQ(folder.read(QStringLiteral("statsa.dll")), first);
-        EXPECT_EQ(folder.read(QStringLiteral("noven.dll")), second);
-        EXPECT_TRUE(fake.viewer.opened.isEmpty());
-        const QList<testing::ShownMessage> shown = errors();
-        // A failure that did not stop the joke was one the file layer got
-        // over: a second attempt at a removal, or letting go of a source.
-        if (shown.isEmpty()) {
-            EXPECT_EQ(sound.played.size(), 2);
-            return;
-        }
-        EXPECT_EQ(shown.size(), 1);
-        EXPECT_TRUE(shown.first().prompt.contains(QStringLiteral("«%1").arg(folder.path())))
-            << shown.first().prompt.toStdString();
-        QStringList paths;
-        for (const char* name : {"statsa.dll", "noven.dll", "Ostatsa.wav", "Mgnoven.wav"})
-            paths << folder.path(QString::fromLatin1(name));
-        EXPECT_EQ(testing::latinLettersOutside(shown.first().prompt, paths), QString())
-            << shown.first().prompt.toStdString();
-    });
+    testing::failEachCallInTurn(
+        calls, cleanRun.size(), [&] { joke(); },
+        [&](int, const QString& trace) {
+            SCOPED_TRACE(trace.toStdString());
+            ASSERT_TRUE(calls.fired());
+            EXPECT_EQ(folder.entries(), storedSounds);
+            EXPECT_EQ(folder.read(QStringLiteral("statsa.dll")), first);
+            EXPECT_EQ(folder.read(QStringLiteral("noven.dll")), second);
+            EXPECT_TRUE(fake.viewer.opened.isEmpty());
+            const QList<testing::ShownMessage> shown = errors();
+            // A failure that did not stop the joke was one the file layer got
+            // over: a second attempt at a removal, or letting go of a source.
+            if (shown.isEmpty()) {
+                EXPECT_EQ(sound.played.size(), 2);
+                return;
+            }
+            EXPECT_EQ(shown.size(), 1);
+            EXPECT_TRUE(shown.first().prompt.contains(QStringLiteral("«%1").arg(folder.path())))
+                << shown.first().prompt.toStdString();
+            QStringList paths;
+            for (const char* name : {"statsa.dll", "noven.dll", "Ostatsa.wav", "Mgnoven.wav"})
+                paths << folder.path(QString::fromLatin1(name));
+            EXPECT_EQ(testing::latinLettersOutside(shown.first().prompt, paths), QString())
+                << shown.first().prompt.toStdString();
+        });
 }
 
 } // namespace

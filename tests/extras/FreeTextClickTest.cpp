@@ -71,8 +71,8 @@ TEST_F(FreeTextClick, JokePlaysBothCopiesInOrderAndLeavesNoTrace)
     EXPECT_EQ(fake.journal, expected);
     EXPECT_EQ(fake.messages.shown.first().prompt.size(), 178);
     EXPECT_EQ(copiesAtFirstOpen, (QStringList{QStringLiteral("Ostatsa.wav"), QStringLiteral("Mgnoven.wav")}));
-    EXPECT_EQ(fake.sound.played, (QStringList{fake.path(QStringLiteral("Ostatsa.wav")),
-                                              fake.path(QStringLiteral("Mgnoven.wav"))}));
+    EXPECT_EQ(fake.sound.played,
+        (QStringList{fake.path(QStringLiteral("Ostatsa.wav")), fake.path(QStringLiteral("Mgnoven.wav"))}));
     EXPECT_EQ(control.fileName(), fake.path(QStringLiteral("Mgnoven.wav")));
 
     // Only the stored sounds remain, unchanged.
@@ -180,13 +180,13 @@ TEST(FreeTextClickFailures, TheCopiesAreGoneBeforeAnyErrorIsShown)
         std::function<void(FakePlatform&)> arrange;
     } failures[] = {
         {"the second stored sound is missing",
-         [](FakePlatform& fake) { fake.files.contents.remove(fake.path(QStringLiteral("noven.dll"))); }},
+            [](FakePlatform& fake) { fake.files.contents.remove(fake.path(QStringLiteral("noven.dll"))); }},
         {"the second copy cannot be written",
-         [](FakePlatform& fake) { fake.files.unwritable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
+            [](FakePlatform& fake) { fake.files.unwritable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
         {"the first copy cannot be played",
-         [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Ostatsa.wav"))); }},
+            [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Ostatsa.wav"))); }},
         {"the second copy cannot be played",
-         [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
+            [](FakePlatform& fake) { fake.sound.undecodable.insert(fake.path(QStringLiteral("Mgnoven.wav"))); }},
     };
     for (const auto& failure : failures) {
         SCOPED_TRACE(failure.what);
@@ -208,7 +208,8 @@ TEST(FreeTextClickFailures, TheCopiesAreGoneBeforeAnyErrorIsShown)
         ASSERT_EQ(fake.messages.shown.size(), 2);
         EXPECT_EQ(fake.messages.shown.last().style, MessageStyle::Error);
         EXPECT_EQ(copiesWhileShown, QStringList());
-        EXPECT_TRUE(fake.journal.last().startsWith(QStringLiteral("message 16: "))) << fake.journal.last().toStdString();
+        EXPECT_TRUE(fake.journal.last().startsWith(QStringLiteral("message 16: ")))
+            << fake.journal.last().toStdString();
     }
 }
 

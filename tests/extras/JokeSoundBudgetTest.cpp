@@ -38,7 +38,8 @@ TEST(JokeSoundBudget, ASoundTooLargeToHoldIsRefusedByNameAndNoCopyIsLeft)
     ASSERT_GT(6L * rate * 8 * 4, decodedSoundBudgetBytes);
     const QString large = fake.path(QStringLiteral("statsa.dll"));
     ASSERT_TRUE(writeTestSound(large, SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 8, rate, 6L * rate));
-    ASSERT_TRUE(writeTestSound(fake.path(QStringLiteral("noven.dll")), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 22050, 2205));
+    ASSERT_TRUE(
+        writeTestSound(fake.path(QStringLiteral("noven.dll")), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 22050, 2205));
     const qint64 storedSize = QFileInfo(large).size();
 
     clickFreeText(platform, control, QStringLiteral("5555555555555555"));

@@ -107,8 +107,8 @@ bool FailingFileCalls::close(int handle, FileError* error)
 
 bool FailingFileCalls::rename(const QString& from, const QString& to, FileError* error)
 {
-    if (failsNow(named("rename", from) + QStringLiteral(" -> ") + QFileInfo(to).fileName(), FileError::Kind::InputOutput,
-                 error))
+    if (failsNow(named("rename", from) + QStringLiteral(" -> ") + QFileInfo(to).fileName(),
+            FileError::Kind::InputOutput, error))
         return false;
     return SystemFileCalls::rename(from, to, error);
 }

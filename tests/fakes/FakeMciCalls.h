@@ -19,7 +19,10 @@ public:
         quint32 milliseconds = 1500;
     };
 
-    explicit FakeMciCalls(Script& script) : m_script(script) {}
+    explicit FakeMciCalls(Script& script)
+        : m_script(script)
+    {
+    }
 
     Error open(const QString& path, Device* device) override
     {

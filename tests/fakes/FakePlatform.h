@@ -44,7 +44,10 @@ struct ShownMessage {
 
 class FakeMessageBox : public MessageBox {
 public:
-    explicit FakeMessageBox(Journal& journal) : m_journal(journal) {}
+    explicit FakeMessageBox(Journal& journal)
+        : m_journal(journal)
+    {
+    }
     void show(const QString& prompt, MessageStyle style, const QString& title) override;
 
     QList<ShownMessage> shown;
@@ -57,7 +60,10 @@ private:
 
 class FakeTextViewer : public TextViewer {
 public:
-    explicit FakeTextViewer(Journal& journal) : m_journal(journal) {}
+    explicit FakeTextViewer(Journal& journal)
+        : m_journal(journal)
+    {
+    }
     LaunchOutcome open(const QString& path) override;
 
     QStringList opened;
@@ -71,7 +77,10 @@ private:
 // An in-memory file system keyed by full path.
 class FakeFiles : public Files {
 public:
-    explicit FakeFiles(Journal& journal) : m_journal(journal) {}
+    explicit FakeFiles(Journal& journal)
+        : m_journal(journal)
+    {
+    }
 
     using Files::replaceContents;
     std::unique_ptr<QIODevice> openForReading(const QString& path, QString* why) override;
@@ -90,7 +99,10 @@ private:
 
 class FakeBitmaps : public Bitmaps {
 public:
-    explicit FakeBitmaps(Journal& journal) : m_journal(journal) {}
+    explicit FakeBitmaps(Journal& journal)
+        : m_journal(journal)
+    {
+    }
     QImage loadUnreported(const QString& path, QString& problem) override;
     void report(const QString& path, const QString& problem) override;
 
@@ -106,7 +118,10 @@ private:
 
 class FakeClipboard : public Clipboard {
 public:
-    explicit FakeClipboard(Journal& journal) : m_journal(journal) {}
+    explicit FakeClipboard(Journal& journal)
+        : m_journal(journal)
+    {
+    }
     void clear() override;
     void setPlainText(const QString& text) override;
 
@@ -123,7 +138,11 @@ class FakeSoundDevice : public SoundDevice {
 public:
     // fileExists tells whether a sound file is there to be opened.
     using FileExists = std::function<bool(const QString& path)>;
-    FakeSoundDevice(Journal& journal, FileExists fileExists) : m_journal(journal), m_fileExists(std::move(fileExists)) {}
+    FakeSoundDevice(Journal& journal, FileExists fileExists)
+        : m_journal(journal)
+        , m_fileExists(std::move(fileExists))
+    {
+    }
     bool open(const QString& path, QString* why) override;
     bool play(QString* why) override;
     void close() override;

@@ -4,13 +4,11 @@
 // model of the rules written here, apart from the code under test.
 //
 // Input: byte 0 chooses after how many database bytes reading fails (below
-// 128: never; from 128 to 255: after none to all of them); byte 1 the read chunk (bit 7 set: more than the database, else 1 to 64
-// bytes from bits 1 to 6) and whether writing the report fails (bit 0);
-// byte 2 after how many report bytes writing fails; byte 3 the lengths of
-// the typed segment (high nibble, 0 to 3) and step (low nibble, 0 to 3), or
-// with both 8 or more, a query typed as the database's last header reads.
-// Then one byte per typed character (see typedCharacter), and everything
-// after them is the database.
+// 128: never; from 128 to 255: after none to all of them); byte 1 the read chunk (bit 7 set: more than the database,
+// else 1 to 64 bytes from bits 1 to 6) and whether writing the report fails (bit 0); byte 2 after how many report bytes
+// writing fails; byte 3 the lengths of the typed segment (high nibble, 0 to 3) and step (low nibble, 0 to 3), or with
+// both 8 or more, a query typed as the database's last header reads. Then one byte per typed character (see
+// typedCharacter), and everything after them is the database.
 
 #include "lookup/BlockCopy.h"
 #include "lookup/Cp1251.h"
@@ -51,14 +49,22 @@ QString typedCharacter(unsigned char byte)
     if (byte < 0xF0)
         return cp1251::decode(QByteArrayView(reinterpret_cast<const char*>(&byte), 1));
     switch (byte & 7) {
-    case 0: return QStringLiteral("\u4E00");
-    case 1: return QStringLiteral("\u00DF"); // upper-cases to two letters
-    case 2: return QString(QChar(0xD800));  // a lone surrogate
-    case 3: return QStringLiteral("\U0001F600");
-    case 4: return QStringLiteral("\uFB00");  // upper-cases to two letters
-    case 5: return QStringLiteral("\u0131");  // dotless i
-    case 6: return QStringLiteral("\u0451");  // ё, upper-cases to Ё
-    default: return QStringLiteral("\u00B5"); // upper-cases outside the code page
+    case 0:
+        return QStringLiteral("\u4E00");
+    case 1:
+        return QStringLiteral("\u00DF"); // upper-cases to two letters
+    case 2:
+        return QString(QChar(0xD800)); // a lone surrogate
+    case 3:
+        return QStringLiteral("\U0001F600");
+    case 4:
+        return QStringLiteral("\uFB00"); // upper-cases to two letters
+    case 5:
+        return QStringLiteral("\u0131"); // dotless i
+    case 6:
+        return QStringLiteral("\u0451"); // ё, upper-cases to Ё
+    default:
+        return QStringLiteral("\u00B5"); // upper-cases outside the code page
     }
 }
 
@@ -127,9 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray database(reinterpret_cast<const char*>(data) + at, qsizetype(size - at));
     if (typedFromHeader) {
         const QList<ModelLine> lines = testing::modelHeaderLines(database);
-        const auto header = std::find_if(lines.rbegin(), lines.rend(), [](const ModelLine& line) {
-            return !line.segment.isEmpty();
-        });
+        const auto header = std::find_if(
+            lines.rbegin(), lines.rend(), [](const ModelLine& line) { return !line.segment.isEmpty(); });
         if (header == lines.rend())
             return 0;
         typed = {header->segment, header->step};
@@ -142,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!normalised.passed())
         return 0;
     check(normalised.boxes.segment == expectedQuery.segment && normalised.boxes.step == expectedQuery.step,
-          "the boxes do not show the normalised query");
+        "the boxes do not show the normalised query");
 
     // The search, on a database that may fail to read part way.
     const qint64 readLimit = data[0] < 128 ? -1 : qint64(data[0] - 128) * database.size() / 127;
@@ -156,7 +161,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(!readsWhole, "a read failure where reading cannot fail");
         return 0;
     }
-    const testing::ModelOutcome expected = testing::modelLookup(database, expectedQuery.segment, expectedQuery.step, codes);
+    const testing::ModelOutcome expected = testing::modelLookup(
+        database, expectedQuery.segment, expectedQuery.step, codes);
     check((outcome.result == SearchOutcome::Result::Found) == expected.found, "found or missed against the rules");
     if (!expected.found)
         return 0;

@@ -18,7 +18,8 @@ TEST(BlockCopy, CopiesFromTheHeaderToTheTerminator)
         EXPECT_EQ(copiedBlock(bytes, start, chunk), (QByteArrayList{"\xD1 head", "one", "", "a\nb", "last"}))
             << "chunk " << chunk;
     }
-    EXPECT_EQ(copiedBlock("@ header\r\n@\r\n", 0), QByteArrayList{"@ header"}) << "the first line is never a terminator";
+    EXPECT_EQ(copiedBlock("@ header\r\n@\r\n", 0), QByteArrayList{"@ header"})
+        << "the first line is never a terminator";
     EXPECT_EQ(copiedBlock("h\r\nx\r\n @\r\n", 0), (QByteArrayList{"h", "x", " @"})) << "no terminator: to the end";
     EXPECT_EQ(copiedBlock("h\r\nlast", 0), (QByteArrayList{"h", "last"})) << "the last line gets its line end";
     EXPECT_EQ(copiedBlock("h\r\r\n\r", 0), (QByteArrayList{"h", "", ""})) << "lone CRs end empty lines";

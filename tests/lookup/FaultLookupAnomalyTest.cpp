@@ -39,10 +39,7 @@ QByteArray databaseWithBlockOf(int reportSize, QByteArray* expectedReport)
 // file call of which can be made to fail.
 class FaultLookupAnomalies : public ::testing::Test {
 protected:
-    FaultLookupAnomalies()
-    {
-        fake.folder.folder = folder.path();
-    }
+    FaultLookupAnomalies() { fake.folder.folder = folder.path(); }
 
     // One press of the arrow button for 5 / 3, from a fresh start.
     void lookUp()
@@ -51,7 +48,8 @@ protected:
         fake.messages.shown.clear();
         fake.viewer.opened.clear();
         calls.steps.clear();
-        const Platform platform{fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, fake.sound};
+        const Platform platform{
+            fake.folder, fake.messages, fake.viewer, files, fake.bitmaps, fake.clipboard, fake.sound};
         runFaultLookup(platform, codes, {QStringLiteral("5"), QStringLiteral("3")});
     }
 
@@ -72,7 +70,7 @@ protected:
         const testing::ShownMessage& message = fake.messages.shown.first();
         EXPECT_EQ(message.style, MessageStyle::Error);
         EXPECT_TRUE(message.prompt.contains(QStringLiteral("«%1»").arg(folder.path(report)))
-                    || message.prompt.contains(QStringLiteral("«%1»").arg(folder.path(database))))
+            || message.prompt.contains(QStringLiteral("«%1»").arg(folder.path(database))))
             << message.prompt.toStdString();
         EXPECT_EQ(testing::latinLettersOutside(message.prompt, {folder.path(report), folder.path(database)}), QString())
             << message.prompt.toStdString();
@@ -88,8 +86,8 @@ protected:
         EXPECT_TRUE(fake.viewer.opened.isEmpty());
         ASSERT_EQ(fake.messages.shown.size(), 1);
         EXPECT_EQ(fake.messages.shown.first().prompt,
-                  QStringLiteral("Не удалось записать файл «%1»: замена не сохранена на диске (ошибка ввода-вывода)")
-                      .arg(folder.path(report)));
+            QStringLiteral("Не удалось записать файл «%1»: замена не сохранена на диске (ошибка ввода-вывода)")
+                .arg(folder.path(report)));
     }
 
     ScratchFolder folder;
@@ -126,20 +124,22 @@ TEST_F(FaultLookupAnomalies, EveryFailingFileCallKeepsTheOldReportAndSaysSo)
         const QStringList cleanRun = calls.steps;
         ASSERT_EQ(cleanRun.filter(QRegularExpression(QStringLiteral("^syncfolder "))).size(), 1);
 
-        testing::failEachCallInTurn(calls, cleanRun.size(), [&] { lookUp(); }, [&](int failing, const QString& trace) {
-            ASSERT_TRUE(calls.fired()) << trace.toStdString();
-            if (cleanRun[failing - 1].startsWith(QLatin1String("syncfolder ")))
-                expectNewReportNotOnDisk(newReport, trace);
-            else
-                expectOldReportOrNew(newReport, trace);
-            // Only letting go of the database, once it is read, may fail
-            // without harm; every other failure stops the lookup.
-            const bool databaseClose = cleanRun[failing - 1] == QLatin1String("close")
-                && failing - 1 != reportClose(cleanRun);
-            if (!databaseClose) {
-                EXPECT_EQ(fake.messages.shown.size(), 1) << trace.toStdString();
-            }
-        });
+        testing::failEachCallInTurn(
+            calls, cleanRun.size(), [&] { lookUp(); },
+            [&](int failing, const QString& trace) {
+                ASSERT_TRUE(calls.fired()) << trace.toStdString();
+                if (cleanRun[failing - 1].startsWith(QLatin1String("syncfolder ")))
+                    expectNewReportNotOnDisk(newReport, trace);
+                else
+                    expectOldReportOrNew(newReport, trace);
+                // Only letting go of the database, once it is read, may fail
+                // without harm; every other failure stops the lookup.
+                const bool databaseClose = cleanRun[failing - 1] == QLatin1String("close")
+                    && failing - 1 != reportClose(cleanRun);
+                if (!databaseClose) {
+                    EXPECT_EQ(fake.messages.shown.size(), 1) << trace.toStdString();
+                }
+            });
     }
 }
 
@@ -154,7 +154,8 @@ TEST_F(FaultLookupAnomalies, ACleanLookupSyncsTheReportBeforeTheRenameAndTheFold
     ASSERT_TRUE(fake.messages.shown.isEmpty());
     const QStringList& steps = calls.steps;
     const QString trace = steps.join(QStringLiteral(", "));
-    const qsizetype created = steps.indexOf(QRegularExpression(QStringLiteral("create SegmInfo\\.txt\\.[0-9a-f]{6}\\.tmp")));
+    const qsizetype created = steps.indexOf(
+        QRegularExpression(QStringLiteral("create SegmInfo\\.txt\\.[0-9a-f]{6}\\.tmp")));
     const qsizetype synced = steps.indexOf(QStringLiteral("sync"), created);
     const qsizetype closed = steps.indexOf(QStringLiteral("close"), created);
     const qsizetype renamed = steps.indexOf(QRegularExpression(QStringLiteral("rename .* -> SegmInfo\\.txt")));
@@ -178,21 +179,23 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHalfWrittenReportIsCalledIncomple
     ASSERT_EQ(folder.read(report), newReport);
     const qsizetype steps = calls.steps.size();
 
-    testing::failEachCallInTurn(calls, steps, [&] { lookUp(); }, [&](int, const QString& trace) {
-        SCOPED_TRACE(trace.toStdString());
-        EXPECT_EQ(folder.entries(), (QStringList{database, report}));
-        if (fake.messages.shown.isEmpty()) {
-            EXPECT_EQ(folder.read(report), newReport);
-            return;
-        }
-        EXPECT_TRUE(fake.viewer.opened.isEmpty());
-        const QString prompt = fake.messages.shown.first().prompt;
-        if (folder.read(report) != oldReport) {
-            EXPECT_TRUE(prompt.contains(QStringLiteral("неполное"))) << prompt.toStdString();
-        }
-        EXPECT_EQ(testing::latinLettersOutside(prompt, {folder.path(report), folder.path(database)}), QString())
-            << prompt.toStdString();
-    });
+    testing::failEachCallInTurn(
+        calls, steps, [&] { lookUp(); },
+        [&](int, const QString& trace) {
+            SCOPED_TRACE(trace.toStdString());
+            EXPECT_EQ(folder.entries(), (QStringList{database, report}));
+            if (fake.messages.shown.isEmpty()) {
+                EXPECT_EQ(folder.read(report), newReport);
+                return;
+            }
+            EXPECT_TRUE(fake.viewer.opened.isEmpty());
+            const QString prompt = fake.messages.shown.first().prompt;
+            if (folder.read(report) != oldReport) {
+                EXPECT_TRUE(prompt.contains(QStringLiteral("неполное"))) << prompt.toStdString();
+            }
+            EXPECT_EQ(testing::latinLettersOutside(prompt, {folder.path(report), folder.path(database)}), QString())
+                << prompt.toStdString();
+        });
 }
 
 TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHardLinkedReportIsRefusedAndNoEditorStarts)
@@ -212,8 +215,8 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHardLinkedReportIsRefusedAndNoEdi
     EXPECT_TRUE(fake.viewer.opened.isEmpty());
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_EQ(fake.messages.shown.first().prompt,
-              QStringLiteral("Не удалось записать файл «%1»: у файла есть и другие имена (жёсткие ссылки)")
-                  .arg(folder.path(report)));
+        QStringLiteral("Не удалось записать файл «%1»: у файла есть и другие имена (жёсткие ссылки)")
+            .arg(folder.path(report)));
 }
 
 TEST_F(FaultLookupAnomalies, ADiskThatStaysBrokenStillLosesNothing)
@@ -224,11 +227,13 @@ TEST_F(FaultLookupAnomalies, ADiskThatStaysBrokenStillLosesNothing)
     lookUp();
     const qsizetype steps = calls.steps.size();
     calls.failFromThenOn = true;
-    testing::failEachCallInTurn(calls, steps, [&] { lookUp(); }, [&](int, const QString& trace) {
-        EXPECT_TRUE(fake.viewer.opened.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
-        EXPECT_TRUE(folder.read(report) == oldReport || folder.read(report) == newReport) << trace.toStdString();
-        EXPECT_TRUE(!fake.messages.shown.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
-    });
+    testing::failEachCallInTurn(
+        calls, steps, [&] { lookUp(); },
+        [&](int, const QString& trace) {
+            EXPECT_TRUE(fake.viewer.opened.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
+            EXPECT_TRUE(folder.read(report) == oldReport || folder.read(report) == newReport) << trace.toStdString();
+            EXPECT_TRUE(!fake.messages.shown.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
+        });
 }
 
 } // namespace

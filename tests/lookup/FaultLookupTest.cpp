@@ -9,9 +9,9 @@
 namespace zornalit {
 namespace {
 
+using testing::databaseLines;
 using testing::FakePlatform;
 using testing::ShownMessage;
-using testing::databaseLines;
 using testing::win;
 
 const QString inputError = QStringLiteral("Ошибка!");
@@ -33,15 +33,15 @@ const QByteArray exampleDatabase = databaseLines({
 });
 
 const QByteArray exampleReport = databaseLines({
-    u"СЕГМ 5.3."_qs, u"Обрыв шины управления"_qs, QString(), u"Проверьте платы в кассете"_qs,
+    u"СЕГМ 5.3."_qs,
+    u"Обрыв шины управления"_qs,
+    QString(),
+    u"Проверьте платы в кассете"_qs,
 });
 
 class FaultLookup : public ::testing::Test {
 protected:
-    FaultLookup()
-    {
-        fake.files.contents.insert(databasePath, exampleDatabase);
-    }
+    FaultLookup() { fake.files.contents.insert(databasePath, exampleDatabase); }
 
     QueryBoxes press(const QString& segment, const QString& step)
     {
@@ -182,7 +182,8 @@ TEST_F(FaultLookup, ADatabaseEndingInsideTheBlockGivesEverythingToItsEnd)
 class WatchedDevice : public testing::TrickleDevice {
 public:
     WatchedDevice(QByteArray bytes, int& openDevices)
-        : TrickleDevice(std::move(bytes), noLimit, Access::RandomAccess), m_openDevices(openDevices)
+        : TrickleDevice(std::move(bytes), noLimit, Access::RandomAccess)
+        , m_openDevices(openDevices)
     {
         ++m_openDevices;
     }

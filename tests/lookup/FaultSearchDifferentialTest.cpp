@@ -45,13 +45,13 @@ TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
                 for (const QByteArray& line : testing::copiedBlock(bytes, actual.blockStart, chunk))
                     block << cp1251::decode(line);
             }
-            const bool same = actual.result == (expected.found ? SearchOutcome::Result::Found
-                                                                : SearchOutcome::Result::NotFound)
+            const bool same = actual.result
+                    == (expected.found ? SearchOutcome::Result::Found : SearchOutcome::Result::NotFound)
                 && actual.foundStep == expected.step && block == expectedBlock;
             ASSERT_TRUE(same) << "seed " << seed << ", query " << q << ": segment \"" << segment.toStdString()
-                              << "\" step " << step.toStdString() << ", chunk " << chunk
-                              << "; model found " << expected.found << " step " << expected.step.toStdString()
-                              << " with " << expectedBlock.size() << " lines, search found "
+                              << "\" step " << step.toStdString() << ", chunk " << chunk << "; model found "
+                              << expected.found << " step " << expected.step.toStdString() << " with "
+                              << expectedBlock.size() << " lines, search found "
                               << (actual.result == SearchOutcome::Result::Found) << " step "
                               << actual.foundStep.toStdString() << " with " << block.size() << " lines";
         }

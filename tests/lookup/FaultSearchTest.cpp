@@ -16,16 +16,16 @@ using testing::win;
 
 // The example database: two blocks among lines outside blocks.
 const QStringList example = {
-    u"Неисправности АТСКЭ «Квант»"_qs,  // 1
-    u"СЕГМ 5.3."_qs,                    // 2
-    u"Обрыв шины управления"_qs,        // 3
-    QString(),                          // 4
-    u"Проверьте платы в кассете"_qs,    // 5
-    u"@"_qs,                            // 6
-    QString(),                          // 7
-    u"СЕГМ 12.1A."_qs,                  // 8
-    u"Сбой таймера"_qs,                 // 9
-    u"@ конец описания"_qs,             // 10
+    u"Неисправности АТСКЭ «Квант»"_qs, // 1
+    u"СЕГМ 5.3."_qs,                   // 2
+    u"Обрыв шины управления"_qs,       // 3
+    QString(),                         // 4
+    u"Проверьте платы в кассете"_qs,   // 5
+    u"@"_qs,                           // 6
+    QString(),                         // 7
+    u"СЕГМ 12.1A."_qs,                 // 8
+    u"Сбой таймера"_qs,                // 9
+    u"@ конец описания"_qs,            // 10
 };
 
 // What a lookup gives: the outcome of the search and the block it copies.
@@ -136,9 +136,15 @@ TEST_F(FaultSearch, StepOneIsTriedAgainAfterZero)
 TEST_F(FaultSearch, AHigherStepLaterInTheFileWins)
 {
     const QByteArray bytes = databaseLines({
-        u"СЕГМ 5.1."_qs, "low", "@",
-        u"СЕГМ 5.4."_qs, "high", "@",
-        u"СЕГМ 5.4."_qs, "second high", "@",
+        u"СЕГМ 5.1."_qs,
+        "low",
+        "@",
+        u"СЕГМ 5.4."_qs,
+        "high",
+        "@",
+        u"СЕГМ 5.4."_qs,
+        "second high",
+        "@",
     });
     const Lookup outcome = search(bytes, "5", "7");
     EXPECT_EQ(outcome.foundStep, "4");
@@ -150,11 +156,16 @@ TEST_F(FaultSearch, HeaderInsideABlock)
     // A body line that reads as a better header is found as a header, even
     // inside the block of a worse one; a worse one is only a body line.
     const QByteArray bytes = databaseLines({
-        u"СЕГМ 5.2."_qs, "two", u"СЕГМ 5.3."_qs, "three", u"СЕГМ 5.1."_qs, "@",
+        u"СЕГМ 5.2."_qs,
+        "two",
+        u"СЕГМ 5.3."_qs,
+        "three",
+        u"СЕГМ 5.1."_qs,
+        "@",
     });
     EXPECT_EQ(blockOf(bytes, "5", "3"), (QByteArrayList{win(u"СЕГМ 5.3."_qs), "three", win(u"СЕГМ 5.1."_qs)}));
     EXPECT_EQ(blockOf(bytes, "5", "2"),
-              (QByteArrayList{win(u"СЕГМ 5.2."_qs), "two", win(u"СЕГМ 5.3."_qs), "three", win(u"СЕГМ 5.1."_qs)}));
+        (QByteArrayList{win(u"СЕГМ 5.2."_qs), "two", win(u"СЕГМ 5.3."_qs), "three", win(u"СЕГМ 5.1."_qs)}));
 }
 
 TEST_F(FaultSearch, HeaderFieldsAreComparedAsTheyAreWritten)
@@ -180,11 +191,13 @@ TEST_F(FaultSearch, HeaderFieldsAreComparedAsTheyAreWritten)
 TEST_F(FaultSearch, BlockBoundaries)
 {
     EXPECT_EQ(blockOf(databaseLines({u"СЕГМ 5.3. and more"_qs, "@"}), "5", "3"),
-              (QByteArrayList{win(u"СЕГМ 5.3. and more"_qs)})) << "a header alone; kept whole";
+        (QByteArrayList{win(u"СЕГМ 5.3. and more"_qs)}))
+        << "a header alone; kept whole";
     EXPECT_EQ(blockOf(databaseLines({u"СЕГМ 5.3."_qs, "a", "@x", "b", "@"}), "5", "3"),
-              (QByteArrayList{win(u"СЕГМ 5.3."_qs), "a"})) << "the first @ line ends the block";
+        (QByteArrayList{win(u"СЕГМ 5.3."_qs), "a"}))
+        << "the first @ line ends the block";
     EXPECT_EQ(blockOf(databaseLines({u"СЕГМ 5.3."_qs, " @", "line\nwith LF", "@"}), "5", "3"),
-              (QByteArrayList{win(u"СЕГМ 5.3."_qs), " @", "line\nwith LF"}));
+        (QByteArrayList{win(u"СЕГМ 5.3."_qs), " @", "line\nwith LF"}));
 }
 
 TEST_F(FaultSearch, ABlockOfAnyLength)
@@ -192,7 +205,8 @@ TEST_F(FaultSearch, ABlockOfAnyLength)
     QStringList lines{u"СЕГМ 5.3."_qs};
     for (int i = 0; i < 250; ++i)
         lines << QStringLiteral("строка %1").arg(i);
-    lines << "@" << "after";
+    lines << "@"
+          << "after";
     const Lookup outcome = search(databaseLines(lines), "5", "3");
     ASSERT_EQ(outcome.block.size(), 251);
     EXPECT_EQ(outcome.block.last(), win(u"строка 249"_qs));

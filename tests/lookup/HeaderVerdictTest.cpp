@@ -20,7 +20,7 @@ TEST(HeaderVerdict, AgreesWithTheLookupsReading)
     const QByteArray alphabet = " .01259AF1Gaz\xC0\xE0";
     std::mt19937 random(11);
     QByteArrayList lines = {keyword + " 5.3.", keyword + " 12.1F.", keyword + " 5.100.", keyword + " 12.3 .",
-                            keyword + " 5.1F", keyword + " 05.3.", keyword + "5.3.", keyword + " 5.", keyword};
+        keyword + " 5.1F", keyword + " 05.3.", keyword + "5.3.", keyword + " 5.", keyword};
     for (int i = 0; i < 20000; ++i) {
         QByteArray line = keyword;
         const int length = static_cast<int>(random() % 9);

@@ -39,7 +39,7 @@ QList<Line> byLineReader(const QByteArray& bytes)
     QList<Line> lines;
     while (const std::optional<QByteArrayView> line = reader.next()) {
         lines << Line{lines.size() + 1, line->first(std::min(line->size(), LineScan::keptBytes)).toByteArray(),
-                      line->size(), line->count('\n'), line->count('\x98')};
+            line->size(), line->count('\n'), line->count('\x98')};
     }
     return lines;
 }
@@ -76,7 +76,8 @@ QByteArray randomDatabase(testing::RandomFaultDatabase& random, int shortest, in
 {
     QByteArray bytes = random.make(StepCodes());
     if (random.below(4) == 0)
-        bytes.insert(random.below(static_cast<int>(bytes.size()) + 1), QByteArray(shortest + random.below(spread), '\x98'));
+        bytes.insert(
+            random.below(static_cast<int>(bytes.size()) + 1), QByteArray(shortest + random.below(spread), '\x98'));
     return bytes;
 }
 
@@ -110,7 +111,8 @@ TEST(LineScan, HandsBackExactlyTheWantedLines)
         testing::RandomFaultDatabase random(seed);
         const QByteArray bytes = randomDatabase(random, 1, 3);
         // The check's own bytes, or a few taken from the database itself.
-        QByteArray firstBytes = "\xD1\xF1" "Cc@ \t";
+        QByteArray firstBytes = "\xD1\xF1"
+                                "Cc@ \t";
         if (random.below(2) == 0 && !bytes.isEmpty()) {
             firstBytes.clear();
             for (int i = 1 + random.below(10); i > 0; --i)

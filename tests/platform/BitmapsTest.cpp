@@ -50,7 +50,8 @@ protected:
         LogCapture log;
         EXPECT_TRUE(load(file).isNull());
         ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
-        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file))) << log.lines().first().toStdString();
+        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file)))
+            << log.lines().first().toStdString();
         EXPECT_FALSE(log.lines().first().contains(QLatin1Char('\n')));
     }
 

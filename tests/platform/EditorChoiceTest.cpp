@@ -12,9 +12,8 @@ namespace {
 // A PATH holding exactly the given programs, in /usr/bin.
 ExecutableLookup installed(const QStringList& names)
 {
-    return [names](const QString& name) {
-        return names.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
-    };
+    return
+        [names](const QString& name) { return names.contains(name) ? QStringLiteral("/usr/bin/") + name : QString(); };
 }
 
 const QString report = QStringLiteral("/opt/Program Folder/SegmInfo.txt");
@@ -31,9 +30,12 @@ TEST(EditorChoice, NotepadOnPathComesFirstWithThePathAsItsOnlyArgument)
 TEST(EditorChoice, EachEditorIsToldToReadWindows1251)
 {
     const QHash<QString, QStringList> expected{
-        {"gedit", {"--encoding", "WINDOWS-1251"}}, {"mousepad", {"--encoding", "WINDOWS-1251"}},
-        {"pluma", {"--encoding", "WINDOWS-1251"}}, {"xed", {"--encoding", "WINDOWS-1251"}},
-        {"kate", {"--encoding", "windows-1251"}},  {"kwrite", {"--encoding", "windows-1251"}},
+        {"gedit", {"--encoding", "WINDOWS-1251"}},
+        {"mousepad", {"--encoding", "WINDOWS-1251"}},
+        {"pluma", {"--encoding", "WINDOWS-1251"}},
+        {"xed", {"--encoding", "WINDOWS-1251"}},
+        {"kate", {"--encoding", "windows-1251"}},
+        {"kwrite", {"--encoding", "windows-1251"}},
     };
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         const auto commands = editorCommands(report, installed({it.key()}));
@@ -54,7 +56,8 @@ TEST(EditorChoice, EditorsComeInTheirOrderAndTheDefaultOpenerLast)
 TEST(EditorChoice, AnAwkwardPathStaysOneUntouchedArgument)
 {
     const QString awkward = QStringLiteral("/tmp/a b;$HOME \"q\" 'c' `x` & | > Файл.txt");
-    for (const QString& program : {QStringLiteral("notepad.exe"), QStringLiteral("pluma"), QStringLiteral("xdg-open")}) {
+    for (const QString& program :
+        {QStringLiteral("notepad.exe"), QStringLiteral("pluma"), QStringLiteral("xdg-open")}) {
         const auto commands = editorCommands(awkward, installed({program}));
         ASSERT_EQ(commands.size(), 1);
         EXPECT_EQ(commands[0].arguments.last(), awkward);
@@ -66,22 +69,22 @@ TEST(EditorChoice, NothingInstalledMeansNothingToTryAndEveryNameIsReported)
 {
     EXPECT_TRUE(editorCommands(report, installed({})).isEmpty());
     EXPECT_EQ(editorNamesLookedFor(),
-              (QStringList{"notepad.exe", "gedit", "mousepad", "pluma", "xed", "kate", "kwrite", "xdg-open"}));
+        (QStringList{"notepad.exe", "gedit", "mousepad", "pluma", "xed", "kate", "kwrite", "xdg-open"}));
 }
 
 TEST(EditorChoice, DescriptionQuotesWordsWithSpaces)
 {
     const EditorCommand command{QStringLiteral("/usr/bin/gedit"), {"--encoding", "WINDOWS-1251", report}};
     EXPECT_EQ(command.describe(),
-              QStringLiteral("/usr/bin/gedit --encoding WINDOWS-1251 \"/opt/Program Folder/SegmInfo.txt\""));
+        QStringLiteral("/usr/bin/gedit --encoding WINDOWS-1251 \"/opt/Program Folder/SegmInfo.txt\""));
 }
 
 TEST(EditorChoice, NotepadCommandLineIsTheProgramOneSpaceAndThePathUnquoted)
 {
     EXPECT_EQ(notepadCommandLine(QStringLiteral("C:\\Program Files\\Зорналит\\SegmInfo.txt")),
-              QStringLiteral("notepad.exe C:\\Program Files\\Зорналит\\SegmInfo.txt"));
+        QStringLiteral("notepad.exe C:\\Program Files\\Зорналит\\SegmInfo.txt"));
     EXPECT_EQ(notepadCommandLine(QStringLiteral("D:\\a&b %PATH%\\SegmInfo.txt")),
-              QStringLiteral("notepad.exe D:\\a&b %PATH%\\SegmInfo.txt"));
+        QStringLiteral("notepad.exe D:\\a&b %PATH%\\SegmInfo.txt"));
 }
 
 } // namespace

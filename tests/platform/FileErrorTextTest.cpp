@@ -12,8 +12,8 @@ TEST(FileErrorText, EveryKindHasARussianReasonAndTheRestGiveTheirNumber)
     using Kind = FileError::Kind;
     QStringList reasons;
     for (const Kind kind : {Kind::NotFound, Kind::NoPermission, Kind::NoSpace, Kind::TooLarge, Kind::ReadOnlyDisk,
-                            Kind::Folder, Kind::NotRegular, Kind::Link, Kind::HardLinked, Kind::AlreadyExists,
-                            Kind::NameTooLong, Kind::InputOutput}) {
+             Kind::Folder, Kind::NotRegular, Kind::Link, Kind::HardLinked, Kind::AlreadyExists, Kind::NameTooLong,
+             Kind::InputOutput}) {
         const QString reason = fileErrorReason({kind, 5});
         EXPECT_EQ(testing::latinLettersOutside(reason, {}), QString()) << reason.toStdString();
         EXPECT_FALSE(reason.contains(u'5')) << reason.toStdString();

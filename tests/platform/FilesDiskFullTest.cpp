@@ -47,9 +47,8 @@ TEST(QtFilesDiskFull, AReportThatCannotBeWrittenWholeLeavesTheOldOneExactly)
             ScratchFolder folder;
             ASSERT_TRUE(folder.write(report, oldReport));
             const QByteArray bytes = reportOfSize(size);
-            const testing::ChildRun run = testing::runWithFileSizeLimit(limit, [&](QString* why) {
-                return QtFiles().replaceContents(folder.path(report), bytes, why);
-            });
+            const testing::ChildRun run = testing::runWithFileSizeLimit(
+                limit, [&](QString* why) { return QtFiles().replaceContents(folder.path(report), bytes, why); });
             ASSERT_TRUE(run.finished);
             if (size <= limit) {
                 EXPECT_TRUE(run.result) << run.why.toStdString();
@@ -77,8 +76,7 @@ protected:
         QFile filler(m_folder->path(QStringLiteral("filler")));
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         const QByteArray block(4096, 'f');
-        while (filler.write(block) == block.size()) {
-        }
+        while (filler.write(block) == block.size()) {}
     }
 
     void TearDown() override

@@ -57,8 +57,9 @@ TEST_F(QtFilesUnsyncedFolder, TheReplacedReportStaysAndTheFailureIsNamed)
     m_calls.failAt = step;
     EXPECT_FALSE(m_files.replaceContents(m_folder.path(report), "second\r\n", &m_why));
     EXPECT_TRUE(m_calls.fired());
-    EXPECT_EQ(m_why, QStringLiteral("Не удалось записать файл «%1»: замена не сохранена на диске (ошибка ввода-вывода)")
-                         .arg(m_folder.path(report)));
+    EXPECT_EQ(m_why,
+        QStringLiteral("Не удалось записать файл «%1»: замена не сохранена на диске (ошибка ввода-вывода)")
+            .arg(m_folder.path(report)));
     EXPECT_EQ(m_folder.read(report), QByteArray("second\r\n"));
     EXPECT_EQ(m_folder.entries(), QStringList{report});
 }

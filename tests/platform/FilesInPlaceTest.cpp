@@ -84,7 +84,8 @@ TEST_F(QtFilesInAClosedFolder, NeverWritesInPlaceThroughAHardLink)
     EXPECT_FALSE(replace("report\r\n"));
     EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(m_folder.path(report))))
         << m_why.toStdString();
-    EXPECT_FALSE(m_files.copyReplacing(m_folder.path(QStringLiteral("statsa.dll")), copy, soundFileSizeProblem, &m_why));
+    EXPECT_FALSE(
+        m_files.copyReplacing(m_folder.path(QStringLiteral("statsa.dll")), copy, soundFileSizeProblem, &m_why));
     EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(copy))) << m_why.toStdString();
 
     EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
@@ -135,10 +136,7 @@ TEST(QtFilesReadOnlyFolder, RewritesTheReportInPlaceForAnOrdinaryUser)
     ASSERT_EQ(::chmod(folderName.constData(), 0755), 0);
 
     const testing::ChildRun run = testing::runInChild([] { return ::setgid(nobody) == 0 && ::setuid(nobody) == 0; },
-                                                      [&](QString* why) {
-                                                          return QtFiles().replaceContents(folder.path(report),
-                                                                                           "new\r\n", why);
-                                                      });
+        [&](QString* why) { return QtFiles().replaceContents(folder.path(report), "new\r\n", why); });
     ASSERT_TRUE(run.finished);
     EXPECT_TRUE(run.result) << run.why.toStdString();
     EXPECT_EQ(folder.read(report), QByteArray("new\r\n"));

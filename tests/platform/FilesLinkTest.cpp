@@ -81,8 +81,8 @@ TEST_F(QtFilesLinks, SoundCopiesReplaceLinksAndRemovingThemLeavesTheTargets)
 
     for (const auto& pair : copies) {
         const QString copy = QString::fromLatin1(pair.copy);
-        ASSERT_TRUE(m_files.copyReplacing(m_program.path(QString::fromLatin1(pair.stored)), m_program.path(copy),
-                                          soundFileSizeProblem, &m_why))
+        ASSERT_TRUE(m_files.copyReplacing(
+            m_program.path(QString::fromLatin1(pair.stored)), m_program.path(copy), soundFileSizeProblem, &m_why))
             << m_why.toStdString();
         expectPlainFile(copy, m_program.read(QString::fromLatin1(pair.stored)));
     }
@@ -104,7 +104,7 @@ TEST_F(QtFilesLinks, AHardLinkIsReplacedAndItsOtherNameKeepsItsBytes)
     ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
         << m_why.toStdString();
     ASSERT_TRUE(m_files.copyReplacing(m_program.path(QStringLiteral("statsa.dll")),
-                                      m_program.path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why))
+        m_program.path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why))
         << m_why.toStdString();
 
     expectPlainFile(QStringLiteral("SegmInfo.txt"), "report\r\n");

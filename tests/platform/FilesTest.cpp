@@ -33,7 +33,10 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    QStringList entries() const { return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+    QStringList entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
 
     QTemporaryDir m_dir;
     QtFiles m_files;
@@ -135,8 +138,8 @@ TEST_F(QtFilesTest, CopyReplacesAnExistingTargetByteForByte)
         sound.append(char(i * 7));
     write(QStringLiteral("statsa.dll"), sound);
     write(QStringLiteral("Ostatsa.wav"), "left over from an interrupted run");
-    ASSERT_TRUE(m_files.copyReplacing(path(QStringLiteral("statsa.dll")), path(QStringLiteral("Ostatsa.wav")),
-                                      soundFileSizeProblem, &m_why))
+    ASSERT_TRUE(m_files.copyReplacing(
+        path(QStringLiteral("statsa.dll")), path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why))
         << m_why.toStdString();
     EXPECT_EQ(read(QStringLiteral("Ostatsa.wav")), sound);
     EXPECT_EQ(read(QStringLiteral("statsa.dll")), sound);

@@ -19,8 +19,8 @@ namespace {
 
 QString builtModule()
 {
-    const QStringList found = QDir(QStringLiteral(ZORNALIT_PROGRAM_DIR))
-                                  .entryList({QStringLiteral("zornalit-sound.*")}, QDir::Files);
+    const QStringList found =
+        QDir(QStringLiteral(ZORNALIT_PROGRAM_DIR)).entryList({QStringLiteral("zornalit-sound.*")}, QDir::Files);
     return found.isEmpty() ? QString() : QStringLiteral(ZORNALIT_PROGRAM_DIR "/") + found.first();
 }
 
@@ -50,7 +50,8 @@ TEST(LazySoundDevice, AFileThatIsNoModuleIsRefused)
     LazySoundDevice device(module);
     QString why;
     EXPECT_FALSE(device.open(dir.filePath(QStringLiteral("Ostatsa.wav")), &why));
-    EXPECT_TRUE(why.startsWith(QStringLiteral("Не удалось загрузить звуковой модуль «%1»: модуль не загружается").arg(module)))
+    EXPECT_TRUE(
+        why.startsWith(QStringLiteral("Не удалось загрузить звуковой модуль «%1»: модуль не загружается").arg(module)))
         << why.toStdString();
 }
 

@@ -31,11 +31,12 @@ TEST(TemporaryName, IsTheTargetSixLowerHexDigitsAndTmpAndNothingElse)
 {
     EXPECT_EQ(temporaryNameOf(report, 0xAB), QStringLiteral("SegmInfo.txt.0000ab.tmp"));
     EXPECT_EQ(temporaryNameOf(report, 0xFF123456), QStringLiteral("SegmInfo.txt.123456.tmp"));
-    EXPECT_TRUE(isTemporaryNameOf(temporaryNameOf(QStringLiteral("Ostatsa.wav"), 0xC0FFEE), QStringLiteral("Ostatsa.wav")));
+    EXPECT_TRUE(
+        isTemporaryNameOf(temporaryNameOf(QStringLiteral("Ostatsa.wav"), 0xC0FFEE), QStringLiteral("Ostatsa.wav")));
     for (const char* other : {"SegmInfo.txt", "SegmInfo.txt.tmp", "SegmInfo.txt.12345.tmp", "SegmInfo.txt.1234567.tmp",
-                              "SegmInfo.txt.ABCDEF.tmp", "SegmInfo.txt.12345g.tmp", "SegmInfo.txt.123456.tmp.bak",
-                              "SegmInfo.txt.123456.TMP", "segminfo.txt.123456.tmp", "SegmInfo.txt-123456.tmp",
-                              "xSegmInfo.txt.123456.tmp", "Ostatsa.wav.123456.tmp"})
+             "SegmInfo.txt.ABCDEF.tmp", "SegmInfo.txt.12345g.tmp", "SegmInfo.txt.123456.tmp.bak",
+             "SegmInfo.txt.123456.TMP", "segminfo.txt.123456.tmp", "SegmInfo.txt-123456.tmp",
+             "xSegmInfo.txt.123456.tmp", "Ostatsa.wav.123456.tmp"})
         EXPECT_FALSE(isTemporaryNameOf(QLatin1String(other), report)) << other;
 }
 
@@ -58,12 +59,11 @@ protected:
 TEST_F(LeftoverFilesTest, RemovesTheProgramsLeftoversAndNothingElse)
 {
     const QStringList leftovers{QStringLiteral("SegmInfo.txt.0a1b2c.tmp"), QStringLiteral("Ostatsa.wav.123456.tmp"),
-                                QStringLiteral("Mgnoven.wav.abcdef.tmp"), QStringLiteral("Ostatsa.wav"),
-                                QStringLiteral("Mgnoven.wav")};
+        QStringLiteral("Mgnoven.wav.abcdef.tmp"), QStringLiteral("Ostatsa.wav"), QStringLiteral("Mgnoven.wav")};
     QStringList kept{report, QStringLiteral("SEGM_WIN_ALL.txt"), QStringLiteral("statsa.dll"),
-                     QStringLiteral("SegmInfo.txt.tmp"), QStringLiteral("SegmInfo.txt.12345.tmp"),
-                     QStringLiteral("SegmInfo.txt.ABCDEF.tmp"), QStringLiteral("SegmInfo.txt.123456.tmp.bak"),
-                     QStringLiteral("Readme.txt.123456.tmp"), QStringLiteral("Ostatsa.wav.bak")};
+        QStringLiteral("SegmInfo.txt.tmp"), QStringLiteral("SegmInfo.txt.12345.tmp"),
+        QStringLiteral("SegmInfo.txt.ABCDEF.tmp"), QStringLiteral("SegmInfo.txt.123456.tmp.bak"),
+        QStringLiteral("Readme.txt.123456.tmp"), QStringLiteral("Ostatsa.wav.bak")};
 #ifndef Q_OS_WIN
     // Where names differing in case are one file, this one is the copy.
     kept << QStringLiteral("ostatsa.wav");
@@ -148,15 +148,16 @@ TEST_F(LeftoverFilesTest, AReplacementInProgressIsNeverTouched)
     int removedMeanwhile = -1;
     QStringList seenMeanwhile;
     QString why;
-    const bool replaced = files.replaceContents(m_folder.path(report),
-                                                [&](QIODevice& out, QString* reason) {
-                                                    if (!writeAllTo(out, bytes, reason))
-                                                        return false;
-                                                    seenMeanwhile = m_folder.entries();
-                                                    removedMeanwhile = clean();
-                                                    return true;
-                                                },
-                                                &why);
+    const bool replaced = files.replaceContents(
+        m_folder.path(report),
+        [&](QIODevice& out, QString* reason) {
+            if (!writeAllTo(out, bytes, reason))
+                return false;
+            seenMeanwhile = m_folder.entries();
+            removedMeanwhile = clean();
+            return true;
+        },
+        &why);
     ASSERT_TRUE(replaced) << why.toStdString();
     EXPECT_EQ(removedMeanwhile, 0);
     ASSERT_EQ(seenMeanwhile.size(), 1);
@@ -177,8 +178,10 @@ TEST_F(LeftoverFilesTest, RemovesLinksAsLinksAndNeverFollowsThem)
     ASSERT_TRUE(m_outside.write(QStringLiteral("inner/kept.txt"), "inner"));
     const QString secret = m_outside.path(QStringLiteral("secret.txt"));
     ASSERT_TRUE(testing::makeSymbolicLink(secret, m_folder.path(QStringLiteral("SegmInfo.txt.aaaaaa.tmp"))));
-    ASSERT_TRUE(testing::makeSymbolicLink(m_outside.path(QStringLiteral("inner")), m_folder.path(QStringLiteral("Ostatsa.wav.bbbbbb.tmp"))));
-    ASSERT_TRUE(testing::makeSymbolicLink(m_outside.path(QStringLiteral("nothing")), m_folder.path(QStringLiteral("Mgnoven.wav"))));
+    ASSERT_TRUE(testing::makeSymbolicLink(
+        m_outside.path(QStringLiteral("inner")), m_folder.path(QStringLiteral("Ostatsa.wav.bbbbbb.tmp"))));
+    ASSERT_TRUE(testing::makeSymbolicLink(
+        m_outside.path(QStringLiteral("nothing")), m_folder.path(QStringLiteral("Mgnoven.wav"))));
     ASSERT_TRUE(testing::makeHardLink(secret, m_folder.path(QStringLiteral("Ostatsa.wav"))));
     ASSERT_TRUE(m_outside.age(QStringLiteral("secret.txt"), 3600));
 
@@ -192,8 +195,7 @@ TEST_F(LeftoverFilesTest, RemovesLinksAsLinksAndNeverFollowsThem)
 // Leftovers of many runs cut short all go, and what is not theirs stays.
 TEST_F(LeftoverFilesTest, RemovesThousandsOfLeftoversInOneCleaning)
 {
-    for (quint32 i = 0; i < 2000; ++i)
-    {
+    for (quint32 i = 0; i < 2000; ++i) {
         const QString name = temporaryNameOf(written[int(i % 3)], i * 7919);
         ASSERT_TRUE(m_folder.write(name, {}));
         // Windows keeps what was written in the last minute.

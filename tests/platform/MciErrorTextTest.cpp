@@ -15,10 +15,10 @@ TEST(MciErrorText, TheErrorsOfPlayingAFileHaveRussianWordsOfTheirOwn)
 {
     using namespace mciError;
     QStringList reasons;
-    for (const quint32 code : {invalidDeviceId, hardware, invalidDeviceName, cannotLoadDriver, outOfMemory, deviceOpen, deviceLocked,
-                               fileNotFound, deviceNotReady, driver, unsupportedFunction, extensionNotFound, invalidFile,
-                               filenameRequired, fileRead, fileWrite, outOfRange, waveOutputsInUse, waveOutputUnspecified,
-                               waveOutputsUnsuitable, waveInputsInUse, noWindow}) {
+    for (const quint32 code : {invalidDeviceId, hardware, invalidDeviceName, cannotLoadDriver, outOfMemory, deviceOpen,
+             deviceLocked, fileNotFound, deviceNotReady, driver, unsupportedFunction, extensionNotFound, invalidFile,
+             filenameRequired, fileRead, fileWrite, outOfRange, waveOutputsInUse, waveOutputUnspecified,
+             waveOutputsUnsuitable, waveInputsInUse, noWindow}) {
         const QString reason = mciErrorText(code);
         EXPECT_FALSE(reason.isEmpty()) << code;
         EXPECT_EQ(testing::latinLettersOutside(reason, {}), QString()) << reason.toStdString();
@@ -44,8 +44,8 @@ TEST(MciErrorText, CodesWithoutWordsOfTheirOwnGiveTheirNumber)
 {
     using namespace mciError;
     EXPECT_EQ(mciErrorText(0), QString());
-    EXPECT_EQ(mciErrorText(unrecognizedKeyword),
-              QStringLiteral("звуковое устройство не приняло команду (код MCI 259)"));
+    EXPECT_EQ(
+        mciErrorText(unrecognizedKeyword), QStringLiteral("звуковое устройство не приняло команду (код MCI 259)"));
     EXPECT_EQ(mciErrorText(sequencerFirst), QStringLiteral("ошибка устройства MIDI (код MCI 336)"));
     EXPECT_EQ(mciErrorText(sequencerLast), QStringLiteral("ошибка устройства MIDI (код MCI 343)"));
     EXPECT_EQ(mciErrorText(customDriverBase + 4), QStringLiteral("ошибка драйвера звукового устройства (код 4)"));

@@ -30,7 +30,10 @@ protected:
     }
 
     QString path(const QString& name) const { return folder.path(name); }
-    QString quoted(const QString& name) const { return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path(name))); }
+    QString quoted(const QString& name) const
+    {
+        return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path(name)));
+    }
 
     ScratchFolder folder;
     FakeMciCalls::Script mci;
@@ -48,9 +51,10 @@ TEST_F(MciSoundDeviceTest, EachSoundIsOpenedPlayedToItsEndAndClosed)
         device.close();
     }
     device.close();
-    EXPECT_EQ(mci.sent, (QStringList{QStringLiteral("open ") + first, QStringLiteral("length 7"), QStringLiteral("play 7"),
-                                     QStringLiteral("close 7"), QStringLiteral("open ") + second,
-                                     QStringLiteral("length 8"), QStringLiteral("play 8"), QStringLiteral("close 8")}));
+    EXPECT_EQ(mci.sent,
+        (QStringList{QStringLiteral("open ") + first, QStringLiteral("length 7"), QStringLiteral("play 7"),
+            QStringLiteral("close 7"), QStringLiteral("open ") + second, QStringLiteral("length 8"),
+            QStringLiteral("play 8"), QStringLiteral("close 8")}));
 }
 
 TEST_F(MciSoundDeviceTest, ADeviceLeftOpenIsClosedByTheNextOpenAndAtTheEnd)
@@ -61,7 +65,8 @@ TEST_F(MciSoundDeviceTest, ADeviceLeftOpenIsClosedByTheNextOpenAndAtTheEnd)
         ASSERT_TRUE(own.open(path(QStringLiteral("Ostatsa.wav")), &why));
         ASSERT_TRUE(own.open(path(QStringLiteral("Mgnoven.wav")), &why));
     }
-    EXPECT_EQ(mci.sent.filter(QStringLiteral("close")), (QStringList{QStringLiteral("close 7"), QStringLiteral("close 8")}));
+    EXPECT_EQ(
+        mci.sent.filter(QStringLiteral("close")), (QStringList{QStringLiteral("close 7"), QStringLiteral("close 8")}));
 }
 
 TEST_F(MciSoundDeviceTest, MciErrorsAreToldInRussianNamingTheFile)
@@ -69,8 +74,9 @@ TEST_F(MciSoundDeviceTest, MciErrorsAreToldInRussianNamingTheFile)
     QString why;
     mci.openError = mciError::invalidFile;
     EXPECT_FALSE(device.open(path(QStringLiteral("Ostatsa.wav")), &why));
-    EXPECT_EQ(why, QStringLiteral("Не удалось открыть звуковой файл %1: %2")
-                       .arg(quoted(QStringLiteral("Ostatsa.wav")), mciErrorText(mciError::invalidFile)));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось открыть звуковой файл %1: %2")
+            .arg(quoted(QStringLiteral("Ostatsa.wav")), mciErrorText(mciError::invalidFile)));
     // Nothing was opened: nothing is played or closed.
     EXPECT_FALSE(device.play(&why));
     EXPECT_EQ(why, QStringLiteral("Звуковой файл не открыт"));
@@ -81,8 +87,9 @@ TEST_F(MciSoundDeviceTest, MciErrorsAreToldInRussianNamingTheFile)
     mci.playError = mciError::waveOutputsUnsuitable;
     ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why));
     EXPECT_FALSE(device.play(&why));
-    EXPECT_EQ(why, QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
-                       .arg(quoted(QStringLiteral("Mgnoven.wav")), mciErrorText(mciError::waveOutputsUnsuitable)));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
+            .arg(quoted(QStringLiteral("Mgnoven.wav")), mciErrorText(mciError::waveOutputsUnsuitable)));
     device.close();
     EXPECT_EQ(mci.sent.last(), QStringLiteral("close 7"));
 }
@@ -99,8 +106,9 @@ TEST_F(MciSoundDeviceTest, ASoundTooLongToWaitForOrOfUnknownLengthIsClosedAndRef
     EXPECT_TRUE(why.startsWith(QStringLiteral("Не удалось открыть звуковой файл %1: звук длиннее 60 с")
                                    .arg(quoted(QStringLiteral("Ostatsa.wav")))))
         << why.toStdString();
-    EXPECT_EQ(mci.sent, (QStringList{QStringLiteral("close 7"), QStringLiteral("open ") + path(QStringLiteral("Ostatsa.wav")),
-                                     QStringLiteral("length 8"), QStringLiteral("close 8")}));
+    EXPECT_EQ(mci.sent,
+        (QStringList{QStringLiteral("close 7"), QStringLiteral("open ") + path(QStringLiteral("Ostatsa.wav")),
+            QStringLiteral("length 8"), QStringLiteral("close 8")}));
     EXPECT_FALSE(device.play(&why));
 
     mci.lengthError = mciError::hardware;
@@ -124,7 +132,9 @@ TEST_F(MciSoundDeviceTest, FilesThatAreNoSoundToOpenAreRefusedBeforeMciIsAsked)
     EXPECT_TRUE(device.open(path(QStringLiteral("atCap.wav")), &why)) << why.toStdString();
     mci.sent.clear();
     EXPECT_FALSE(device.open(path(QStringLiteral("overCap.wav")), &why));
-    EXPECT_EQ(why, QStringLiteral("Не удалось открыть звуковой файл %1: файл больше 16 МБ").arg(quoted(QStringLiteral("overCap.wav"))));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось открыть звуковой файл %1: файл больше 16 МБ")
+            .arg(quoted(QStringLiteral("overCap.wav"))));
     for (const QString& name : {QStringLiteral("folder.wav"), QStringLiteral("missing.wav")}) {
         why.clear();
         EXPECT_FALSE(device.open(path(name), &why));

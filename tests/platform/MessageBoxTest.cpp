@@ -14,7 +14,7 @@ namespace {
 TEST(QtMessageBox, PlainStyleHasOnlyAnOkButtonAndNoIcon)
 {
     const auto box = QtMessageBox::build(QStringLiteral("К сожалению, описание этого типа повреждения не обнаружено"),
-                                         MessageStyle::Plain, QStringLiteral("СЕГМ 12.3."), nullptr);
+        MessageStyle::Plain, QStringLiteral("СЕГМ 12.3."), nullptr);
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(box->windowTitle(), QStringLiteral("СЕГМ 12.3."));
     EXPECT_EQ(box->text(), QStringLiteral("К сожалению, описание этого типа повреждения не обнаружено"));
@@ -24,8 +24,8 @@ TEST(QtMessageBox, PlainStyleHasOnlyAnOkButtonAndNoIcon)
 
 TEST(QtMessageBox, ErrorStyleShowsTheErrorIcon)
 {
-    const auto box = QtMessageBox::build(QStringLiteral("Недопустимый номер шага"), MessageStyle::Error,
-                                         QStringLiteral("Ошибка!"), nullptr);
+    const auto box = QtMessageBox::build(
+        QStringLiteral("Недопустимый номер шага"), MessageStyle::Error, QStringLiteral("Ошибка!"), nullptr);
     EXPECT_EQ(box->icon(), QMessageBox::Critical);
     ASSERT_EQ(box->buttons().size(), 1);
     EXPECT_EQ(box->standardButton(box->buttons().first()), QMessageBox::Ok);
@@ -45,7 +45,7 @@ TEST(QtMessageBox, ShowWaitsUntilTheOperatorClosesIt)
         box->button(QMessageBox::Ok)->click();
     });
     QtMessageBox().show(QStringLiteral("Chtirliz, und wo Sie bewahren die Instruktion N 9?!"), MessageStyle::Plain,
-                        QStringLiteral("Фронтальная проверка :-("));
+        QStringLiteral("Фронтальная проверка :-("));
     EXPECT_TRUE(closed);
     EXPECT_EQ(seenTitle, QStringLiteral("Фронтальная проверка :-("));
     EXPECT_EQ(seenText, QStringLiteral("Chtirliz, und wo Sie bewahren die Instruktion N 9?!"));

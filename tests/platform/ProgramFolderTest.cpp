@@ -38,9 +38,11 @@ TEST(ExecutableFolder, AFolderWhoseBytesAreNoTextIsRefusedNotReplaced)
 #ifdef Q_OS_WIN
     GTEST_SKIP() << "only Linux names the executable in bytes; Windows gives wide characters";
 #endif
-    for (const QByteArray& executable : {QByteArray("/tmp/prog\xff\xfe" "dir/zornalit"),
-                                         QByteArray("/tmp/prog\xd0" "dir/zornalit"),
-                                         QByteArray("/tmp/\xc0\xaf/zornalit")}) {
+    for (const QByteArray& executable : {QByteArray("/tmp/prog\xff\xfe"
+                                                    "dir/zornalit"),
+             QByteArray("/tmp/prog\xd0"
+                        "dir/zornalit"),
+             QByteArray("/tmp/\xc0\xaf/zornalit")}) {
         SCOPED_TRACE(executable.toStdString());
         const ExecutableFolder found = folderOfExecutableBytes(executable);
         EXPECT_TRUE(found.path.isEmpty()) << found.path.toStdString();
@@ -49,7 +51,10 @@ TEST(ExecutableFolder, AFolderWhoseBytesAreNoTextIsRefusedNotReplaced)
         EXPECT_FALSE(found.problem.contains(u'\n'));
     }
     // Only the folder has to be nameable: the executable's own name is never used.
-    EXPECT_EQ(folderOfExecutableBytes("/tmp/prog/zorn\xff" "alit").path, QStringLiteral("/tmp/prog"));
+    EXPECT_EQ(folderOfExecutableBytes("/tmp/prog/zorn\xff"
+                                      "alit")
+                  .path,
+        QStringLiteral("/tmp/prog"));
 }
 
 TEST(QtProgramFolder, NamesFilesInTheFolderItWasGiven)
@@ -57,15 +62,15 @@ TEST(QtProgramFolder, NamesFilesInTheFolderItWasGiven)
     const QtProgramFolder folder(QStringLiteral("/opt/Program Folder"));
     EXPECT_EQ(folder.path(), QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
     EXPECT_EQ(folder.fileNamed(QStringLiteral("SegmInfo.txt")),
-              folder.path() + ProgramFolder::separator + QStringLiteral("SegmInfo.txt"));
+        folder.path() + ProgramFolder::separator + QStringLiteral("SegmInfo.txt"));
 }
 
 TEST(QtProgramFolder, TrailingSeparatorsAndDotsAreTidiedAway)
 {
     EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/opt/Program Folder/")),
-              QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
+        QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
     EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/opt/./bin/../Program Folder")),
-              QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
+        QDir::toNativeSeparators(QStringLiteral("/opt/Program Folder")));
     EXPECT_EQ(QtProgramFolder::nativeFolder(QStringLiteral("/")), QDir::toNativeSeparators(QStringLiteral("/")));
 }
 

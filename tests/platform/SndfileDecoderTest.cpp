@@ -52,19 +52,18 @@ TEST_P(DecoderEncodings, DecodesEveryFrameOfTheFile)
     for (long frame = 0; frame < frames; frame += 7) {
         for (int channel = 0; channel < encoding.channels; ++channel) {
             ASSERT_NEAR(sound.samples[std::size_t(frame * encoding.channels + channel)], testSample(frame, channel),
-                        encoding.tolerance)
+                encoding.tolerance)
                 << "frame " << frame << ", channel " << channel;
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Wav, DecoderEncodings,
+INSTANTIATE_TEST_SUITE_P(Wav, DecoderEncodings,
     ::testing::Values(Encoding{"Pcm16Mono", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 22050, 1.0f / 16000},
-                      Encoding{"Unsigned8Stereo", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 2, 11025, 1.0f / 60},
-                      Encoding{"FloatStereo", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 2, 48000, 1e-6f},
-                      Encoding{"Pcm24Mono", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 1, 44100, 1e-5f},
-                      Encoding{"ImaAdpcmMono", SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM, 1, 8000, -1}),
+        Encoding{"Unsigned8Stereo", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 2, 11025, 1.0f / 60},
+        Encoding{"FloatStereo", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 2, 48000, 1e-6f},
+        Encoding{"Pcm24Mono", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 1, 44100, 1e-5f},
+        Encoding{"ImaAdpcmMono", SF_FORMAT_WAV | SF_FORMAT_IMA_ADPCM, 1, 8000, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class DecoderRefusals : public ::testing::Test {
@@ -162,9 +161,7 @@ TEST_P(SampleSounds, DecodeAsSoxReadsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Delivered, SampleSounds, ::testing::Values("statsa.dll", "noven.dll"),
-                         [](const auto& info) {
-                             return std::string(info.param).substr(0, std::string(info.param).find('.'));
-                         });
+    [](const auto& info) { return std::string(info.param).substr(0, std::string(info.param).find('.')); });
 
 } // namespace
 } // namespace zornalit

@@ -35,12 +35,15 @@ TEST(ChooseOutputFormat, PrefersTheSoundsOwnRateAndChannels)
     const DecodedSound mono = sound(1, 22050, {0.0f});
     const QAudioFormat preferred = format(2, 48000, QAudioFormat::Float);
 
-    EXPECT_EQ(chooseOutputFormat(mono, [](const QAudioFormat&) { return true; }, preferred),
-              format(1, 22050, QAudioFormat::Int16));
+    EXPECT_EQ(chooseOutputFormat(
+                  mono, [](const QAudioFormat&) { return true; }, preferred),
+        format(1, 22050, QAudioFormat::Int16));
     EXPECT_EQ(chooseOutputFormat(
                   mono, [](const QAudioFormat& f) { return f.sampleFormat() == QAudioFormat::Float; }, preferred),
-              format(1, 22050, QAudioFormat::Float));
-    EXPECT_EQ(chooseOutputFormat(mono, [](const QAudioFormat&) { return false; }, preferred), preferred);
+        format(1, 22050, QAudioFormat::Float));
+    EXPECT_EQ(chooseOutputFormat(
+                  mono, [](const QAudioFormat&) { return false; }, preferred),
+        preferred);
 }
 
 TEST(ConvertSound, SpreadsMonoAndMixesDownStereo)
@@ -86,13 +89,13 @@ TEST(ConvertSound, EncodesEverySampleFormatAndClipsToFullScale)
 {
     const DecodedSound levels = sound(1, 8000, {-1.5f, -1.0f, 0.0f, 1.0f, 1.5f});
     EXPECT_EQ(samplesOf<quint8>(convertSound(levels, format(1, 8000, QAudioFormat::UInt8))),
-              (std::vector<quint8>{0, 0, 128, 255, 255}));
+        (std::vector<quint8>{0, 0, 128, 255, 255}));
     EXPECT_EQ(samplesOf<qint16>(convertSound(levels, format(1, 8000, QAudioFormat::Int16))),
-              (std::vector<qint16>{-32767, -32767, 0, 32767, 32767}));
+        (std::vector<qint16>{-32767, -32767, 0, 32767, 32767}));
     EXPECT_EQ(samplesOf<qint32>(convertSound(levels, format(1, 8000, QAudioFormat::Int32))),
-              (std::vector<qint32>{-2147483647, -2147483647, 0, 2147483647, 2147483647}));
+        (std::vector<qint32>{-2147483647, -2147483647, 0, 2147483647, 2147483647}));
     EXPECT_EQ(samplesOf<float>(convertSound(levels, format(1, 8000, QAudioFormat::Float))),
-              (std::vector<float>{-1.0f, -1.0f, 0.0f, 1.0f, 1.0f}));
+        (std::vector<float>{-1.0f, -1.0f, 0.0f, 1.0f, 1.0f}));
 }
 
 TEST(ConvertSound, NothingComesOutOfNothingOrForAnUnusableFormat)
@@ -105,7 +108,7 @@ TEST(ConvertSound, TheSizeIsKnownBeforeAnythingIsConverted)
 {
     const DecodedSound stereo = sound(2, 22050, std::vector<float>(2 * 1001, 0.25f));
     for (const QAudioFormat& to : {format(2, 22050, QAudioFormat::Int16), format(1, 48000, QAudioFormat::Float),
-                                   format(6, 8000, QAudioFormat::UInt8), format(2, 192000, QAudioFormat::Int32)}) {
+             format(6, 8000, QAudioFormat::UInt8), format(2, 192000, QAudioFormat::Int32)}) {
         EXPECT_EQ(convertedSize(stereo, to), convertSound(stereo, to).size()) << to.sampleRate();
     }
     EXPECT_EQ(convertedSize(sound(1, 8000, {}), format(1, 8000, QAudioFormat::Int16)), 0);

@@ -27,22 +27,22 @@ const wchar_t* wide(const QString& path)
 HANDLE holdWithoutDeleteSharing(const QString& path)
 {
     return ::CreateFileW(wide(path), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
 // Sets the file's last write back by seconds, as if left there long ago.
 void age(const QString& path, int seconds)
 {
     const HANDLE file = ::CreateFileW(wide(path), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    FILETIME now {};
+    FILETIME now{};
     ::GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER ticks {};
+    ULARGE_INTEGER ticks{};
     ticks.LowPart = now.dwLowDateTime;
     ticks.HighPart = now.dwHighDateTime;
     ticks.QuadPart -= ULONGLONG(seconds) * 10'000'000ULL;
-    const FILETIME then {ticks.LowPart, ticks.HighPart};
+    const FILETIME then{ticks.LowPart, ticks.HighPart};
     EXPECT_TRUE(::SetFileTime(file, nullptr, nullptr, &then));
     ::CloseHandle(file);
 }

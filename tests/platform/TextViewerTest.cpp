@@ -26,7 +26,10 @@ protected:
         m_savedPath = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(m_bin.path()));
     }
-    void TearDown() override { qputenv("PATH", m_savedPath); }
+    void TearDown() override
+    {
+        qputenv("PATH", m_savedPath);
+    }
 
     // A stand-in editor that records its arguments, NUL-separated, and then
     // renames the record into place so it is never read half-written.
@@ -87,7 +90,8 @@ TEST_F(QtTextViewerTest, WithNoEditorAtAllSaysWhatWasLookedFor)
     EXPECT_FALSE(outcome.started);
     for (const QString& name : {QStringLiteral("notepad.exe"), QStringLiteral("gedit"), QStringLiteral("xdg-open")})
         EXPECT_TRUE(outcome.tried.contains(name)) << outcome.tried.toStdString();
-    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, editorNamesLookedFor()), QString()) << outcome.tried.toStdString();
+    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, editorNamesLookedFor()), QString())
+        << outcome.tried.toStdString();
 }
 
 TEST_F(QtTextViewerTest, AnEditorThatWillNotStartIsExplainedInRussian)
@@ -102,7 +106,8 @@ TEST_F(QtTextViewerTest, AnEditorThatWillNotStartIsExplainedInRussian)
     const QString report = QStringLiteral("/opt/SegmInfo.txt");
     const LaunchOutcome outcome = QtTextViewer().open(report);
     EXPECT_FALSE(outcome.started);
-    const QString command = QStringLiteral("%1 --encoding WINDOWS-1251 %2").arg(m_bin.filePath(QStringLiteral("mousepad")), report);
+    const QString command =
+        QStringLiteral("%1 --encoding WINDOWS-1251 %2").arg(m_bin.filePath(QStringLiteral("mousepad")), report);
     EXPECT_TRUE(outcome.tried.contains(QStringLiteral("программа не запускается"))) << outcome.tried.toStdString();
     EXPECT_EQ(testing::latinLettersOutside(outcome.tried, {command}), QString()) << outcome.tried.toStdString();
 }

@@ -15,7 +15,12 @@ struct Row {
 };
 
 const Row documentRows[] = {
-    {1, "TipOb.txt"}, {2, "MicroTest.txt"}, {3, "Obr_IT.txt"}, {4, "BG_VVK_YVP.txt"}, {5, "YSK.txt"}, {8, "YTP.txt"},
+    {1, "TipOb.txt"},
+    {2, "MicroTest.txt"},
+    {3, "Obr_IT.txt"},
+    {4, "BG_VVK_YVP.txt"},
+    {5, "YSK.txt"},
+    {8, "YTP.txt"},
 };
 
 } // namespace
@@ -86,8 +91,8 @@ TEST(LinkCopy, ClearsEverythingFirstThenLeavesTheCaptionAlone)
     copyLink(fake.clipboard, address);
     EXPECT_FALSE(fake.clipboard.holdsImage);
     EXPECT_EQ(fake.clipboard.text, address);
-    EXPECT_EQ(fake.journal,
-              (QStringList{QStringLiteral("clipboard clear"), QStringLiteral("clipboard text ") + address}));
+    EXPECT_EQ(
+        fake.journal, (QStringList{QStringLiteral("clipboard clear"), QStringLiteral("clipboard text ") + address}));
 
     copyLink(fake.clipboard, address);
     EXPECT_EQ(fake.clipboard.text, address);

@@ -18,9 +18,8 @@ namespace zornalit::testing {
 // the failing one counted from 1, then lets every call through again. After
 // each run, check sees the number of the failing call and the calls made,
 // joined as a trace. A fatal failure in check ends the walk.
-inline void failEachCallInTurn(FailingFileCalls& calls, qsizetype cleanRunCalls,
-                               const std::function<void()>& operation,
-                               const std::function<void(int failing, const QString& trace)>& check)
+inline void failEachCallInTurn(FailingFileCalls& calls, qsizetype cleanRunCalls, const std::function<void()>& operation,
+    const std::function<void(int failing, const QString& trace)>& check)
 {
     for (int failing = 1; failing <= cleanRunCalls; ++failing) {
         calls.steps.clear();

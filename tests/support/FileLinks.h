@@ -17,8 +17,8 @@ namespace zornalit::testing {
 inline bool makeHardLink(const QString& target, const QString& link)
 {
 #ifdef Q_OS_WIN
-    return ::CreateHardLinkW(reinterpret_cast<const wchar_t*>(link.utf16()),
-                             reinterpret_cast<const wchar_t*>(target.utf16()), nullptr);
+    return ::CreateHardLinkW(
+        reinterpret_cast<const wchar_t*>(link.utf16()), reinterpret_cast<const wchar_t*>(target.utf16()), nullptr);
 #else
     return ::link(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
 #endif

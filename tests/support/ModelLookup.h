@@ -87,8 +87,8 @@ struct ModelOutcome {
 
 // One pass over the whole database for each step in turn; the first header
 // of the segment and the step ends the walk.
-inline ModelOutcome modelLookup(QByteArrayView database, const QString& segment, const QString& step,
-                                const StepCodes& codes)
+inline ModelOutcome modelLookup(
+    QByteArrayView database, const QString& segment, const QString& step, const StepCodes& codes)
 {
     const QList<ModelLine> lines = modelHeaderLines(database);
     for (const QString& tried : modelSteps(step, codes)) {

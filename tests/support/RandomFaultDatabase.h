@@ -17,11 +17,17 @@ namespace zornalit::testing {
 
 class RandomFaultDatabase {
 public:
-    explicit RandomFaultDatabase(std::uint32_t seed) : m_random(seed) {}
+    explicit RandomFaultDatabase(std::uint32_t seed)
+        : m_random(seed)
+    {
+    }
 
     int below(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(m_random); }
     template <typename T>
-    const T& pick(const QList<T>& choices) { return choices[below(static_cast<int>(choices.size()))]; }
+    const T& pick(const QList<T>& choices)
+    {
+        return choices[below(static_cast<int>(choices.size()))];
+    }
 
     QString segment() { return pick(segments); }
     QString step(const StepCodes& codes) { return below(4) == 0 ? pick(lowSteps) : codes.at(below(StepCodes::count)); }

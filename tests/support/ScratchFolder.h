@@ -14,7 +14,10 @@ namespace zornalit::testing {
 class ScratchFolder {
 public:
     ScratchFolder() = default;
-    explicit ScratchFolder(const QString& path) : m_path(path) {}
+    explicit ScratchFolder(const QString& path)
+        : m_path(path)
+    {
+    }
 
     // Written as the system writes paths, as the program names its files.
     QString path() const { return QDir::toNativeSeparators(m_path.isEmpty() ? m_dir.path() : m_path); }
@@ -44,8 +47,8 @@ public:
     // Every entry, hidden ones included, sorted by name.
     QStringList entries() const
     {
-        return QDir(path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                                      QDir::Name);
+        return QDir(path()).entryList(
+            QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
     }
 
 private:

@@ -20,7 +20,9 @@ public:
     static constexpr qint64 noLimit = std::numeric_limits<qint64>::max();
 
     TrickleDevice(QByteArray bytes, qint64 step, Access access = Access::Sequential)
-        : m_bytes(std::move(bytes)), m_step(step), m_access(access)
+        : m_bytes(std::move(bytes))
+        , m_step(step)
+        , m_access(access)
     {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }

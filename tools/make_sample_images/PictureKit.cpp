@@ -8,7 +8,8 @@ namespace zornalit::samples {
 
 namespace {
 
-QFont liberation(const QString& family, int pixels, bool bold) {
+QFont liberation(const QString& family, int pixels, bool bold)
+{
     QFont font(family);
     font.setPixelSize(pixels);
     font.setBold(bold);
@@ -18,18 +19,26 @@ QFont liberation(const QString& family, int pixels, bool bold) {
 
 } // namespace
 
-QFont serifFont(int pixels, bool bold) { return liberation(QStringLiteral("Liberation Serif"), pixels, bold); }
+QFont serifFont(int pixels, bool bold)
+{
+    return liberation(QStringLiteral("Liberation Serif"), pixels, bold);
+}
 
-QFont sansFont(int pixels, bool bold) { return liberation(QStringLiteral("Liberation Sans"), pixels, bold); }
+QFont sansFont(int pixels, bool bold)
+{
+    return liberation(QStringLiteral("Liberation Sans"), pixels, bold);
+}
 
-void fillVertical(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom) {
+void fillVertical(QPainter& painter, const QRectF& area, const QColor& top, const QColor& bottom)
+{
     QLinearGradient gradient(area.topLeft(), area.bottomLeft());
     gradient.setColorAt(0, top);
     gradient.setColorAt(1, bottom);
     painter.fillRect(area, gradient);
 }
 
-void drawSampleMark(QPainter& painter, const QRectF& area, int pixels) {
+void drawSampleMark(QPainter& painter, const QRectF& area, int pixels)
+{
     const QString text = QStringLiteral("образец");
     const QFont font = sansFont(pixels, true);
     const QFontMetricsF metrics(font);
@@ -47,7 +56,8 @@ void drawSampleMark(QPainter& painter, const QRectF& area, int pixels) {
     painter.restore();
 }
 
-void drawRack(QPainter& painter, const QRectF& area, int shelves, int seed) {
+void drawRack(QPainter& painter, const QRectF& area, int shelves, int seed)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
 
@@ -83,8 +93,8 @@ void drawRack(QPainter& painter, const QRectF& area, int shelves, int seed) {
     painter.restore();
 }
 
-void drawCentred(QPainter& painter, const QRectF& area, const QString& text, const QFont& font,
-                 const QColor& colour) {
+void drawCentred(QPainter& painter, const QRectF& area, const QString& text, const QFont& font, const QColor& colour)
+{
     painter.save();
     painter.setFont(font);
     painter.setPen(colour);

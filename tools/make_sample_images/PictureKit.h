@@ -36,7 +36,6 @@ void drawSampleMark(QPainter& painter, const QRectF& area, int pixels = 9);
 void drawRack(QPainter& painter, const QRectF& area, int shelves, int seed);
 
 // Text centred in area on one line.
-void drawCentred(QPainter& painter, const QRectF& area, const QString& text, const QFont& font,
-                 const QColor& colour);
+void drawCentred(QPainter& painter, const QRectF& area, const QString& text, const QFont& font, const QColor& colour);
 
 } // namespace zornalit::samples

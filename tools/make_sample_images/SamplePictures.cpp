@@ -9,13 +9,15 @@ namespace zornalit::samples {
 
 namespace {
 
-void beginPainting(QPainter& painter) {
+void beginPainting(QPainter& painter)
+{
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 }
 
 // A magnifying glass over a fault message: the emblem of the lookup.
-void drawEmblem(QPainter& painter, const QPointF& centre, qreal radius) {
+void drawEmblem(QPainter& painter, const QPointF& centre, qreal radius)
+{
     painter.save();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 40));
@@ -26,9 +28,9 @@ void drawEmblem(QPainter& painter, const QPointF& centre, qreal radius) {
     painter.setBrush(colours::paper);
     painter.drawEllipse(lensCentre, lens, lens);
     drawCentred(painter, QRectF(lensCentre.x() - lens, lensCentre.y() - lens * 0.55, 2 * lens, lens * 0.6),
-                QStringLiteral("СЕГМ"), serifFont(int(lens * 0.42)), colours::navy);
+        QStringLiteral("СЕГМ"), serifFont(int(lens * 0.42)), colours::navy);
     drawCentred(painter, QRectF(lensCentre.x() - lens, lensCentre.y() - lens * 0.05, 2 * lens, lens * 0.7),
-                QStringLiteral("5.3."), serifFont(int(lens * 0.5)), colours::teal);
+        QStringLiteral("5.3."), serifFont(int(lens * 0.5)), colours::teal);
 
     QPen ring(colours::amber, radius * 0.12);
     painter.setPen(ring);
@@ -41,7 +43,8 @@ void drawEmblem(QPainter& painter, const QPointF& centre, qreal radius) {
     painter.restore();
 }
 
-void drawAbout(QImage& image) {
+void drawAbout(QImage& image)
+{
     QPainter painter(&image);
     beginPainting(painter);
     const QRectF all = image.rect();
@@ -49,20 +52,20 @@ void drawAbout(QImage& image) {
 
     drawEmblem(painter, QPointF(all.center().x(), 118), 74);
 
-    drawCentred(painter, QRectF(0, 206, all.width(), 46), QStringLiteral("Зорналит"), serifFont(38),
-                Qt::white);
+    drawCentred(painter, QRectF(0, 206, all.width(), 46), QStringLiteral("Зорналит"), serifFont(38), Qt::white);
     painter.fillRect(QRectF(all.center().x() - 60, 258, 120, 2), colours::amber);
-    drawCentred(painter, QRectF(0, 268, all.width(), 20), QStringLiteral("справочник по неисправностям"),
-                sansFont(15), colours::paper);
-    drawCentred(painter, QRectF(0, 288, all.width(), 20), QStringLiteral("АТСКЭ «Квант»"), sansFont(15, true),
-                colours::paper);
+    drawCentred(painter, QRectF(0, 268, all.width(), 20), QStringLiteral("справочник по неисправностям"), sansFont(15),
+        colours::paper);
+    drawCentred(
+        painter, QRectF(0, 288, all.width(), 20), QStringLiteral("АТСКЭ «Квант»"), sansFont(15, true), colours::paper);
 
-    drawCentred(painter, QRectF(0, 330, all.width(), 18), QStringLiteral("сегмент  +  шаг  →  описание"),
-                sansFont(13), QColor(255, 255, 255, 210));
+    drawCentred(painter, QRectF(0, 330, all.width(), 18), QStringLiteral("сегмент  +  шаг  →  описание"), sansFont(13),
+        QColor(255, 255, 255, 210));
     drawSampleMark(painter, all.adjusted(0, 0, -6, -6), 11);
 }
 
-void drawPhoto(QImage& image) {
+void drawPhoto(QImage& image)
+{
     QPainter painter(&image);
     beginPainting(painter);
     const QRectF all = image.rect();
@@ -102,7 +105,8 @@ void drawPhoto(QImage& image) {
 }
 
 // A speech bubble with its tail at the bottom left.
-void drawBubble(QPainter& painter, const QRectF& body, const QColor& colour) {
+void drawBubble(QPainter& painter, const QRectF& body, const QColor& colour)
+{
     QPainterPath bubble;
     bubble.addRoundedRect(body, body.height() / 3, body.height() / 3);
     QPainterPath tail;
@@ -115,7 +119,8 @@ void drawBubble(QPainter& painter, const QRectF& body, const QColor& colour) {
     painter.drawPath(bubble.united(tail));
 }
 
-void drawForum(QImage& image) {
+void drawForum(QImage& image)
+{
     QPainter painter(&image);
     beginPainting(painter);
     const QRectF all = image.rect();
@@ -126,12 +131,13 @@ void drawForum(QImage& image) {
 
     painter.setFont(serifFont(22));
     painter.setPen(colours::navy);
-    painter.drawText(QRectF(58, 0, 170, all.height()), Qt::AlignVCenter | Qt::AlignLeft,
-                     QStringLiteral("Форум «Квант»"));
+    painter.drawText(
+        QRectF(58, 0, 170, all.height()), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Форум «Квант»"));
     drawSampleMark(painter, all.adjusted(0, 0, -2, -2), 9);
 }
 
-void drawGlobe(QPainter& painter, const QPointF& centre, qreal radius) {
+void drawGlobe(QPainter& painter, const QPointF& centre, qreal radius)
+{
     painter.save();
     painter.setBrush(colours::teal);
     painter.setPen(QPen(colours::paper, 1.5));
@@ -147,7 +153,8 @@ void drawGlobe(QPainter& painter, const QPointF& centre, qreal radius) {
     painter.restore();
 }
 
-void drawSite(QImage& image) {
+void drawSite(QImage& image)
+{
     QPainter painter(&image);
     beginPainting(painter);
     const QRectF all = image.rect();
@@ -158,21 +165,23 @@ void drawSite(QImage& image) {
 
     painter.setFont(serifFont(21));
     painter.setPen(Qt::white);
-    painter.drawText(QRectF(46, 0, 170, all.height()), Qt::AlignVCenter | Qt::AlignLeft,
-                     QStringLiteral("Сайт «Квант»"));
+    painter.drawText(
+        QRectF(46, 0, 170, all.height()), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Сайт «Квант»"));
     drawSampleMark(painter, all.adjusted(0, 0, -2, -3), 9);
 }
 
 // The room floor and wall behind a row of racks.
-void drawMachineRoom(QPainter& painter, const QRectF& area) {
+void drawMachineRoom(QPainter& painter, const QRectF& area)
+{
     const qreal floorTop = area.top() + area.height() * 0.8;
     fillVertical(painter, QRectF(area.left(), area.top(), area.width(), floorTop - area.top()),
-                 QColor(0xE8, 0xEC, 0xEF), QColor(0xC9, 0xD2, 0xD8));
+        QColor(0xE8, 0xEC, 0xEF), QColor(0xC9, 0xD2, 0xD8));
     fillVertical(painter, QRectF(area.left(), floorTop, area.width(), area.bottom() - floorTop + 1),
-                 QColor(0x9A, 0x8C, 0x78), QColor(0x7A, 0x6C, 0x5A));
+        QColor(0x9A, 0x8C, 0x78), QColor(0x7A, 0x6C, 0x5A));
 }
 
-void drawExchange(QImage& image) {
+void drawExchange(QImage& image)
+{
     QPainter painter(&image);
     beginPainting(painter);
     const QRectF all = image.rect();
@@ -185,7 +194,8 @@ void drawExchange(QImage& image) {
     drawSampleMark(painter, all.adjusted(0, 0, -2, -1), 8);
 }
 
-void drawCover(QImage& image) {
+void drawCover(QImage& image)
+{
     QPainter painter(&image);
     beginPainting(painter);
     const QRectF all = image.rect();
@@ -201,19 +211,20 @@ void drawCover(QImage& image) {
     painter.setFont(serifFont(22));
     painter.setPen(colours::navy);
     painter.drawText(QRectF(166, 18, 240, 56), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("Справочник по неисправностям"));
+        QStringLiteral("Справочник по неисправностям"));
     painter.setFont(sansFont(15, true));
     painter.setPen(colours::teal);
     painter.drawText(QRectF(166, 76, 240, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("АТСКЭ «Квант»"));
     painter.setFont(sansFont(12));
     painter.setPen(colours::slate);
     painter.drawText(QRectF(166, 100, 240, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("введите сегмент и шаг, нажмите  →"));
+        QStringLiteral("введите сегмент и шаг, нажмите  →"));
     drawSampleMark(painter, all.adjusted(0, 0, -4, -4), 10);
 }
 
 // A sheet of paper with a folded corner holding a small table.
-void drawDocument(QPainter& painter, const QRectF& sheet) {
+void drawDocument(QPainter& painter, const QRectF& sheet)
+{
     const qreal fold = sheet.width() * 0.22;
     QPainterPath page;
     page.moveTo(sheet.topLeft());
@@ -258,7 +269,8 @@ void drawDocument(QPainter& painter, const QRectF& sheet) {
     painter.restore();
 }
 
-void drawButtonCover(QImage& image) {
+void drawButtonCover(QImage& image)
+{
     QPainter painter(&image);
     beginPainting(painter);
     const QRectF all = image.rect();
@@ -286,7 +298,8 @@ void drawButtonCover(QImage& image) {
 
 } // namespace
 
-std::vector<SamplePicture> samplePictures() {
+std::vector<SamplePicture> samplePictures()
+{
     return {
         {QStringLiteral("About.bmp"), QSize(317, 413), drawAbout},
         {QStringLiteral("Фото.bmp"), QSize(157, 165), drawPhoto},

@@ -15,7 +15,8 @@ const char* const fontFolder = "/usr/share/fonts/truetype/liberation";
 
 // Registers the Liberation fonts with the application so that the pictures
 // come out the same whatever fonts the desktop prefers.
-bool loadFonts() {
+bool loadFonts()
+{
     const QDir folder(QString::fromLatin1(fontFolder));
     int loaded = 0;
     for (const QString& name : folder.entryList({QStringLiteral("Liberation*.ttf")}, QDir::Files))
@@ -23,7 +24,8 @@ bool loadFonts() {
     return loaded > 0;
 }
 
-bool writeBitmap(const QImage& drawn, const QString& path) {
+bool writeBitmap(const QImage& drawn, const QString& path)
+{
     // RGB888 has no alpha channel, so the writer produces a plain 24-bit file.
     const QImage plain = drawn.convertToFormat(QImage::Format_RGB888);
     QImageWriter writer(path, "bmp");
@@ -41,7 +43,8 @@ bool writeBitmap(const QImage& drawn, const QString& path) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
