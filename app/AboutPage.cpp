@@ -14,7 +14,7 @@ AboutPage::AboutPage(QWidget* parent)
 {
     m_photo = place<PictureBox>(this, QStringLiteral("Picture1"), rectFromTwips(0, 960, 2415, 2535));
     m_photo->setAccessibleName(QStringLiteral("Фото"));
-    m_description = placeLabel(this, QStringLiteral("Label1"), rectFromTwips(2520, 960, 4095, 3735), descriptionText());
+    placeLabel(this, QStringLiteral("Label1"), rectFromTwips(2520, 960, 4095, 3735), descriptionText());
 
     m_readmeButton = place<PictureButton>(this, QStringLiteral("Command1"), rectFromTwips(120, 3600, 1455, 975));
     m_readmeButton->setText(QStringLiteral("Прочитать файл readme.txt"));

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QLabel;
-
 namespace zornalit {
 
 class PictureBox;
@@ -21,7 +19,6 @@ public:
 
 private:
     PictureBox* m_photo = nullptr;
-    QLabel* m_description = nullptr;
     PictureButton* m_readmeButton = nullptr;
     PictureButton* m_aboutWindowButton = nullptr;
 };

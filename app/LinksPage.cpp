@@ -55,21 +55,15 @@ struct LinkPlaces {
     QString address;
 };
 
-struct LinkControls {
-    QGroupBox* frame;
-    PictureBox* picture;
-    LinkLabel* label;
-};
-
-LinkControls placeLink(QWidget* page, const LinkPlaces& places, const QCursor& linkPointer)
+LinksPage::Link placeLink(QWidget* page, const LinkPlaces& places, const QCursor& linkPointer)
 {
     // What a screen reader says of the link controls besides their names.
     const QString copiesAddress = QStringLiteral("Щелчок копирует адрес в буфер обмена");
-    LinkControls link{};
-    link.frame = placeFrame(page, places.frame, places.frameRect);
-    link.picture = place<PictureBox>(link.frame, places.picture, places.pictureRect);
+    LinksPage::Link link;
+    QGroupBox* frame = placeFrame(page, places.frame, places.frameRect);
+    link.picture = place<PictureBox>(frame, places.picture, places.pictureRect);
     link.picture->setCursor(linkPointer);
-    link.frame->setAccessibleName(places.frameSpoken);
+    frame->setAccessibleName(places.frameSpoken);
     link.picture->setAccessibleName(places.pictureSpoken);
     link.picture->setAccessibleDescription(copiesAddress);
 
@@ -90,31 +84,24 @@ LinksPage::LinksPage(QWidget* parent)
     m_exchangePhoto->setToolTip(QStringLiteral("Фото любимой АТС"));
     m_exchangePhoto->setAccessibleName(m_exchangePhoto->toolTip());
 
-    const LinkControls site = placeLink(this,
+    m_site = placeLink(this,
         {QStringLiteral("Frame1"), rectFromTwips(2400, 1080, 4215, 735), QStringLiteral("Ссылка на сайт"),
             QStringLiteral("Picture3"), rectFromTwips(0, 120, 4215, 615), QStringLiteral("Сайт КВАНТ"),
             QStringLiteral("Label2"), rectFromTwips(2400, 1800, 4215, 615), siteAddress},
         linkPointer);
-    m_siteFrame = site.frame;
-    m_sitePicture = site.picture;
-    m_siteLink = site.label;
 
     m_extraBox = place<FreeTextBox>(this, QStringLiteral("Text1"), rectFromTwips(120, 2760, 4215, 285));
     m_extraBox->showText(QString(25, QLatin1Char('@')));
     m_extraBox->setToolTip(QStringLiteral("Easter egg"));
     m_extraBox->setAccessibleName(m_extraBox->toolTip());
 
-    const LinkControls forum = placeLink(this,
+    m_forum = placeLink(this,
         {QStringLiteral("Frame2"), rectFromTwips(120, 3120, 4215, 855), QStringLiteral("Ссылка на форум"),
             QStringLiteral("Picture4"), rectFromTwips(0, 120, 4215, 735), QStringLiteral("Форум КВАНТ"),
             QStringLiteral("Label3"), rectFromTwips(120, 4080, 4215, 615), forumAddress},
         linkPointer);
-    m_forumFrame = forum.frame;
-    m_forumPicture = forum.picture;
-    m_forumLink = forum.label;
 
-    m_instructions = placeLabel(
-        this, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
+    placeLabel(this, QStringLiteral("Label4"), rectFromTwips(4560, 2520, 1935, 2175), linksInstructionText());
 }
 
 } // namespace zornalit

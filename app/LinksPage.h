@@ -2,9 +2,6 @@
 
 #include <QWidget>
 
-class QGroupBox;
-class QLabel;
-
 namespace zornalit {
 
 class FreeTextBox;
@@ -18,22 +15,24 @@ public:
     explicit LinksPage(QWidget* parent = nullptr);
 
     PictureBox* exchangePhoto() const { return m_exchangePhoto; }
-    PictureBox* sitePicture() const { return m_sitePicture; }
-    LinkLabel* siteLink() const { return m_siteLink; }
+    PictureBox* sitePicture() const { return m_site.picture; }
+    LinkLabel* siteLink() const { return m_site.label; }
     FreeTextBox* extraBox() const { return m_extraBox; }
-    PictureBox* forumPicture() const { return m_forumPicture; }
-    LinkLabel* forumLink() const { return m_forumLink; }
+    PictureBox* forumPicture() const { return m_forum.picture; }
+    LinkLabel* forumLink() const { return m_forum.label; }
+
+    // One link's controls that copy its address: the picture in its frame
+    // and the address label.
+    struct Link {
+        PictureBox* picture = nullptr;
+        LinkLabel* label = nullptr;
+    };
 
 private:
     PictureBox* m_exchangePhoto = nullptr;
-    QGroupBox* m_siteFrame = nullptr;
-    PictureBox* m_sitePicture = nullptr;
-    LinkLabel* m_siteLink = nullptr;
+    Link m_site;
     FreeTextBox* m_extraBox = nullptr;
-    QGroupBox* m_forumFrame = nullptr;
-    PictureBox* m_forumPicture = nullptr;
-    LinkLabel* m_forumLink = nullptr;
-    QLabel* m_instructions = nullptr;
+    Link m_forum;
 };
 
 } // namespace zornalit

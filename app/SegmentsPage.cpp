@@ -29,20 +29,20 @@ QueryBox* placeQueryBox(QWidget* parent, const QString& name, QRect geometry, co
 SegmentsPage::SegmentsPage(QWidget* parent)
     : QWidget(parent)
 {
-    m_lineCaption = placeLabel(
+    auto* lineCaption = placeLabel(
         this, QStringLiteral("Label7"), rectFromTwips(240, 1200, 2295, 1215), QStringLiteral("СЕГМ"));
-    m_lineCaption->setFont(lookupFont());
+    lineCaption->setFont(lookupFont());
     m_segmentBox = placeQueryBox(
         this, QStringLiteral("Segm"), rectFromTwips(2880, 1200, 1095, 945), QStringLiteral("Сегмент"));
-    m_dotAfterSegment = placeLabel(
+    auto* dotAfterSegment = placeLabel(
         this, QStringLiteral("Label5"), rectFromTwips(3960, 1200, 255, 735), QStringLiteral("."));
-    m_dotAfterSegment->setFont(lookupDotFont());
+    dotAfterSegment->setFont(lookupDotFont());
     m_stepBox = placeQueryBox(this, QStringLiteral("Sag"), rectFromTwips(4440, 1200, 1095, 945), QStringLiteral("Шаг"));
     m_segmentBox->setAccessibleDescription(QStringLiteral("Номер сегмента"));
     m_stepBox->setAccessibleDescription(QStringLiteral("Номер шага"));
-    m_dotAfterStep = placeLabel(
+    auto* dotAfterStep = placeLabel(
         this, QStringLiteral("Label6"), rectFromTwips(5520, 1200, 255, 735), QStringLiteral("."));
-    m_dotAfterStep->setFont(lookupDotFont());
+    dotAfterStep->setFont(lookupDotFont());
 
     const QString findTip = QStringLiteral("Найти описание неисправности");
     m_findButton = place<PictureButton>(this, QStringLiteral("Command2"), rectFromTwips(5880, 1320, 615, 615));

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QLabel;
-
 namespace zornalit {
 
 class PictureBox;
@@ -21,11 +19,8 @@ public:
     PictureBox* cover() const { return m_cover; }
 
 private:
-    QLabel* m_lineCaption = nullptr;
     QueryBox* m_segmentBox = nullptr;
-    QLabel* m_dotAfterSegment = nullptr;
     QueryBox* m_stepBox = nullptr;
-    QLabel* m_dotAfterStep = nullptr;
     PictureButton* m_findButton = nullptr;
     PictureBox* m_cover = nullptr;
 };

@@ -93,29 +93,37 @@ private:
         return exitUnreadable;
     }
 
-    int check() const
+    // Opens the database, reads it with read and shows the outcome with show;
+    // a database that cannot be opened or read ends the command either way.
+    template <typename Read, typename Show>
+    int withDatabase(Read read, Show show) const
     {
         const std::unique_ptr<QIODevice> file = open();
         if (!file)
             return exitUnreadable;
-        const CheckReport report = checkDatabase(*file, m_codes);
-        if (report.readFailed)
-            return unreadable(report.error);
-        m_terminal.print(
-            QStringLiteral("База: %1\n\n").arg(QDir::toNativeSeparators(m_path)) + checkText(report, m_codes));
-        return report.problemCount() == 0 ? exitClean : exitProblems;
+        const auto outcome = read(*file);
+        if (outcome.readFailed)
+            return unreadable(outcome.error);
+        return show(outcome);
+    }
+
+    int check() const
+    {
+        return withDatabase([this](QIODevice& file) { return checkDatabase(file, m_codes); },
+            [this](const CheckReport& report) {
+                m_terminal.print(
+                    QStringLiteral("База: %1\n\n").arg(QDir::toNativeSeparators(m_path)) + checkText(report, m_codes));
+                return report.problemCount() == 0 ? exitClean : exitProblems;
+            });
     }
 
     int coverage() const
     {
-        const std::unique_ptr<QIODevice> file = open();
-        if (!file)
-            return exitUnreadable;
-        const CoverageTable table = coverDatabase(*file, m_codes);
-        if (table.readFailed)
-            return unreadable(table.error);
-        m_terminal.print(coverageText(table, m_codes));
-        return exitClean;
+        return withDatabase([this](QIODevice& file) { return coverDatabase(file, m_codes); },
+            [this](const CoverageTable& table) {
+                m_terminal.print(coverageText(table, m_codes));
+                return exitClean;
+            });
     }
 
     int lookup(const QString& segment, const QString& step) const
@@ -139,19 +147,16 @@ private:
             if (word.trimmed().isEmpty())
                 return usage(QStringLiteral("пустое слово для поиска"));
         }
-        const std::unique_ptr<QIODevice> file = open();
-        if (!file)
-            return exitUnreadable;
         const auto print = [this](const FoundBlock& block) { m_terminal.print(foundBlockText(block)); };
-        const WordSearchSummary summary = searchWords(*file, words, m_codes, print);
-        if (summary.readFailed)
-            return unreadable(summary.error);
-        if (summary.found == 0) {
-            m_terminal.complain(QStringLiteral("Ни в одном блоке нет всех этих слов.\n"));
-            return exitNothingFound;
-        }
-        m_terminal.print(QStringLiteral("Найдено блоков: %1.\n").arg(summary.found));
-        return exitFound;
+        return withDatabase([&](QIODevice& file) { return searchWords(file, words, m_codes, print); },
+            [this](const WordSearchSummary& summary) {
+                if (summary.found == 0) {
+                    m_terminal.complain(QStringLiteral("Ни в одном блоке нет всех этих слов.\n"));
+                    return exitNothingFound;
+                }
+                m_terminal.print(QStringLiteral("Найдено блоков: %1.\n").arg(summary.found));
+                return exitFound;
+            });
     }
 
     const QCommandLineParser& m_parser;
