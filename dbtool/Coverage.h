@@ -29,7 +29,7 @@ struct CoverageTable {
 // the block the lookup shows for each step code. Lines are not counted: the
 // headers carry no line numbers.
 CoverageTable coverDatabase(
-    QIODevice& database, const StepCodes& codes, qsizetype chunkBytes = LineScan::defaultChunkBytes);
+    QIODevice& database, const StepCodes& codes, qsizetype chunkBytes = LineScan::headerSearchChunkBytes);
 
 // The block shown for each step code, from the first header of each step.
 std::array<FirstHeader, StepCodes::count> throughFallback(

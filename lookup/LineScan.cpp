@@ -70,7 +70,7 @@ bool LineScan::fill()
     m_chunkOffset += m_size;
     m_position = 0;
     m_size = 0;
-    m_nextUnassigned = 0;
+    m_nextUnassigned = -1;
     m_maskStart = -1;
     m_loneLfCount = 0;
     if (m_atEnd)
@@ -85,7 +85,6 @@ bool LineScan::fill()
         return false;
     }
     m_size = got;
-    m_nextUnassigned = findByte(m_chunk.constData(), 0, m_size, unassignedByte);
     m_lineEndsFound = false;
     return true;
 }
@@ -195,7 +194,8 @@ void LineScan::keep(qsizetype from, qsizetype to)
 inline void LineScan::count(qsizetype to)
 {
     const char* bytes = m_chunk.constData();
-    for (; m_nextUnassigned < to; m_nextUnassigned = findByte(bytes, m_nextUnassigned + 1, m_size, unassignedByte))
+    for (nextUnassigned(); m_nextUnassigned < to;
+         m_nextUnassigned = findByte(bytes, m_nextUnassigned + 1, m_size, unassignedByte))
         ++m_line.unassigned;
     m_line.length += to - m_position;
     m_position = to;
@@ -314,7 +314,7 @@ const ScannedLine* LineScan::nextNotable(const FirstBytes& firstBytes)
                 ++m_nextLoneLf;
             if (const qsizetype end = nextCr(m_position); end >= 0) {
                 const bool plain = (m_nextLoneLf == m_loneLfCount || m_loneLfs[m_nextLoneLf] > end)
-                    && m_nextUnassigned > end;
+                    && nextUnassigned() > end;
                 if (plain) {
                     const qsizetype start = m_position;
                     const ScannedLine* line = plainLine(end);
@@ -347,11 +347,11 @@ const ScannedLine* LineScan::plainLine(qsizetype end)
     return &m_line;
 }
 
-void LineScan::skipTo(qsizetype to)
+qsizetype LineScan::nextUnassigned()
 {
-    m_position = to;
-    if (m_nextUnassigned < to)
-        m_nextUnassigned = findByte(m_chunk.constData(), to, m_size, unassignedByte);
+    if (m_nextUnassigned < m_position)
+        m_nextUnassigned = findByte(m_chunk.constData(), m_position, m_size, unassignedByte);
+    return m_nextUnassigned;
 }
 
 qsizetype LineScan::findLineStartingWith(char first) const
@@ -387,9 +387,12 @@ const ScannedLine* LineScan::nextStartingWith(char first)
             skipTo(at);
             // A header ends in the chunk and holds no LF or 0x98: such a line
             // is taken at once.
+            // Headers are short: one pass over the bytes beats three searches.
             const char* bytes = m_chunk.constData();
-            const qsizetype end = findByte(bytes, at, m_size, cr);
-            if (end < m_size && m_nextUnassigned > end && findByte(bytes, at, end, lf) == end)
+            qsizetype end = at;
+            while (end < m_size && bytes[end] != cr && bytes[end] != lf && bytes[end] != unassignedByte)
+                ++end;
+            if (end < m_size && bytes[end] == cr)
                 return plainLine(end);
             return next();
         }

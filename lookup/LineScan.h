@@ -34,6 +34,9 @@ class LineScan {
 public:
     static constexpr qsizetype keptBytes = 256;
     static constexpr qsizetype defaultChunkBytes = 64 * 1024;
+    // The header search does little for each byte, so there the cost of each
+    // read shows: larger reads made it measurably quicker.
+    static constexpr qsizetype headerSearchChunkBytes = 2 * defaultChunkBytes;
 
     // Keeps the first kept bytes of each line (at least one).
     explicit LineScan(QIODevice& device, qsizetype chunkBytes = defaultChunkBytes, qsizetype kept = keptBytes);
@@ -103,7 +106,9 @@ private:
     // LF and no 0x98, and moves past it.
     const ScannedLine* plainLine(qsizetype end);
     // Passes over the bytes up to to without looking at them.
-    void skipTo(qsizetype to);
+    void skipTo(qsizetype to) { m_position = to; }
+    // The first 0x98 in the chunk at or after m_position, or m_size.
+    qsizetype nextUnassigned();
     // Counts one more line, while the lines are counted.
     void countLine() { m_line.number += m_numbered ? 1 : 0; }
     // The first line in the chunk after the one at m_position that starts
@@ -116,8 +121,11 @@ private:
     qint64 m_chunkOffset = 0; // the device position of the chunk's first byte
     qsizetype m_position = 0;
     qsizetype m_size = 0;
-    qsizetype m_nextUnassigned = 0; // in the chunk, or m_size: none
-    qsizetype m_maskStart = -1;     // where the 64 bytes of m_mask start; -1: none
+    // The first 0x98 at or after the point it was last looked for from, or
+    // m_size: none; -1 until it is first looked for in the chunk, since the
+    // header search never needs it.
+    qsizetype m_nextUnassigned = -1;
+    qsizetype m_maskStart = -1; // where the 64 bytes of m_mask start; -1: none
     quint64 m_mask = 0;
     QByteArray m_kept; // the start of a line that runs over a chunk's end
     bool m_crBefore = false;
