@@ -26,21 +26,20 @@ std::array<FirstHeader, StepCodes::count> throughFallback(
 CoverageTable coverDatabase(QIODevice& database, const StepCodes& codes, qsizetype chunkBytes)
 {
     HeaderIndex index(codes);
-    LineReader reader(database, chunkBytes);
     // Only header lines matter, and they are found as the lookup finds
-    // them, without splitting the lines in between; so lines are not counted.
-    // Only the start of a header is kept: enough to show it, and a header
-    // line of any length costs no more memory than a short one.
-    while (const std::optional<LineReader::LineHead> head = reader.nextHeadStartingWith(
-               headerKeyword[0], shownHeaderBytes)) {
-        if (beginsWithKeyword(head->bytes))
-            index.add(0, head->bytes);
+    // them, passing over the lines in between. Only the start of a header is
+    // kept: enough to show it, and a header line of any length costs no more
+    // memory than a short one.
+    LineScan lines(database, chunkBytes, shownHeaderBytes);
+    while (const ScannedLine* line = lines.nextStartingWith(headerKeyword[0])) {
+        if (beginsWithKeyword(line->start))
+            index.add(0, line->start);
     }
 
     CoverageTable table;
-    if (reader.failed()) {
+    if (lines.failed()) {
         table.readFailed = true;
-        table.error = reader.errorString();
+        table.error = lines.errorString();
         return table;
     }
     for (const SegmentHeaders& segment : index.segments())

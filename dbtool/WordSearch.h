@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/LineReader.h"
+#include "lookup/LineScan.h"
 #include "lookup/StepCodes.h"
 
 #include <QIODevice>
@@ -44,6 +44,6 @@ QString foldedForSearch(const QString& text);
 // a header inside a description starts a block of its own) whose lines
 // together hold all the words, in file order, to found.
 WordSearchSummary searchWords(QIODevice& database, const QStringList& words, const StepCodes& codes,
-    const std::function<void(const FoundBlock&)>& found, qsizetype chunkBytes = LineReader::defaultChunkBytes);
+    const std::function<void(const FoundBlock&)>& found, qsizetype chunkBytes = LineScan::defaultChunkBytes);
 
 } // namespace zornalit::dbtool

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineScan.h"
+
 #include <QIODevice>
 #include <QString>
 
@@ -24,6 +26,7 @@ struct BlockCopy {
 // Streams the block through a buffer of chunkBytes, so a block of any number
 // of lines of any length takes no more memory than a short one. Every write
 // is checked; the first that fails ends the copy.
-BlockCopy copyBlock(QIODevice& database, qint64 blockStart, QIODevice& report, qsizetype chunkBytes = 64 * 1024);
+BlockCopy copyBlock(
+    QIODevice& database, qint64 blockStart, QIODevice& report, qsizetype chunkBytes = LineScan::defaultChunkBytes);
 
 } // namespace zornalit

@@ -54,14 +54,13 @@ SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const S
         return outcome;
 
     std::optional<qsizetype> best;
-    LineReader reader(database, chunkBytes);
-    // Only header lines matter, and only their heads are read, so no line is
+    // Only header lines matter, and only their heads are kept, so no line is
     // ever held whole. The block itself is copied later from its position.
-    while (const std::optional<LineReader::LineHead> line = reader.nextHeadStartingWith(
-               headerKeyword[0], headerHeadBytes)) {
-        if (!beginsWithKeyword(line->bytes))
+    LineScan lines(database, chunkBytes, headerHeadBytes);
+    while (const ScannedLine* line = lines.nextStartingWith(headerKeyword[0])) {
+        if (!beginsWithKeyword(line->start))
             continue;
-        const HeaderFields fields = readHeaderFields(line->bytes);
+        const HeaderFields fields = readHeaderFields(line->start);
         if (fields.segment != *segment)
             continue;
         const std::optional<qsizetype> rank = ranks.rankOf(fields.step);
@@ -76,10 +75,10 @@ SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const S
         }
     }
 
-    if (reader.failed()) {
+    if (lines.failed()) {
         outcome = SearchOutcome{};
         outcome.result = SearchOutcome::Result::ReadFailed;
-        outcome.error = reader.errorString();
+        outcome.error = lines.errorString();
         return outcome;
     }
     outcome.result = best ? SearchOutcome::Result::Found : SearchOutcome::Result::NotFound;

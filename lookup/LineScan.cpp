@@ -55,14 +55,22 @@ LineScan::LineScan(QIODevice& device, qsizetype chunkBytes, qsizetype kept)
     : m_device(device)
     , m_keptBytes(std::max<qsizetype>(kept, 1))
     , m_chunk(std::max<qsizetype>(chunkBytes, 1), Qt::Uninitialized)
+    , m_chunkOffset(device.isSequential() ? 0 : device.pos())
 {
+}
+
+qsizetype LineScan::heldBytes() const
+{
+    return m_chunk.capacity() + m_kept.capacity()
+        + static_cast<qsizetype>(m_crBits.capacity() * sizeof(quint64) + m_loneLfs.capacity() * sizeof(qint32));
 }
 
 bool LineScan::fill()
 {
+    m_chunkOffset += m_size;
     m_position = 0;
     m_size = 0;
-    m_nextUnassigned = 0;
+    m_nextUnassigned = -1;
     m_maskStart = -1;
     m_loneLfCount = 0;
     if (m_atEnd)
@@ -77,8 +85,7 @@ bool LineScan::fill()
         return false;
     }
     m_size = got;
-    m_nextUnassigned = findByte(m_chunk.constData(), 0, m_size, unassignedByte);
-    findLineEnds();
+    m_lineEndsFound = false;
     return true;
 }
 
@@ -128,6 +135,7 @@ void LineScan::findLineEnds()
     }
     m_loneLfCount = loneLfCount;
     m_nextLoneLf = 0;
+    m_lineEndsFound = true;
 }
 
 qsizetype LineScan::nextCr(qsizetype from) const
@@ -141,6 +149,17 @@ qsizetype LineScan::nextCr(qsizetype from) const
         bits = m_crBits[static_cast<std::size_t>(word)];
     }
     return word * 64 + std::countr_zero(bits);
+}
+
+qsizetype LineScan::lastCr(qsizetype from) const
+{
+    // Looked for from the end: it is rarely far from it.
+    const char* bytes = m_chunk.constData();
+    for (qsizetype at = m_size - 1; at >= from; --at) {
+        if (bytes[at] == cr)
+            return at;
+    }
+    return -1;
 }
 
 qsizetype LineScan::findLineByte(qsizetype from)
@@ -175,7 +194,8 @@ void LineScan::keep(qsizetype from, qsizetype to)
 inline void LineScan::count(qsizetype to)
 {
     const char* bytes = m_chunk.constData();
-    for (; m_nextUnassigned < to; m_nextUnassigned = findByte(bytes, m_nextUnassigned + 1, m_size, unassignedByte))
+    for (nextUnassigned(); m_nextUnassigned < to;
+         m_nextUnassigned = findByte(bytes, m_nextUnassigned + 1, m_size, unassignedByte))
         ++m_line.unassigned;
     m_line.length += to - m_position;
     m_position = to;
@@ -220,6 +240,7 @@ const ScannedLine* LineScan::nextLine(const Pieces* piece)
         m_kept.resize(0);
     bool spansChunks = false;
     qsizetype start = m_position;
+    m_line.offset = m_chunkOffset + start;
     for (;;) {
         if (m_position == m_size) {
             if (piece && start < m_size && !(*piece)(QByteArrayView(m_chunk.constData() + start, m_size - start))) {
@@ -232,7 +253,7 @@ const ScannedLine* LineScan::nextLine(const Pieces* piece)
                 if (failed() || m_line.length == 0)
                     return nullptr;
                 // The last line, without a line end.
-                ++m_line.number;
+                countLine();
                 m_line.start = m_kept;
                 return &m_line;
             }
@@ -255,7 +276,7 @@ const ScannedLine* LineScan::nextLine(const Pieces* piece)
             return nullptr;
         }
         m_crBefore = true;
-        ++m_line.number;
+        countLine();
         if (spansChunks) {
             keep(start, at);
             m_line.start = m_kept;
@@ -285,25 +306,20 @@ const ScannedLine* LineScan::nextNotable(const FirstBytes& firstBytes)
                 ++m_position;
         }
         // A line that starts and ends in the chunk, without LF or 0x98, is
-        // taken here from the CRs found when the chunk was read.
+        // taken here from the CRs noted for the chunk.
         if (!m_crBefore && m_position < m_size) {
+            if (!m_lineEndsFound)
+                findLineEnds();
             while (m_nextLoneLf < m_loneLfCount && m_loneLfs[m_nextLoneLf] < m_position)
                 ++m_nextLoneLf;
             if (const qsizetype end = nextCr(m_position); end >= 0) {
                 const bool plain = (m_nextLoneLf == m_loneLfCount || m_loneLfs[m_nextLoneLf] > end)
-                    && m_nextUnassigned > end;
+                    && nextUnassigned() > end;
                 if (plain) {
                     const qsizetype start = m_position;
-                    ++m_line.number;
-                    m_position = end + 1;
-                    m_crBefore = true;
-                    if (start < end && firstBytes.contains(bytes[start])) {
-                        m_line.length = end - start;
-                        m_line.lineFeeds = 0;
-                        m_line.unassigned = 0;
-                        m_line.start = QByteArrayView(bytes + start, std::min(end - start, m_keptBytes));
-                        return &m_line;
-                    }
+                    const ScannedLine* line = plainLine(end);
+                    if (start < end && firstBytes.contains(bytes[start]))
+                        return line;
                     continue;
                 }
             }
@@ -314,6 +330,80 @@ const ScannedLine* LineScan::nextNotable(const FirstBytes& firstBytes)
         if (line == nullptr || line->lineFeeds > 0 || line->unassigned > 0
             || (!line->start.isEmpty() && firstBytes.contains(line->start.front())))
             return line;
+    }
+}
+
+const ScannedLine* LineScan::plainLine(qsizetype end)
+{
+    const qsizetype start = m_position;
+    countLine();
+    m_line.offset = m_chunkOffset + start;
+    m_line.length = end - start;
+    m_line.lineFeeds = 0;
+    m_line.unassigned = 0;
+    m_line.start = QByteArrayView(m_chunk.constData() + start, std::min(end - start, m_keptBytes));
+    m_position = end + 1;
+    m_crBefore = true;
+    return &m_line;
+}
+
+qsizetype LineScan::nextUnassigned()
+{
+    if (m_nextUnassigned < m_position)
+        m_nextUnassigned = findByte(m_chunk.constData(), m_position, m_size, unassignedByte);
+    return m_nextUnassigned;
+}
+
+qsizetype LineScan::findLineStartingWith(char first) const
+{
+    const char* bytes = m_chunk.constData();
+    for (qsizetype at = findByte(bytes, m_position + 1, m_size, first); at < m_size;
+         at = findByte(bytes, at + 1, m_size, first)) {
+        // The line at m_position starts after any CR LF before it, so a CR
+        // LF ending at at lies wholly in the chunk.
+        if (bytes[at - 1] == cr || (bytes[at - 1] == lf && at - 2 >= m_position && bytes[at - 2] == cr))
+            return at;
+    }
+    return -1;
+}
+
+const ScannedLine* LineScan::nextStartingWith(char first)
+{
+    m_numbered = false;
+    m_line.number = 0;
+    for (;;) {
+        if (failed() || (m_position == m_size && !fill()))
+            return nullptr;
+        if (m_crBefore) {
+            // The same step as next() takes first.
+            m_crBefore = false;
+            if (m_chunk.constData()[m_position] == lf)
+                ++m_position;
+            continue;
+        }
+        // m_position starts a line.
+        const qsizetype at = m_chunk.constData()[m_position] == first ? m_position : findLineStartingWith(first);
+        if (at >= 0) {
+            skipTo(at);
+            // A header ends in the chunk and holds no LF or 0x98: such a line
+            // is taken at once.
+            // Headers are short: one pass over the bytes beats three searches.
+            const char* bytes = m_chunk.constData();
+            qsizetype end = at;
+            while (end < m_size && bytes[end] != cr && bytes[end] != lf && bytes[end] != unassignedByte)
+                ++end;
+            if (end < m_size && bytes[end] == cr)
+                return plainLine(end);
+            return next();
+        }
+        if (const qsizetype end = lastCr(m_position); end >= 0) {
+            skipTo(end + 1);
+            m_crBefore = true;
+            continue;
+        }
+        // A line that does not start with first runs over the chunk's end.
+        if (next() == nullptr)
+            return nullptr;
     }
 }
 

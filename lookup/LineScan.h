@@ -11,10 +11,11 @@
 
 namespace zornalit {
 
-// One line of the database as its readers need it: its start, its length
-// and how many of the two troublesome bytes it holds.
+// One line of the database as its readers need it: where it stands, its
+// start, its length and how many of the two troublesome bytes it holds.
 struct ScannedLine {
-    qint64 number = 0;     // counted from 1
+    qint64 number = 0;     // counted from 1; 0: not counted (see nextStartingWith)
+    qint64 offset = 0;     // the device position of its first byte
     QByteArrayView start;  // the first bytes of the line, at most the bytes the scan keeps
     qint64 length = 0;     // of the whole line
     qint64 lineFeeds = 0;  // LF bytes, which end no line
@@ -27,11 +28,15 @@ struct ScannedLine {
 // one chunk and the start of one line, however long the lines are; it is
 // quicker than splitting whole lines because it looks for CR and LF 64
 // bytes at a time where the processor allows, and for the rare 0x98 once
-// per chunk.
+// per chunk. Positions are counted from where the device stood when the
+// scan began (from 0 on a sequential device).
 class LineScan {
 public:
     static constexpr qsizetype keptBytes = 256;
     static constexpr qsizetype defaultChunkBytes = 64 * 1024;
+    // The header search does little for each byte, so there the cost of each
+    // read shows: larger reads made it measurably quicker.
+    static constexpr qsizetype headerSearchChunkBytes = 2 * defaultChunkBytes;
 
     // Keeps the first kept bytes of each line (at least one).
     explicit LineScan(QIODevice& device, qsizetype chunkBytes = defaultChunkBytes, qsizetype kept = keptBytes);
@@ -65,8 +70,21 @@ public:
     // without a step per byte is several times quicker.
     const ScannedLine* nextNotable(const FirstBytes& firstBytes);
 
-    // How many lines have been handed back or skipped so far.
+    // The next line whose first byte is first (neither CR nor LF). In the
+    // lines before it only the bytes equal to first are looked at, and the
+    // bytes before those: a search for the rare first byte of a header then
+    // costs less than finding every line end. Those lines are not counted,
+    // so from the first call on the scan numbers no line: every line it
+    // hands back has number 0, and so has linesRead().
+    const ScannedLine* nextStartingWith(char first);
+
+    // How many lines have been handed back or skipped so far (0 once they
+    // are not counted).
     qint64 linesRead() const { return m_line.number; }
+
+    // How many bytes the scan holds in memory: a chunk and what is noted
+    // about it, and the start of one line, whatever the lines are like.
+    qsizetype heldBytes() const;
 
     bool failed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
@@ -81,20 +99,39 @@ private:
     qsizetype findLineByte(qsizetype from);
     // Counts the bytes of line up to to, and moves past them.
     void count(qsizetype to);
-    // Notes where the chunk's CRs and its LFs not right after a CR stand.
+    // Notes where the chunk's CRs and its LFs not right after a CR stand;
+    // only nextNotable() needs them, so they are found when it first asks.
     void findLineEnds();
+    // Hands back the line from m_position to the CR at end, known to hold no
+    // LF and no 0x98, and moves past it.
+    const ScannedLine* plainLine(qsizetype end);
+    // Passes over the bytes up to to without looking at them.
+    void skipTo(qsizetype to) { m_position = to; }
+    // The first 0x98 in the chunk at or after m_position, or m_size.
+    qsizetype nextUnassigned();
+    // Counts one more line, while the lines are counted.
+    void countLine() { m_line.number += m_numbered ? 1 : 0; }
+    // The first line in the chunk after the one at m_position that starts
+    // with first, or -1.
+    qsizetype findLineStartingWith(char first) const;
 
     QIODevice& m_device;
     qsizetype m_keptBytes;
     QByteArray m_chunk;
+    qint64 m_chunkOffset = 0; // the device position of the chunk's first byte
     qsizetype m_position = 0;
     qsizetype m_size = 0;
-    qsizetype m_nextUnassigned = 0; // in the chunk, or m_size: none
-    qsizetype m_maskStart = -1;     // where the 64 bytes of m_mask start; -1: none
+    // The first 0x98 at or after the point it was last looked for from, or
+    // m_size: none; -1 until it is first looked for in the chunk, since the
+    // header search never needs it.
+    qsizetype m_nextUnassigned = -1;
+    qsizetype m_maskStart = -1; // where the 64 bytes of m_mask start; -1: none
     quint64 m_mask = 0;
     QByteArray m_kept; // the start of a line that runs over a chunk's end
     bool m_crBefore = false;
     bool m_atEnd = false;
+    bool m_numbered = true;       // every line so far was counted
+    bool m_lineEndsFound = false; // findLineEnds() ran for this chunk
     // Filled in place: a line handed back by value costs more than its
     // finding, lines being short.
     ScannedLine m_line;
@@ -107,6 +144,8 @@ private:
     qsizetype m_nextLoneLf = 0;
     // The first CR at or after from in the chunk, or -1.
     qsizetype nextCr(qsizetype from) const;
+    // The last CR at or after from in the chunk, or -1.
+    qsizetype lastCr(qsizetype from) const;
     QString m_error;
 };
 

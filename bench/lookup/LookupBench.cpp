@@ -168,7 +168,7 @@ void reportPeakMemory(benchmark::State& state, qint64 megabytes)
 
 qint64 countLines(QFile& file)
 {
-    QByteArray buffer(LineReader::defaultChunkBytes, Qt::Uninitialized);
+    QByteArray buffer(LineScan::defaultChunkBytes, Qt::Uninitialized);
     qint64 lines = 0;
     bool openLine = false;
     for (;;) {

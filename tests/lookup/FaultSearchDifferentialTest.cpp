@@ -25,7 +25,7 @@ TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
         const std::uint32_t seed = firstSeed + static_cast<std::uint32_t>(n);
         testing::RandomFaultDatabase random(seed);
         const QByteArray bytes = random.make(codes);
-        const qsizetype chunk = random.below(2) == 0 ? LineReader::defaultChunkBytes : 1 + random.below(16);
+        const qsizetype chunk = random.below(2) == 0 ? LineScan::defaultChunkBytes : 1 + random.below(16);
 
         for (int q = 0; q < 4; ++q) {
             const QString segment = random.segment();

@@ -1,8 +1,11 @@
-// The line scan must give the lines the lookup's reader
-// gives, at any chunk size, while keeping only the start of each.
+// The line scan must give the lines the plain model of the line rules gives
+// (support/ModelLines.h), where they stand and how they are counted, at any
+// chunk size and however the device hands over its bytes, while keeping
+// only the start of each.
 
 #include "lookup/LineScan.h"
-#include "lookup/LineReader.h"
+#include "support/FailingDevice.h"
+#include "support/ModelLines.h"
 #include "support/RandomFaultDatabase.h"
 #include "support/TrickleDevice.h"
 
@@ -11,12 +14,18 @@
 #include <QBuffer>
 
 #include <algorithm>
+#include <functional>
+#include <random>
+#include <tuple>
 
 namespace zornalit {
 namespace {
 
+using testing::TrickleDevice;
+
 struct Line {
     qint64 number = 0;
+    qint64 offset = 0;
     QByteArray start;
     qint64 length = 0;
     qint64 lineFeeds = 0;
@@ -26,48 +35,102 @@ struct Line {
 
 void PrintTo(const Line& line, std::ostream* out)
 {
-    *out << "line " << line.number << " \"" << line.start.toPercentEncoding(" ").toStdString() << "\" (" << line.length
-         << " bytes, LF " << line.lineFeeds << ", 0x98 " << line.unassigned << ")";
+    *out << "line " << line.number << " at " << line.offset << " \"" << line.start.toPercentEncoding(" ").toStdString()
+         << "\" (" << line.length << " bytes, LF " << line.lineFeeds << ", 0x98 " << line.unassigned << ")";
 }
 
-QList<Line> byLineReader(const QByteArray& bytes)
+Line lineOf(const ScannedLine& line)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    LineReader reader(buffer);
+    return Line{line.number, line.offset, line.start.toByteArray(), line.length, line.lineFeeds, line.unassigned};
+}
+
+// The lines of bytes by the model, each start cut to kept bytes.
+QList<Line> modelOf(const QByteArray& bytes, qsizetype kept = LineScan::keptBytes)
+{
     QList<Line> lines;
-    while (const std::optional<QByteArrayView> line = reader.next()) {
-        lines << Line{lines.size() + 1, line->first(std::min(line->size(), LineScan::keptBytes)).toByteArray(),
-            line->size(), line->count('\n'), line->count('\x98')};
+    for (const QByteArrayView line : testing::modelLines(bytes)) {
+        lines << Line{lines.size() + 1, line.data() - bytes.constData(),
+            line.first(std::min(line.size(), kept)).toByteArray(), line.size(), line.count('\n'), line.count('\x98')};
     }
     return lines;
 }
 
-// The lines one way of stepping through a scan hands back, and how many
-// lines it counted in all.
-template <typename Step>
-std::pair<QList<Line>, qint64> scanned(const QByteArray& bytes, qsizetype chunk, Step step)
+QList<Line> modelWhere(
+    const QByteArray& bytes, const std::function<bool(const Line&)>& wanted, qsizetype kept = LineScan::keptBytes)
+{
+    QList<Line> lines;
+    for (const Line& line : modelOf(bytes, kept)) {
+        if (wanted(line))
+            lines << line;
+    }
+    return lines;
+}
+
+// The lines as a scan that no longer counts them hands them back.
+QList<Line> uncounted(QList<Line> lines)
+{
+    for (Line& line : lines)
+        line.number = 0;
+    return lines;
+}
+
+bool notable(const Line& line, QByteArrayView firstBytes)
+{
+    return line.lineFeeds > 0 || line.unassigned > 0
+        || (!line.start.isEmpty() && firstBytes.contains(line.start.front()));
+}
+
+bool startsWith(const Line& line, char first)
+{
+    return line.start.startsWith(first);
+}
+
+// One way of stepping through a scan.
+using Step = std::function<const ScannedLine*(LineScan&)>;
+
+const Step byNext = [](LineScan& scan) { return scan.next(); };
+
+Step byNextNotable(QByteArrayView firstBytes)
+{
+    return [wanted = LineScan::FirstBytes(firstBytes)](LineScan& scan) { return scan.nextNotable(wanted); };
+}
+
+Step byNextStartingWith(char first)
+{
+    return [first](LineScan& scan) { return scan.nextStartingWith(first); };
+}
+
+struct Scanned {
+    QList<Line> lines;
+    qint64 counted = 0; // lines handed back or skipped
+};
+
+Scanned scanned(QIODevice& device, qsizetype chunk, const Step& step, qsizetype kept = LineScan::keptBytes)
+{
+    LineScan scan(device, chunk, kept);
+    Scanned result;
+    while (const ScannedLine* line = step(scan))
+        result.lines << lineOf(*line);
+    EXPECT_FALSE(scan.failed()) << scan.errorString().toStdString();
+    EXPECT_FALSE(step(scan)) << "a scan at its end stays there";
+    result.counted = scan.linesRead();
+    return result;
+}
+
+Scanned scanned(const QByteArray& bytes, qsizetype chunk, const Step& step, qsizetype kept = LineScan::keptBytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    LineScan scan(buffer, chunk);
-    QList<Line> lines;
-    while (const ScannedLine* line = step(scan))
-        lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
-    return {lines, scan.linesRead()};
+    return scanned(buffer, chunk, step, kept);
 }
 
-QList<Line> byLineScan(const QByteArray& bytes, qsizetype chunk)
+QByteArrayList startsOf(const QByteArray& bytes, qsizetype chunk = LineScan::defaultChunkBytes)
 {
-    return scanned(bytes, chunk, [](LineScan& scan) { return scan.next(); }).first;
-}
-
-std::pair<QList<Line>, qint64> byNextNotable(const QByteArray& bytes, qsizetype chunk, QByteArrayView firstBytes)
-{
-    const LineScan::FirstBytes wanted(firstBytes);
-    return scanned(bytes, chunk, [&wanted](LineScan& scan) { return scan.nextNotable(wanted); });
+    QByteArrayList starts;
+    for (const Line& line : scanned(bytes, chunk, byNext).lines)
+        starts << line.start;
+    return starts;
 }
 
 // A random database; one time in four a run of byte 0x98, of shortest to
@@ -94,18 +157,131 @@ qsizetype randomChunk(testing::RandomFaultDatabase& random)
     }
 }
 
-TEST(LineScan, SplitsAsTheLookupsReaderOnRandomDatabases)
+TEST(LineScan, LineEnds)
+{
+    EXPECT_EQ(startsOf("a\r\nb\r\n"), (QByteArrayList{"a", "b"}));
+    EXPECT_EQ(startsOf("a\rb\r"), (QByteArrayList{"a", "b"})) << "a lone CR ends a line";
+    EXPECT_EQ(startsOf("a\nb\r\nc"), (QByteArrayList{"a\nb", "c"})) << "a lone LF stays in the line";
+    EXPECT_EQ(startsOf("a\n\r\n"), (QByteArrayList{"a\n"}));
+    EXPECT_EQ(startsOf("\nx"), (QByteArrayList{"\nx"}));
+    EXPECT_EQ(startsOf("a\r\r\nb"), (QByteArrayList{"a", "", "b"}));
+    EXPECT_EQ(startsOf("a\n\rb"), (QByteArrayList{"a\n", "b"}));
+}
+
+TEST(LineScan, EndOfFile)
+{
+    EXPECT_EQ(startsOf(""), QByteArrayList{}) << "an empty file has no lines";
+    EXPECT_EQ(startsOf("last"), (QByteArrayList{"last"})) << "the last line may lack its line end";
+    EXPECT_EQ(startsOf("last\r\n"), (QByteArrayList{"last"})) << "a final line end starts no line";
+    EXPECT_EQ(startsOf("\r\n"), (QByteArrayList{""}));
+    EXPECT_EQ(startsOf("\r\n\r\n"), (QByteArrayList{"", ""}));
+    EXPECT_EQ(startsOf("\r"), (QByteArrayList{""}));
+    EXPECT_EQ(startsOf("\n"), (QByteArrayList{"\n"}));
+}
+
+TEST(LineScan, KeepsEveryByteOfALine)
+{
+    QByteArray line;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r')
+            line.append(static_cast<char>(byte));
+    }
+    const QList<Line> lines = scanned(line + "\r\n" + line, 7, byNext).lines;
+    EXPECT_EQ(lines, (QList<Line>{{1, 0, line, 255, 1, 1}, {2, 257, line, 255, 1, 1}}));
+}
+
+// Every way of stepping through the scan, over chunks and reads that split
+// the line ends.
+TEST(LineScan, LineEndsSplitAcrossReads)
+{
+    const QByteArray text = "ab\r\ncd\re\nf\r\n\r\ng\r";
+    const QList<Line> all = modelOf(text);
+    ASSERT_EQ(all.size(), 5);
+    const auto check = [&](const std::function<Scanned(const Step&)>& scanWith, const std::string& how) {
+        EXPECT_EQ(scanWith(byNext).lines, all) << how;
+        EXPECT_EQ(scanWith(byNextNotable("c")).lines, modelWhere(text, [](const Line& l) { return notable(l, "c"); }))
+            << how;
+        for (const char first : {'a', 'c', 'e', 'f', 'g'}) {
+            const Scanned found = scanWith(byNextStartingWith(first));
+            EXPECT_EQ(found.lines, uncounted(modelWhere(text, [first](const Line& l) { return startsWith(l, first); })))
+                << how << ", lines starting with " << first;
+        }
+    };
+    for (qsizetype chunk = 1; chunk <= 8; ++chunk)
+        check([&](const Step& step) { return scanned(text, chunk, step); }, "chunk " + std::to_string(chunk));
+    for (qint64 step = 1; step <= 4; ++step) {
+        check(
+            [&](const Step& how) {
+                TrickleDevice device(text, step);
+                return scanned(device, 3, how);
+            },
+            "device step " + std::to_string(step));
+    }
+}
+
+// The ways of stepping mixed at random on random texts: each step must give
+// what the model gives from where the one before stopped.
+TEST(LineScan, EveryWayOfSteppingAgreesOnRandomTexts)
+{
+    const QByteArray alphabet = "xxab\r\r\n\n\x98";
+    const LineScan::FirstBytes bytesX("x");
+    for (std::uint32_t seed = 1; seed <= 3000; ++seed) {
+        std::mt19937 random(seed);
+        QByteArray text;
+        const int length = static_cast<int>(random() % 40);
+        for (int i = 0; i < length; ++i)
+            text += alphabet[random() % alphabet.size()];
+        const QList<Line> all = modelOf(text);
+
+        TrickleDevice device(text, 1 + static_cast<qint64>(random() % 8), TrickleDevice::Access::RandomAccess);
+        LineScan scan(device, 1 + static_cast<qsizetype>(random() % 6));
+        qsizetype at = 0;     // index in all of the next line
+        bool counting = true; // no line was passed over uncounted yet
+        for (;;) {
+            const ScannedLine* line = nullptr;
+            switch (random() % 3) {
+            case 0:
+                line = scan.next();
+                break;
+            case 1:
+                while (at < all.size() && !notable(all[at], "x"))
+                    ++at;
+                line = scan.nextNotable(bytesX);
+                break;
+            default:
+                while (at < all.size() && !startsWith(all[at], 'x'))
+                    ++at;
+                line = scan.nextStartingWith('x');
+                counting = false;
+                break;
+            }
+            if (at == all.size()) {
+                ASSERT_FALSE(line) << "seed " << seed;
+                break;
+            }
+            ASSERT_TRUE(line) << "seed " << seed;
+            Line expected = all[at];
+            if (!counting)
+                expected.number = 0;
+            ASSERT_EQ(lineOf(*line), expected) << "seed " << seed;
+            ++at;
+        }
+        ASSERT_EQ(scan.linesRead(), counting ? all.size() : 0) << "seed " << seed;
+    }
+}
+
+TEST(LineScan, SplitsAsTheModelOnRandomDatabases)
 {
     for (std::uint32_t seed = 7000; seed < 7000 + 1500; ++seed) {
         testing::RandomFaultDatabase random(seed);
         const QByteArray bytes = randomDatabase(random, 300, 400);
         const qsizetype chunk = randomChunk(random);
-        ASSERT_EQ(byLineScan(bytes, chunk), byLineReader(bytes)) << "seed " << seed << ", chunk " << chunk;
+        ASSERT_EQ(scanned(bytes, chunk, byNext).lines, modelOf(bytes)) << "seed " << seed << ", chunk " << chunk;
     }
 }
 
 // Skipping lines in bulk must neither lose a wanted line nor miscount one.
-TEST(LineScan, HandsBackExactlyTheWantedLines)
+TEST(LineScan, HandsBackExactlyTheNotableLines)
 {
     for (std::uint32_t seed = 9000; seed < 9000 + 1500; ++seed) {
         testing::RandomFaultDatabase random(seed);
@@ -120,15 +296,38 @@ TEST(LineScan, HandsBackExactlyTheWantedLines)
         }
         const qsizetype chunk = randomChunk(random);
 
-        const QList<Line> all = byLineReader(bytes);
-        QList<Line> wanted;
-        std::copy_if(all.cbegin(), all.cend(), std::back_inserter(wanted), [&](const Line& line) {
-            return line.lineFeeds > 0 || line.unassigned > 0
-                || (!line.start.isEmpty() && firstBytes.contains(line.start.front()));
-        });
-        const auto [found, counted] = byNextNotable(bytes, chunk, firstBytes);
-        ASSERT_EQ(found, wanted) << "seed " << seed << ", chunk " << chunk;
-        ASSERT_EQ(counted, all.size()) << "seed " << seed << ", chunk " << chunk;
+        const Scanned found = scanned(bytes, chunk, byNextNotable(firstBytes));
+        ASSERT_EQ(found.lines, modelWhere(bytes, [&](const Line& line) { return notable(line, firstBytes); }))
+            << "seed " << seed << ", chunk " << chunk;
+        ASSERT_EQ(found.counted, modelOf(bytes).size()) << "seed " << seed << ", chunk " << chunk;
+    }
+}
+
+// Passing over the lines between the wanted ones by their first bytes only
+// must neither lose a wanted line nor take a byte inside a line for the
+// start of one.
+TEST(LineScan, HandsBackExactlyTheLinesStartingWithAByte)
+{
+    for (std::uint32_t seed = 13000; seed < 13000 + 1500; ++seed) {
+        testing::RandomFaultDatabase random(seed);
+        const QByteArray bytes = randomDatabase(random, 1, 3);
+        // The keyword's first byte, or one taken from the database itself.
+        char first = '\xD1';
+        if (random.below(2) == 0 && !bytes.isEmpty())
+            first = bytes[random.below(static_cast<int>(bytes.size()))];
+        if (first == '\r' || first == '\n')
+            first = '@';
+        const qsizetype chunk = randomChunk(random);
+        const qsizetype kept = random.below(2) == 0 ? LineScan::keptBytes : 1 + random.below(20);
+        const qint64 step = random.below(2) == 0 ? TrickleDevice::noLimit : 1 + random.below(100);
+
+        TrickleDevice device(bytes, step);
+        const Scanned found = scanned(device, chunk, byNextStartingWith(first), kept);
+        ASSERT_EQ(found.lines,
+            uncounted(modelWhere(
+                bytes, [first](const Line& line) { return startsWith(line, first); }, kept)))
+            << "seed " << seed << ", chunk " << chunk << ", kept " << kept << ", device step " << step;
+        ASSERT_EQ(found.counted, 0) << "seed " << seed;
     }
 }
 
@@ -144,14 +343,8 @@ TEST(LineScan, HandsOverEveryByteOfEachLineInPieces)
         const qsizetype chunk = randomChunk(random);
 
         QList<QByteArray> whole;
-        {
-            QBuffer buffer;
-            buffer.setData(bytes);
-            buffer.open(QIODevice::ReadOnly);
-            LineReader reader(buffer);
-            while (const std::optional<QByteArrayView> line = reader.next())
-                whole << line->toByteArray();
-        }
+        for (const QByteArrayView line : testing::modelLines(bytes))
+            whole << line.toByteArray();
         QBuffer buffer;
         buffer.setData(bytes);
         buffer.open(QIODevice::ReadOnly);
@@ -203,32 +396,120 @@ TEST(LineScan, TakesShortReadsAsTheyCome)
 {
     testing::RandomFaultDatabase random(4242);
     const QByteArray bytes = randomDatabase(random, 300, 400);
-    testing::TrickleDevice device(bytes, 13);
-    LineScan scan(device, 4096);
-    QList<Line> lines;
-    while (const ScannedLine* line = scan.next())
-        lines << Line{line->number, line->start.toByteArray(), line->length, line->lineFeeds, line->unassigned};
-    EXPECT_EQ(lines, byLineReader(bytes));
+    TrickleDevice device(bytes, 13);
+    EXPECT_EQ(scanned(device, 4096, byNext).lines, modelOf(bytes));
+}
+
+// Positions are the device's: a line is found again by seeking to its
+// position, also when the scan began part way into the device.
+TEST(LineScan, PositionsAreTheDevicesOwn)
+{
+    const QByteArray bytes = "title\r\nx one\r\n\r\nbody\nx not a line start\rx two\r\n";
+    for (const qint64 from : {0, 3, 7}) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        ASSERT_TRUE(buffer.seek(from));
+        const QList<Line> found = scanned(buffer, 5, byNextStartingWith('x')).lines;
+        QList<Line> expected = uncounted(
+            modelWhere(bytes.sliced(from), [](const Line& line) { return startsWith(line, 'x'); }));
+        for (Line& line : expected)
+            line.offset += from;
+        EXPECT_EQ(found, expected) << "from " << from;
+        for (const Line& line : found) {
+            ASSERT_TRUE(buffer.seek(line.offset));
+            EXPECT_EQ(buffer.read(line.start.size()), line.start) << "from " << from;
+        }
+    }
 }
 
 // A file of one endless line, however it is stepped through.
 TEST(LineScan, KeepsOnlyTheStartOfAnEndlessLine)
 {
     const QByteArray line = "\xD1\xC5\xC3\xCC 5.3." + QByteArray(3 * 1024 * 1024, 'x') + "\n\n";
-    const LineScan::FirstBytes wanted("\xD1");
-    for (const bool skipping : {false, true}) {
+    const std::pair<Step, qint64> ways[] = {{byNext, 1}, {byNextNotable("\xD1"), 1}, {byNextStartingWith('\xD1'), 0}};
+    for (const auto& [step, number] : ways) {
         QBuffer buffer;
         buffer.setData(line);
         buffer.open(QIODevice::ReadOnly);
         LineScan scan(buffer, 4096);
-        const auto step = [&] { return skipping ? scan.nextNotable(wanted) : scan.next(); };
-        const ScannedLine* only = step();
+        const ScannedLine* only = step(scan);
         ASSERT_TRUE(only);
+        EXPECT_EQ(only->number, number);
         EXPECT_EQ(only->start, line.first(LineScan::keptBytes));
         EXPECT_EQ(only->length, line.size());
         EXPECT_EQ(only->lineFeeds, 2);
-        EXPECT_FALSE(step());
-        EXPECT_EQ(scan.linesRead(), 1);
+        EXPECT_LT(scan.heldBytes(), 1024 * 1024);
+        EXPECT_FALSE(step(scan));
+        EXPECT_EQ(scan.linesRead(), number);
+    }
+}
+
+// Lines of megabytes, wanted or passed over, cost no more memory than short
+// ones: a file saved with LF line ends is one such line to the scan.
+TEST(LineScan, HugeLinesHoldLittleMemory)
+{
+    QByteArray lfLines;
+    for (int i = 0; i < 400000; ++i)
+        lfLines += "y line with an LF end\n";
+    const QByteArray wanted = "w" + QByteArray(8 * 1024 * 1024, 'y');
+    const QByteArray bytes = lfLines + "\r" + wanted + "\r\n" + wanted + "\rwanted";
+    const qint64 second = lfLines.size() + 1 + wanted.size() + 2;
+    const Line lfLine{1, 0, "y li", lfLines.size(), 400000, 0};
+    const QList<Line> wantedLines{{2, lfLines.size() + 1, "wyyy", wanted.size(), 0, 0},
+        {3, second, "wyyy", wanted.size(), 0, 0}, {4, second + wanted.size() + 1, "want", 6, 0, 0}};
+    const std::pair<Step, QList<Line>> ways[] = {
+        {byNext, QList<Line>{lfLine} + wantedLines},
+        {byNextNotable("w"), QList<Line>{lfLine} + wantedLines},
+        {byNextStartingWith('w'), uncounted(wantedLines)},
+    };
+    for (const auto& [step, expected] : ways) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        LineScan scan(buffer, LineScan::defaultChunkBytes, 4);
+        QList<Line> lines;
+        while (const ScannedLine* line = step(scan)) {
+            lines << lineOf(*line);
+            EXPECT_LT(scan.heldBytes(), 1024 * 1024) << "of " << bytes.size();
+        }
+        EXPECT_EQ(lines, expected);
+    }
+}
+
+// A read that fails ends the scan: the lines read whole before it are
+// handed back, a line cut short is not, and the device's reason is kept.
+TEST(LineScan, ReportsADeviceError)
+{
+    for (std::uint32_t seed = 15000; seed < 15000 + 500; ++seed) {
+        testing::RandomFaultDatabase random(seed);
+        const QByteArray bytes = randomDatabase(random, 1, 3);
+        if (bytes.isEmpty())
+            continue;
+        const qint64 readLimit = random.below(static_cast<int>(bytes.size()));
+        const qsizetype chunk = randomChunk(random);
+        const char first = random.below(2) == 0 ? '\xD1' : '@';
+        const std::tuple<Step, std::function<bool(const Line&)>, bool> ways[] = {
+            {byNext, [](const Line&) { return true; }, true},
+            {byNextNotable("@"), [](const Line& line) { return notable(line, "@"); }, true},
+            {byNextStartingWith(first), [first](const Line& line) { return startsWith(line, first); }, false},
+        };
+        for (const auto& [step, wanted, counted] : ways) {
+            // A line is whole once its CR is read.
+            QList<Line> expected = modelWhere(
+                bytes, [&](const Line& line) { return wanted(line) && line.offset + line.length < readLimit; });
+            if (!counted)
+                expected = uncounted(expected);
+            testing::FailingDevice device(bytes, readLimit);
+            LineScan scan(device, chunk);
+            QList<Line> lines;
+            while (const ScannedLine* line = step(scan))
+                lines << lineOf(*line);
+            ASSERT_EQ(lines, expected) << "seed " << seed << ", chunk " << chunk << ", fails at " << readLimit;
+            ASSERT_TRUE(scan.failed()) << "seed " << seed;
+            EXPECT_EQ(scan.errorString(), QStringLiteral("сбой чтения"));
+            EXPECT_FALSE(step(scan)) << "a failed scan stays at its end";
+        }
     }
 }
 
