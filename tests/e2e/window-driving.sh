@@ -138,12 +138,13 @@ look_up() {
 }
 
 # Types the joke's trigger into Text1 of the links tab and clicks it, then
-# closes the joke's message.
+# closes the joke's message. The sixteen keys go at a quicker, fixed pace
+# on every host, as the joke checks were tuned with.
 play_joke() {
     local message
     click_on_tab 120 2760 4215 285      # Text1
     xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay "$typing_delay" "5555555555555555"
+    xdotool type --delay 30 "5555555555555555"
     click_on_tab 120 2760 4215 285
     message="$(wait_for_window '^Фронтальная проверка :-\($')"
     dismiss "$message"
