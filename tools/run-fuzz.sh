@@ -51,27 +51,25 @@ sox -D -n -r 8000 -c 1 -e u-law "$sound_corpus/seed-ulaw.wav" trim 0 0.005
 sox -D -n -r 8000 -c 2 -b 16 "$sound_corpus/seed.flac" synth 0.02 sine 440
 sox -D -n -r 8000 -c 1 "$sound_corpus/seed.aiff" trim 0 0.005
 
-# A single allocation beyond the limit, or a process grown beyond the RSS
-# limit (sanitizer overhead included), is a finding. The decoded sound's
-# budget is 16 MB; the lookup needs little whatever its input.
-"$build/tests/fuzz/fuzz_fault_search" \
-    -max_total_time="$lookup_seconds" \
-    -max_len=512 \
-    -malloc_limit_mb=64 \
-    -rss_limit_mb=1536 \
-    -timeout=10 \
-    -print_final_stats=1 \
-    -artifact_prefix="$artifacts/" \
-    "$lookup_corpus"
+# Runs a fuzz target for the given seconds on its corpus, with inputs of at
+# most the given length. A single allocation beyond the limit, or a process
+# grown beyond the RSS limit (sanitizer overhead included), is a finding.
+# The decoded sound's budget is 16 MB; the lookup needs little whatever its
+# input.
+fuzz() {
+    local target="$1" seconds="$2" max_len="$3" corpus="$4"
+    "$build/tests/fuzz/$target" \
+        -max_total_time="$seconds" \
+        -max_len="$max_len" \
+        -malloc_limit_mb=64 \
+        -rss_limit_mb=1536 \
+        -timeout=10 \
+        -print_final_stats=1 \
+        -artifact_prefix="$artifacts/" \
+        "$corpus"
+}
 
+fuzz fuzz_fault_search "$lookup_seconds" 512 "$lookup_corpus"
 # The MP3 decoder behind libsndfile complains on stderr about every broken
 # frame; those lines are dropped, the fuzzer's own report is kept.
-"$build/tests/fuzz/fuzz_sound_decode" \
-    -max_total_time="$sound_seconds" \
-    -max_len=4096 \
-    -malloc_limit_mb=64 \
-    -rss_limit_mb=1536 \
-    -timeout=10 \
-    -print_final_stats=1 \
-    -artifact_prefix="$artifacts/" \
-    "$sound_corpus" 2>&1 | { grep -v '^\[src/libmpg123/' || true; }
+fuzz fuzz_sound_decode "$sound_seconds" 4096 "$sound_corpus" 2>&1 | { grep -v '^\[src/libmpg123/' || true; }

@@ -35,9 +35,7 @@ sleep 0.5
 [ "$(editor_calls)" -eq 0 ] || fail "the main window took a click while the About window was shown"
 xwininfo -id "$about" | grep -q IsViewable || fail "a click on the main window closed the About window"
 
-xdotool windowactivate --sync "$about" 2>/dev/null || true
-xdotool key Escape
-wait_until_gone "$about"
+dismiss "$about" Escape
 
 # The main window answers again.
 click_tab 8

@@ -33,13 +33,7 @@ dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || true
 start_program
 look_up 5 3
 
-box=""
-for _ in $(seq 100); do
-    box="$(xdotool search --onlyvisible --name '^Ошибка!$' 2>/dev/null | head -n1 || true)"
-    [ -n "$box" ] && break
-    sleep 0.05
-done
-[ -n "$box" ] || fail "no error box appeared"
+wait_for_window '^Ошибка!$' >/dev/null
 cmp -s "$disk/SegmInfo.txt" "$work/report.before" || fail "the old report was changed"
 [ "$(editor_calls)" -eq 0 ] || fail "the editor was started"
 ls "$disk" | grep -q '\.tmp$' && fail "a temporary file was left in the program folder"

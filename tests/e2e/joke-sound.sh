@@ -24,14 +24,7 @@ size_at_start="$(du -s -BM "$program_dir" | cut -f1)"
 start_program
 
 click_tab 6
-click_on_tab 120 2760 4215 285          # Text1
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 20 "5555555555555555"
-click_on_tab 120 2760 4215 285
-prompt="$(wait_for_window '^Фронтальная проверка :-\($')"
-xdotool windowactivate --sync "$prompt" 2>/dev/null || true
-xdotool key --clearmodifiers Return
-wait_until_gone "$prompt"
+play_joke
 
 no_copies() {
     local left
@@ -41,15 +34,13 @@ no_copies() {
 if [ "$no_module" = 1 ] || [ "$large_stored" = 1 ]; then
     error="$(wait_for_window '^Ошибка!$')"
     no_copies "a copy of a sound stays in the folder while the error box is up"
-    xdotool windowactivate --sync "$error" 2>/dev/null || true
     # The folder holds no more than it did at start.
     [ "$(du -s -BM "$program_dir" | cut -f1)" = "$size_at_start" ] ||
         fail "the program folder grew from $size_at_start: $(du -s -BM "$program_dir")"
-    xdotool key --clearmodifiers Return
-    wait_until_gone "$error"
+    dismiss "$error"
 else
     sleep 1.5
-    if xdotool search --onlyvisible --name '^Ошибка!$' >/dev/null 2>&1; then
+    if visible_window '^Ошибка!$' >/dev/null; then
         fail "the joke ended in an error box: $(cat "$work/program.err")"
     fi
     grep -q "нет устройства вывода звука" "$work/program.err" ||

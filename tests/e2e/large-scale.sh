@@ -22,7 +22,5 @@ click_on_tab 1680 3600 735 975      # Command8
 about="$(wait_for_window '^ $')"
 sleep 0.5
 on_screen "About window" "$about"
-xdotool windowactivate --sync "$about" 2>/dev/null || true
-xdotool key Escape
-wait_until_gone "$about"
+dismiss "$about" Escape
 echo "large scale end to end: ok"

@@ -31,11 +31,7 @@ grep -qxF "arg $report" "$FAKE_NOTEPAD_LOG" || fail "the editor was not given $r
 
 # The report is the block of segment 5, step 3, copied byte for byte from the
 # database up to its terminator line, every line ended by CR LF.
-header="$(printf '\321\305\303\314 5.3.')"
-LC_ALL=C awk -v header="$header" 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
-    !found && index($0, header) == 1 { found = 1; print; next }
-    found && substr($0, 1, 1) == "@" { exit }
-    found { print }' "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
+database_block 5.3 "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
 [ -s "$work/expected" ] || fail "the sample database has no block for 5.3"
 cmp -s "$work/expected" "$report" || fail "the report differs from the database's block"
 cmp -s "$report" "$FAKE_NOTEPAD_LOG.file1" || fail "the report changed after the editor was started"

@@ -36,8 +36,7 @@ cp "$program_dir/SegmInfo.txt" "$work/report.before"
 dd if=/dev/zero of="$disk/filler" bs=4k 2>/dev/null || true
 [ "$(df --output=avail -k "$disk" | tail -n1 | tr -d ' ')" -eq 0 ] || fail "the disk could not be filled"
 
-type_query 05 3
-click_on_tab 5880 1320 615 615      # the arrow button
+look_up 05 3
 box="$(wait_for_window '^Ошибка!$')"
 text="$(error_box_text "$box")"
 grep -qF "«$program_windows\\SegmInfo.txt»" <<<"$text" || fail "the box does not name the report: $text"

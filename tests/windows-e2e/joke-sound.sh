@@ -36,15 +36,6 @@ elif command -v pulseaudio >/dev/null && command -v parec >/dev/null && command 
 fi
 start_program
 
-# Types the trigger into Text1 and clicks it, then closes the joke message.
-joke() {
-    click_on_tab 120 2760 4215 285      # Text1
-    xdotool key --clearmodifiers ctrl+a
-    xdotool type --delay 30 "5555555555555555"
-    click_on_tab 120 2760 4215 285
-    dismiss "$(wait_for_window '^Фронтальная проверка :-\($')"
-}
-
 no_copies_left() {
     for sound in Ostatsa.wav Mgnoven.wav; do
         [ ! -e "$program_dir/$sound" ] || fail "$sound was left in the program folder"
@@ -56,14 +47,9 @@ if [ "$pulse" = 1 ]; then
     parec -d zornalit_check.monitor --file-format=wav --rate=44100 --channels=1 "$work/recording.wav" &
     recorder=$!
 fi
-joke
+play_joke
 # Two short sounds: if they play, no box comes within their length.
-box=""
-for _ in $(seq 60); do
-    box="$(xdotool search --onlyvisible --name '^Ошибка!$' 2>/dev/null | head -n1 || true)"
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box="$(within 120 visible_window '^Ошибка!$' || true)"
 if [ "${E2E_NO_SOUND_SERVER:-0}" = 1 ] && [ -z "$box" ]; then
     fail "MCI played with no sound server to play to"
 fi
@@ -99,13 +85,13 @@ no_copies_left
 
 # Without the stored sounds: one Russian box, and nothing left behind.
 rm "$program_dir/statsa.dll" "$program_dir/noven.dll"
-joke
+play_joke
 box="$(wait_for_window '^Ошибка!$')"
 text="$(error_box_text "$box")"
 grep -q "statsa.dll" <<<"$text" || fail "the box does not name statsa.dll: $text"
 dismiss "$box"
 sleep 1
-xdotool search --onlyvisible --name '^Ошибка!$' >/dev/null 2>&1 && fail "more than one error box"
+visible_window '^Ошибка!$' >/dev/null && fail "more than one error box"
 no_copies_left
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.err")"
 echo "joke sound under Wine: ok"

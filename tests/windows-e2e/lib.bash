@@ -4,8 +4,9 @@
 # space, the Russian locale so that Wine's ANSI code page is 1251, a virtual
 # display with a window manager, and a stand-in notepad.exe found ahead of
 # Wine's own. Each check sources this file, then calls start_program. The
-# ideas are those of tests/e2e/lib.sh; the clicks are the same twips. Its
-# name does not end in .sh, so that running every check here leaves it out.
+# clicks, typing and waits are those of the Linux checks
+# (tests/e2e/window-driving.sh), at a slower pace. Its name does not end in
+# .sh, so that running every check here leaves it out.
 #
 #   ZORNALIT_WINDOWS_ZIP   the zip (build-windows/zornalit-windows-x64.zip)
 #   ZORNALIT_WINE_E2E_DIR  where the stand-in editor is kept
@@ -23,6 +24,13 @@ state="${ZORNALIT_WINE_E2E_DIR:-$root/build-windows/wine-e2e}"
 [ -f "$zip" ] || { echo "FAIL: no Windows zip at $zip (tools/windows/build.sh makes it)" >&2; exit 1; }
 
 source "$root/tools/windows/lib.sh"
+source "$root/tests/e2e/window-driving.sh"
+source "$root/tests/e2e/database-block.sh"
+# Wine starts the program and answers clicks and keys more slowly.
+wait_steps=200
+startup_steps=600
+click_pause=0.3
+typing_delay=60
 # The prefix and the locale are those of the Windows unit tests.
 wine_environment "${ZORNALIT_WINE_DIR:-$root/build-windows/wine}/prefix"
 
@@ -31,29 +39,11 @@ wine_environment "${ZORNALIT_WINE_DIR:-$root/build-windows/wine}/prefix"
 program_windows='C:\Программы\Зорналит 2'
 program_dir="$WINEPREFIX/drive_c/Программы/Зорналит 2"
 
-work="$(mktemp -d)"
 editor_dir="$work/editor"
-export FAKE_NOTEPAD_LOG="$work/notepad.log"
+failure_screenshot="/tmp/zornalit-wine-e2e-failure-$(basename "$0").png"
 
-xvfb_pid=""
-wm_pid=""
-program_pid=""
-window=""
-
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+stop_display() {
     stop_virtual_display_and_wine
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [ -s "$FAKE_NOTEPAD_LOG" ] && { echo "--- editor calls:" >&2; cat "$FAKE_NOTEPAD_LOG" >&2; }
-    if [ -n "${DISPLAY:-}" ] && command -v import >/dev/null 2>&1; then
-        import -window root "/tmp/zornalit-wine-e2e-failure-$(basename "$0").png" 2>/dev/null || true
-    fi
-    exit 1
 }
 
 # A Linux path as Wine's Z: drive shows it.
@@ -118,40 +108,13 @@ start_program() {
     started=$(date +%s%N)
     (cd "$editor_dir" && exec "${russian[@]}" wine "$program_windows\\zornalit.exe") >"$work/program.out" 2>"$work/program.err" &
     program_pid=$!
-    for _ in $(seq 600); do
-        window="$(xdotool search --onlyvisible --name '^Зорналит$' 2>/dev/null | head -n1 || true)"
-        [ -n "$window" ] && break
-        kill -0 "$program_pid" 2>/dev/null || fail "the program ended at start: $(cat "$work/program.err")"
-        sleep 0.05
-    done
-    [ -n "$window" ] || fail "no window titled Зорналит appeared"
+    wait_for_main_window
     startup_ms=$(( ($(date +%s%N) - started) / 1000000 ))
     xdotool windowactivate --sync "$window" 2>/dev/null || true
     sleep 0.5
 }
 
-click_twips() {
-    xdotool mousemove --window "$window" $(( $1 / 15 )) $(( $2 / 15 )) click 1
-    sleep 0.3
-}
-
-click_on_tab() {
-    click_twips $(( $1 + $3 / 2 )) $(( 120 + $2 + $4 / 2 ))
-}
-
-click_tab() {
-    local column=$(( $1 % 3 )) row=$(( $1 / 3 )) width=$(( 468 / 3 ))
-    xdotool mousemove --window "$window" $(( column * width + width / 2 )) $(( 8 + row * 20 + 10 )) click 1
-    sleep 0.3
-}
-
-type_query() {
-    click_on_tab 2880 1200 1095 945     # Segm
-    xdotool type --delay 60 "$1"
-    click_on_tab 4440 1200 1095 945     # Sag
-    xdotool type --delay 60 "$2"
-}
-
+# How many times the stand-in editor has been called.
 editor_calls() {
     [ -f "$FAKE_NOTEPAD_LOG" ] && wc -l < "$FAKE_NOTEPAD_LOG" || echo 0
 }
@@ -159,40 +122,6 @@ editor_calls() {
 # Editor call n's command line, as the stand-in recorded it.
 editor_call() {
     sed -n "${1}p" "$FAKE_NOTEPAD_LOG"
-}
-
-wait_for_editor_calls() {
-    for _ in $(seq 200); do
-        [ "$(editor_calls)" -ge "$1" ] && return 0
-        sleep 0.05
-    done
-    fail "expected $1 editor call(s), got $(editor_calls)"
-}
-
-wait_for_window() {
-    local found=""
-    for _ in $(seq 200); do
-        found="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)"
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.05
-    done
-    fail "no window titled '$1' appeared"
-}
-
-wait_until_gone() {
-    for _ in $(seq 200); do
-        xwininfo -id "$1" 2>/dev/null | grep -q "IsViewable" || return 0
-        sleep 0.05
-    done
-    fail "window $1 is still on screen"
-}
-
-# Closes a message box or dialog with Enter and waits until it is gone.
-dismiss() {
-    xdotool windowactivate --sync "$1" 2>/dev/null || true
-    sleep 0.2
-    xdotool key --clearmodifiers Return
-    wait_until_gone "$1"
 }
 
 # The text of a visible message box, through the clipboard (Ctrl+C in a

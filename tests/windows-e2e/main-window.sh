@@ -13,16 +13,11 @@ screenshot windows-main.png "$window"
 # The lookup, with the arrow button, then again with Enter.
 report="$program_dir/SegmInfo.txt"
 expected_call="notepad.exe $program_windows\\SegmInfo.txt"
-type_query 05 3
-click_on_tab 5880 1320 615 615
+look_up 05 3
 wait_for_editor_calls 1
 [ "$(editor_call 1)" = "$expected_call" ] || fail "the editor was started as '$(editor_call 1)', not '$expected_call'"
 
-header="$(printf '\321\305\303\314 5.3.')"
-LC_ALL=C awk -v header="$header" 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
-    !found && index($0, header) == 1 { found = 1; print; next }
-    found && substr($0, 1, 1) == "@" { exit }
-    found { print }' "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
+database_block 5.3 "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
 [ -s "$work/expected" ] || fail "the sample database has no block for 5.3"
 cmp -s "$work/expected" "$report" || fail "SegmInfo.txt differs from the database's block"
 cmp -s "$report" "$FAKE_NOTEPAD_LOG.1" || fail "the report changed after the editor was started"
@@ -76,8 +71,6 @@ click_on_tab 1680 3600 735 975          # Command8
 about="$(wait_for_window '^ $')"
 sleep 0.5
 screenshot windows-about.png
-xdotool windowactivate --sync "$about" 2>/dev/null || true
-xdotool key Escape
-wait_until_gone "$about"
+dismiss "$about" Escape
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.err")"
 echo "Windows main window under Wine: ok"

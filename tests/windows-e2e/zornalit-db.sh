@@ -37,10 +37,6 @@ grep -qx 'Недопустимый номер шага' "$work/err" || fail "an 
 
 # --raw: the database's block, byte for byte.
 [ "$(db lookup --raw 05 3)" = 0 ] || fail "lookup --raw did not end with 0"
-header="$(printf '\321\305\303\314 5.3.')"
-LC_ALL=C awk -v header="$header" 'BEGIN { RS = "\r\n"; ORS = "\r\n" }
-    !found && index($0, header) == 1 { found = 1; print; next }
-    found && substr($0, 1, 1) == "@" { exit }
-    found { print }' "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
+database_block 5.3 "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
 cmp -s "$work/expected" "$work/out" || fail "lookup --raw differs from the database's block"
 echo "zornalit-db.exe under Wine: ok"

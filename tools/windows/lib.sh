@@ -1,5 +1,7 @@
-# Shared by the Windows scripts: where the Qt for MinGW is, and which DLLs a
-# Windows folder needs. Sourced, not run.
+# Shared by the Windows scripts: where the Qt for MinGW is, which DLLs a
+# Windows folder needs, and Wine on a virtual display. Sourced, not run.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/virtual-display.sh"
 
 # The Qt for MinGW that CI always has, kept beside the repository (beside
 # the main checkout, for a git worktree elsewhere).
@@ -199,32 +201,9 @@ wine_prepare_prefix() {
     touch "$WINEPREFIX/.zornalit-ready"
 }
 
-# Starts a virtual display with the openbox window manager, logs in folder;
-# sets DISPLAY, xvfb_pid and wm_pid (the caller stops both). Fails when the
-# display does not come up.
-start_virtual_display() {
-    local folder="$1"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$folder/display" ] && break
-        sleep 0.05
-    done
-    if [ ! -s "$folder/display" ]; then
-        echo "Xvfb не запустился." >&2
-        return 1
-    fi
-    export DISPLAY=":$(head -n1 "$folder/display")"
-    openbox --sm-disable >"$folder/openbox.log" 2>&1 &
-    wm_pid=$!
-    sleep 0.5
-}
-
 # Stops what start_virtual_display and Wine left running: the wineserver of
 # the prefix, the window manager and the display.
 stop_virtual_display_and_wine() {
     wineserver -k 2>/dev/null || true
-    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
-    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
-    wait 2>/dev/null || true
+    stop_virtual_display
 }

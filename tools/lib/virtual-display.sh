@@ -1,0 +1,38 @@
+# A virtual X display with a window manager, for the checks that drive the
+# program's windows on Linux and under Wine. Sourced, not run.
+
+xvfb_pid=""
+wm_pid=""
+
+# Starts a virtual display of the given size (1024x768 unless told) with the
+# openbox window manager, or with no window manager when the third argument
+# is "none"; logs in folder. Sets DISPLAY, xvfb_pid and wm_pid (the caller
+# stops both with stop_virtual_display). Fails when the display does not
+# come up.
+start_virtual_display() {
+    local folder="$1" size="${2:-1024x768}" manager="${3:-openbox}"
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$folder/display" ] && break
+        sleep 0.05
+    done
+    if [ ! -s "$folder/display" ]; then
+        echo "Xvfb не запустился." >&2
+        return 1
+    fi
+    export DISPLAY=":$(head -n1 "$folder/display")"
+    if [ "$manager" != none ]; then
+        openbox --sm-disable >"$folder/openbox.log" 2>&1 &
+        wm_pid=$!
+        sleep 0.5
+    fi
+}
+
+# Stops the window manager and the display of start_virtual_display, and
+# waits for every child of the shell to end.
+stop_virtual_display() {
+    [ -n "${wm_pid:-}" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "${xvfb_pid:-}" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+}
