@@ -23,6 +23,7 @@
 #include "lookup/Cp1251.h"
 #include "lookup/FaultSearch.h"
 #include "lookup/StepCodes.h"
+#include "support/DatabaseLines.h"
 #include "support/Win1251.h"
 
 #include <benchmark/benchmark.h>
@@ -45,6 +46,8 @@ namespace {
 
 constexpr qint64 megabyte = 1024 * 1024;
 
+using testing::databaseLines;
+using testing::exampleBlockLines;
 using testing::win;
 
 // Segments of the filler blocks: anything but 5, 7 and 12, the segments the
@@ -99,20 +102,7 @@ QByteArrayList fillerBodyLines()
 
 void writeExampleBlocks(QFile& file)
 {
-    const QStringList lines = {
-        u"СЕГМ 5.3."_qs,
-        u"Обрыв шины управления"_qs,
-        QString(),
-        u"Проверьте платы в кассете"_qs,
-        u"@"_qs,
-        QString(),
-        u"СЕГМ 12.1A."_qs,
-        u"Сбой таймера"_qs,
-        u"@ конец описания"_qs,
-        QString(),
-    };
-    for (const QString& line : lines)
-        file.write(win(line) + "\r\n");
+    file.write(databaseLines(exampleBlockLines() << QString()));
 }
 
 // Writes the database block by block, so that making it takes little memory.

@@ -19,18 +19,7 @@ const QString notFound = QStringLiteral("К сожалению, описание
 const QString databasePath = testing::programFile("SEGM_WIN_ALL.txt");
 const QString reportPath = testing::programFile("SegmInfo.txt");
 
-const QByteArray exampleDatabase = databaseLines({
-    u"Неисправности АТСКЭ"_qs,
-    u"СЕГМ 5.3."_qs,
-    u"Обрыв шины управления"_qs,
-    QString(),
-    u"Проверьте платы в кассете"_qs,
-    u"@"_qs,
-    QString(),
-    u"СЕГМ 12.1A."_qs,
-    u"Сбой таймера"_qs,
-    u"@ конец описания"_qs,
-});
+const QByteArray exampleDatabase = databaseLines(QStringList{u"Неисправности АТСКЭ"_qs} + testing::exampleBlockLines());
 
 const QByteArray exampleReport = databaseLines({
     u"СЕГМ 5.3."_qs,
