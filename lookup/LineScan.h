@@ -27,9 +27,9 @@ struct ScannedLine {
 // starts no further line), counting LF and 0x98 bytes on the way. It holds
 // one chunk and the start of one line, however long the lines are; it is
 // quicker than splitting whole lines because it looks for CR and LF 64
-// bytes at a time where the processor allows, and for the rare 0x98 once
-// per chunk. Positions are counted from where the device stood when the
-// scan began (from 0 on a sequential device).
+// bytes at a time where the processor allows, and for the rare 0x98 only
+// when a reader counts it, once per chunk. Positions are counted from where
+// the device stood when the scan began (from 0 on a sequential device).
 class LineScan {
 public:
     static constexpr qsizetype keptBytes = 256;
@@ -105,8 +105,6 @@ private:
     // Hands back the line from m_position to the CR at end, known to hold no
     // LF and no 0x98, and moves past it.
     const ScannedLine* plainLine(qsizetype end);
-    // Passes over the bytes up to to without looking at them.
-    void skipTo(qsizetype to) { m_position = to; }
     // The first 0x98 in the chunk at or after m_position, or m_size.
     qsizetype nextUnassigned();
     // Counts one more line, while the lines are counted.
