@@ -157,7 +157,7 @@ private:
                 return QStringLiteral(
                     "%1 повторяет заголовок строки %2: программа всегда показывает блок строки %2, а этот — никогда")
                     .arg(shown())
-                    .arg(placed.firstLine);
+                    .arg(placed.firstHeader->line);
             });
         }
 
@@ -233,7 +233,8 @@ CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype
 {
     Checker checker(codes);
     LineScan reader(database, chunkBytes);
-    while (const ScannedLine* line = reader.nextNotable(firstBytesThatMayMatter()))
+    const LineScan::FirstBytes& firstBytes = firstBytesThatMayMatter();
+    while (const ScannedLine* line = reader.nextNotable(firstBytes))
         checker.take(*line);
     CheckReport report = checker.finish(reader.linesRead());
     if (reader.failed()) {

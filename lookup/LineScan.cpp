@@ -138,19 +138,6 @@ void LineScan::findLineEnds()
     m_lineEndsFound = true;
 }
 
-qsizetype LineScan::nextCr(qsizetype from) const
-{
-    qsizetype word = from / 64;
-    quint64 bits = m_crBits[static_cast<std::size_t>(word)] & (~quint64(0) << (from % 64));
-    const qsizetype lastWord = (m_size - 1) / 64;
-    while (bits == 0) {
-        if (++word > lastWord)
-            return -1;
-        bits = m_crBits[static_cast<std::size_t>(word)];
-    }
-    return word * 64 + std::countr_zero(bits);
-}
-
 qsizetype LineScan::lastCr(qsizetype from) const
 {
     // Looked for from the end: it is rarely far from it.
@@ -305,24 +292,16 @@ const ScannedLine* LineScan::nextNotable(const FirstBytes& firstBytes)
             if (bytes[m_position] == lf)
                 ++m_position;
         }
-        // A line that starts and ends in the chunk, without LF or 0x98, is
+        // Lines that start and end in the chunk, without LF or 0x98, are
         // taken here from the CRs noted for the chunk.
         if (!m_crBefore && m_position < m_size) {
             if (!m_lineEndsFound)
                 findLineEnds();
             while (m_nextLoneLf < m_loneLfCount && m_loneLfs[m_nextLoneLf] < m_position)
                 ++m_nextLoneLf;
-            if (const qsizetype end = nextCr(m_position); end >= 0) {
-                const bool plain = (m_nextLoneLf == m_loneLfCount || m_loneLfs[m_nextLoneLf] > end)
-                    && nextUnassigned() > end;
-                if (plain) {
-                    const qsizetype start = m_position;
-                    const ScannedLine* line = plainLine(end);
-                    if (start < end && firstBytes.contains(bytes[start]))
-                        return line;
-                    continue;
-                }
-            }
+            const qsizetype loneLf = m_nextLoneLf < m_loneLfCount ? m_loneLfs[m_nextLoneLf] : m_size;
+            if (const ScannedLine* line = nextNotablePlainLine(firstBytes, std::min(loneLf, nextUnassigned())))
+                return line;
         }
         // Anything else: a line over the chunk's end, or one with an LF or
         // a 0x98, or the end of the file.
@@ -331,6 +310,44 @@ const ScannedLine* LineScan::nextNotable(const FirstBytes& firstBytes)
             || (!line->start.isEmpty() && firstBytes.contains(line->start.front())))
             return line;
     }
+}
+
+const ScannedLine* LineScan::nextNotablePlainLine(const FirstBytes& firstBytes, qsizetype plainBefore)
+{
+    // Most lines are passed over here, so this walks the chunk's CR bits
+    // itself and only counts the lines it passes.
+    const char* bytes = m_chunk.constData();
+    const quint64* crWords = m_crBits.data();
+    const qsizetype lastWord = (m_size - 1) / 64;
+    qsizetype start = m_position;
+    qsizetype word = start / 64;
+    quint64 crs = crWords[word] & (~quint64(0) << (start % 64));
+    qint64 passed = 0;
+    for (;;) {
+        while (crs == 0 && word < lastWord)
+            crs = crWords[++word];
+        if (crs == 0)
+            break; // the line runs over the chunk's end
+        const qsizetype end = word * 64 + std::countr_zero(crs);
+        crs &= crs - 1;
+        if (end >= plainBefore)
+            break; // the line holds an LF or a 0x98
+        if (start < end && firstBytes.contains(bytes[start])) {
+            m_line.number += m_numbered ? passed : 0;
+            m_position = start;
+            return plainLine(end);
+        }
+        ++passed;
+        start = end + 1;
+        if (start == m_size) {
+            m_crBefore = true;
+            break;
+        }
+        start += bytes[start] == lf ? 1 : 0;
+    }
+    m_line.number += m_numbered ? passed : 0;
+    m_position = start;
+    return nullptr;
 }
 
 const ScannedLine* LineScan::plainLine(qsizetype end)

@@ -102,6 +102,10 @@ private:
     // Notes where the chunk's CRs and its LFs not right after a CR stand;
     // only nextNotable() needs them, so they are found when it first asks.
     void findLineEnds();
+    // The first line from m_position on that ends in the chunk before
+    // plainBefore and starts with one of firstBytes, or null; the lines
+    // passed are counted, and m_position is left after them.
+    const ScannedLine* nextNotablePlainLine(const FirstBytes& firstBytes, qsizetype plainBefore);
     // Hands back the line from m_position to the CR at end, known to hold no
     // LF and no 0x98, and moves past it.
     const ScannedLine* plainLine(qsizetype end);
@@ -140,8 +144,6 @@ private:
     std::vector<qint32> m_loneLfs;
     qsizetype m_loneLfCount = 0;
     qsizetype m_nextLoneLf = 0;
-    // The first CR at or after from in the chunk, or -1.
-    qsizetype nextCr(qsizetype from) const;
     // The last CR at or after from in the chunk, or -1.
     qsizetype lastCr(qsizetype from) const;
     QString m_error;
