@@ -21,27 +21,29 @@ qsizetype slotOf(QByteArrayView segment)
 
 HeaderIndex::HeaderIndex(const StepCodes& codes)
     : m_codes(codes)
-    , m_slots(slotCount, -1)
+    , m_slots(slotCount)
 {
 }
 
 HeaderIndex::Placed HeaderIndex::add(qint64 line, QByteArrayView header)
 {
-    Placed placed{judgeHeader(header, m_codes), 0, false};
+    Placed placed{judgeHeader(header, m_codes), nullptr, false};
     if (!placed.verdict.askable)
         return placed;
-    qsizetype& slot = m_slots[slotOf(placed.verdict.segment)];
-    if (slot < 0) {
-        slot = static_cast<qsizetype>(m_segments.size());
+    Slot& slot = m_slots[slotOf(placed.verdict.segment)];
+    if (slot.segment < 0) {
+        slot.segment = static_cast<qint32>(m_segments.size());
         m_segments.push_back(SegmentHeaders{placed.verdict.segment.toByteArray(), {}});
     }
-    FirstHeader& first = m_segments[slot].steps[placed.verdict.stepPosition];
-    if (!first.exists()) {
+    FirstHeader& first = m_segments[slot.segment].steps[placed.verdict.stepPosition];
+    placed.firstHeader = &first;
+    const quint32 step = quint32(1) << placed.verdict.stepPosition;
+    if ((slot.steps & step) == 0) {
+        slot.steps |= step;
         first.line = line;
         first.text = header.first(std::min(header.size(), shownHeaderBytes)).toByteArray();
         placed.first = true;
     }
-    placed.firstLine = first.line;
     return placed;
 }
 

@@ -34,9 +34,9 @@ public:
 
     struct Placed {
         HeaderVerdict verdict;
-        // The line of the first header of the same pair; the line itself
-        // when it is the first; 0 when no query asks for it.
-        qint64 firstLine = 0;
+        // The first header of the same pair, this one when it is the first;
+        // null when no query asks for it. Valid until the next add().
+        const FirstHeader* firstHeader = nullptr;
         bool first = false;
     };
 
@@ -51,9 +51,16 @@ public:
 private:
     const StepCodes& m_codes;
     std::vector<SegmentHeaders> m_segments; // in the order first seen
-    // Where each segment stands in m_segments, or -1: a direct table is
-    // quicker than a hash, and small, as a segment has at most two bytes.
-    std::vector<qsizetype> m_slots;
+    // Where each segment stands in m_segments (-1: not yet), and a bit for
+    // each step it has a header for. A direct table is quicker than a hash,
+    // and small, as a segment has at most two bytes; the bits answer most
+    // headers, which repeat a pair, without reaching into m_segments.
+    struct Slot {
+        qint32 segment = -1;
+        quint32 steps = 0;
+    };
+    static_assert(StepCodes::count <= 32);
+    std::vector<Slot> m_slots;
 };
 
 // At most this many bytes of a header line are kept for showing.

@@ -59,7 +59,7 @@ private:
                 + placed.verdict.reasons.join(QStringLiteral("; "));
         } else if (!placed.first) {
             m_block.unreachable = QStringLiteral("не показывается никогда: тот же заголовок стоит раньше, в строке %1")
-                                      .arg(placed.firstLine);
+                                      .arg(placed.firstHeader->line);
         }
         m_seen.fill(false, m_wordCount);
     }
