@@ -4,6 +4,8 @@
 #include "HeaderLine.h"
 #include "QueryInput.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <optional>
 
@@ -65,9 +67,11 @@ QString whyNotAskable(const QString& field, const QString& what, bool isStep, co
 bool plainSegment(QByteArrayView segment)
 {
     const auto plain = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); };
-    if (segment.isEmpty() || segment.size() > 2 || !std::all_of(segment.begin(), segment.end(), plain))
+    if (segment.isEmpty() || segment.size() > 2)
         return false;
-    return !(segment.size() == 2 && segment[0] == '0');
+    // The first and the last byte: the same one for a segment of one.
+    const bool allPlain = plain(segment.front()) & plain(segment.back());
+    return allPlain && !(segment.size() == 2 && segment.front() == '0');
 }
 
 // What follows a field of line: the byte after it, or nothing at the end.
@@ -90,23 +94,15 @@ bool usualHeader(QByteArrayView line, const HeaderFields& fields, bool spaceAfte
     return !afterStep || *afterStep == '.' || *afterStep == ' ';
 }
 
-} // namespace
-
-HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
+// Any other header: read the way a person and the lookup each read it,
+// decoded, and put through the window's own normalisation of a query. Kept
+// apart so that the usual header, judged for every header of a database,
+// does not pay for this one's setting up.
+Q_NEVER_INLINE HeaderVerdict judgeUnusualHeader(
+    QByteArrayView line, const HeaderFields& fields, bool spaceAfterKeyword, const StepCodes& codes)
 {
     HeaderVerdict verdict;
-    const HeaderFields fields = readHeaderFields(line);
     verdict.segment = fields.segment;
-    const bool spaceAfterKeyword = line.size() > headerKeywordLength && line[headerKeywordLength] == ' ';
-
-    // The usual header is judged without decoding: a database holds many.
-    const std::optional<int> code = codes.positionOfBytes(fields.step);
-    if (usualHeader(line, fields, spaceAfterKeyword, code.has_value())) {
-        verdict.stepPosition = *code;
-        verdict.askable = true;
-        return verdict;
-    }
-
     const QByteArrayView step = trimmedStep(fields.step);
     const WrittenFields written = writtenFields(line);
     const bool readAsWritten = fields.segment == written.segment && step == written.step;
@@ -137,6 +133,24 @@ HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
             << QStringLiteral("программа читает сегмент %1 и шаг %2").arg(quoted(fields.segment), quoted(step));
     }
     return verdict;
+}
+
+} // namespace
+
+HeaderVerdict judgeHeader(QByteArrayView line, const StepCodes& codes)
+{
+    const HeaderFields fields = readHeaderFields(line);
+    const bool spaceAfterKeyword = line.size() > headerKeywordLength && line[headerKeywordLength] == ' ';
+    // The usual header is judged without decoding: a database holds many.
+    const std::optional<int> code = codes.positionOfBytes(fields.step);
+    if (usualHeader(line, fields, spaceAfterKeyword, code.has_value())) {
+        HeaderVerdict verdict;
+        verdict.segment = fields.segment;
+        verdict.stepPosition = *code;
+        verdict.askable = true;
+        return verdict;
+    }
+    return judgeUnusualHeader(line, fields, spaceAfterKeyword, codes);
 }
 
 } // namespace zornalit

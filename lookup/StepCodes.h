@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 namespace zornalit {
@@ -25,6 +26,15 @@ public:
     QString at(int position) const { return m_codes.value(position); }
 
 private:
+    // The value of each byte as an upper-case hexadecimal digit, or -1.
+    static constexpr std::array<qint8, 256> hexDigits = [] {
+        std::array<qint8, 256> digits{};
+        for (int byte = 0; byte < 256; ++byte)
+            digits[byte] = byte >= '0' && byte <= '9' ? byte - '0'
+                                                      : (byte >= 'A' && byte <= 'F' ? byte - 'A' + 10 : -1);
+        return digits;
+    }();
+
     QStringList m_codes;
     QByteArrayList m_codeBytes;
 };
@@ -32,17 +42,15 @@ private:
 inline std::optional<int> StepCodes::positionOfBytes(QByteArrayView bytes) const
 {
     // Position p is written as p in hexadecimal: read the number back, then
-    // check that the table writes it with exactly these bytes.
+    // check that the table writes it with exactly these bytes. Both bytes are
+    // read alike, without a branch on the length: a database mixes codes of
+    // one and two characters at random.
     if (bytes.isEmpty() || bytes.size() > 2)
         return std::nullopt;
-    int value = 0;
-    for (const char c : bytes) {
-        const int digit = c >= '0' && c <= '9' ? c - '0' : (c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + digit;
-    }
-    if (value >= count)
+    const int first = hexDigits[static_cast<unsigned char>(bytes.front())];
+    const int last = hexDigits[static_cast<unsigned char>(bytes.back())];
+    const int value = static_cast<int>(bytes.size() - 1) * 16 * first + last;
+    if ((first | last) < 0 || value >= count)
         return std::nullopt;
     // Both bytes, or the one, must be the table's: "05" is no code.
     const QByteArray& code = m_codeBytes[value];
