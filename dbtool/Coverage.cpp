@@ -32,7 +32,7 @@ CoverageTable coverDatabase(QIODevice& database, const StepCodes& codes, qsizety
     // memory than a short one.
     LineScan lines(database, chunkBytes, shownHeaderBytes);
     while (const ScannedLine* line = lines.nextStartingWith(headerKeyword[0])) {
-        if (beginsWithKeyword(line->start))
+        if (beginsWithKeyword(line->start) && !index.repeatsAPair(line->start))
             index.add(0, line->start);
     }
 

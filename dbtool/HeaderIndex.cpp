@@ -1,5 +1,7 @@
 #include "HeaderIndex.h"
 
+#include "lookup/HeaderLine.h"
+
 #include <algorithm>
 #include <tuple>
 
@@ -45,6 +47,15 @@ HeaderIndex::Placed HeaderIndex::add(qint64 line, QByteArrayView header)
         placed.first = true;
     }
     return placed;
+}
+
+bool HeaderIndex::repeatsAPair(QByteArrayView header) const
+{
+    const HeaderFields fields = readHeaderFields(header);
+    if (fields.segment.isEmpty())
+        return false;
+    const std::optional<int> step = m_codes.positionOfBytes(fields.step);
+    return step && (m_slots[slotOf(fields.segment)].steps >> *step & 1) != 0;
 }
 
 QList<SegmentHeaders> HeaderIndex::segments() const

@@ -44,6 +44,13 @@ public:
     // (counted from 1; 0 when lines are not counted).
     Placed add(qint64 line, QByteArrayView header);
 
+    // Whether add() would change nothing for this line, read only as the
+    // lookup reads it: its segment and step, written as a step code, already
+    // have their first header. Another header of that pair, or one no query
+    // can ask, is all it can be then. Much quicker than judging the line, and
+    // most headers of a large database repeat a pair.
+    bool repeatsAPair(QByteArrayView header) const;
+
     // Every segment with a header a query can ask, digits first, then by
     // length and bytes, so that numbers come in their order.
     QList<SegmentHeaders> segments() const;
