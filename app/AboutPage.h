@@ -13,6 +13,8 @@ class AboutPage : public QWidget {
 public:
     explicit AboutPage(QWidget* parent = nullptr);
 
+    // The photo's picture is a file in the program folder.
+    static inline const QString photoFile = QStringLiteral("Фото.bmp");
     PictureBox* photo() const { return m_photo; }
     PictureButton* readmeButton() const { return m_readmeButton; }
     PictureButton* aboutWindowButton() const { return m_aboutWindowButton; }

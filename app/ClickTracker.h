@@ -1,31 +1,29 @@
 #pragma once
 
-#include <QMouseEvent>
-#include <QRect>
+#include <QObject>
+
+class QWidget;
 
 namespace zornalit {
 
-// Tells a click from a stray press or release: the left button pressed on a
-// control and released inside it. Controls that take a press this way keep
-// it from the tab control below, so that the release comes back to them.
-class ClickTracker {
+// Tells a click on a control from a stray press or release: the left button
+// pressed on the control and released inside it. Made for a control, it
+// watches that control's mouse buttons and reports each click by clicked().
+// It takes every press and release of the control, so that none reaches the
+// tab control below and the release comes back to the control.
+class ClickTracker : public QObject {
+    Q_OBJECT
 public:
-    void press(QMouseEvent* event)
-    {
-        m_pressed = event->button() == Qt::LeftButton;
-        event->accept();
-    }
+    explicit ClickTracker(QWidget* control);
 
-    // True when this release completes a click inside area.
-    bool release(QMouseEvent* event, const QRect& area)
-    {
-        event->accept();
-        const bool wasPressed = m_pressed;
-        m_pressed = false;
-        return wasPressed && event->button() == Qt::LeftButton && area.contains(event->position().toPoint());
-    }
+signals:
+    void clicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* m_control;
     bool m_pressed = false;
 };
 

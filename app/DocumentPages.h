@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 namespace zornalit {
 
@@ -9,6 +10,10 @@ class TabControl;
 
 // A button that fills a document tab, with the tab it lies on.
 struct DocumentButton {
+    // Every document button shows the same picture, a file in the program
+    // folder.
+    static inline const QString pictureFile = QStringLiteral("Обложка1.bmp");
+
     int tab = 0;
     PictureButton* button = nullptr;
 };

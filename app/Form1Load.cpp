@@ -13,19 +13,6 @@
 
 namespace zornalit {
 
-namespace {
-
-// The pictures read from the program folder at start-up.
-const QString aboutImageFile = QStringLiteral("About.bmp");
-const QString photoImageFile = QStringLiteral("Фото.bmp");
-const QString forumImageFile = QStringLiteral("Форум КВАНТ.bmp");
-const QString siteImageFile = QStringLiteral("Сайт КВАНТ.bmp");
-const QString exchangeImageFile = QStringLiteral("КВАНТ.bmp");
-const QString coverImageFile = QStringLiteral("Обложка.bmp");
-const QString buttonCoverImageFile = QStringLiteral("Обложка1.bmp");
-
-} // namespace
-
 // A picture that is missing or unreadable comes back empty (the loader has
 // said so on the error output); its control stays empty and start-up goes on.
 QImage Form1::loadImage(const QString& fileName) const
@@ -39,7 +26,7 @@ void Form1::prepareAboutWindow()
 {
     if (!m_aboutWindow)
         m_aboutWindow = std::make_unique<Form2>();
-    m_aboutWindow->setPicture(loadImage(aboutImageFile));
+    m_aboutWindow->setPicture(loadImage(Form2::pictureFile));
 }
 
 // The pictures of the About window, the About tab and the links tab, all
@@ -47,17 +34,17 @@ void Form1::prepareAboutWindow()
 void Form1::loadAboutAndLinkPictures()
 {
     prepareAboutWindow();
-    m_aboutPage->photo()->setImage(loadImage(photoImageFile));
-    m_linksPage->forumPicture()->setImage(loadImage(forumImageFile));
-    m_linksPage->sitePicture()->setImage(loadImage(siteImageFile));
-    m_linksPage->exchangePhoto()->setImage(loadImage(exchangeImageFile));
+    m_aboutPage->photo()->setImage(loadImage(AboutPage::photoFile));
+    m_linksPage->forumPicture()->setImage(loadImage(LinksPage::forumPictureFile));
+    m_linksPage->sitePicture()->setImage(loadImage(LinksPage::sitePictureFile));
+    m_linksPage->exchangePhoto()->setImage(loadImage(LinksPage::exchangePhotoFile));
 }
 
 QString Form1::loadCoverFirst()
 {
     QString problem;
     m_segmentsPage->cover()->setImage(
-        m_platform.bitmaps.loadUnreported(m_platform.folder.fileNamed(coverImageFile), problem));
+        m_platform.bitmaps.loadUnreported(m_platform.folder.fileNamed(SegmentsPage::coverFile), problem));
     return problem;
 }
 
@@ -65,7 +52,7 @@ void Form1::loadAfterFirstPaint(const QString& coverProblem)
 {
     loadAboutAndLinkPictures();
     if (!coverProblem.isEmpty())
-        m_platform.bitmaps.report(m_platform.folder.fileNamed(coverImageFile), coverProblem);
+        m_platform.bitmaps.report(m_platform.folder.fileNamed(SegmentsPage::coverFile), coverProblem);
     loadDocumentButtonPictures();
 }
 
@@ -75,7 +62,7 @@ void Form1::loadDocumentButtonPictures()
 {
     // Each button reads the file for itself.
     for (const DocumentButton& document : std::as_const(m_documentButtons))
-        document.button->setImage(loadImage(buttonCoverImageFile));
+        document.button->setImage(loadImage(DocumentButton::pictureFile));
 }
 
 } // namespace zornalit

@@ -14,6 +14,8 @@ class Form2 : public QDialog {
 public:
     Form2();
 
+    // The window's picture, a file in the program folder.
+    static inline const QString pictureFile = QStringLiteral("About.bmp");
     void setPicture(const QImage& image);
 
     // Shows the window modally: no other window of the program takes input

@@ -1,23 +1,13 @@
 #include "LinkLabel.h"
 
-#include <QMouseEvent>
+#include "ClickTracker.h"
 
 namespace zornalit {
 
 LinkLabel::LinkLabel(QWidget* parent)
     : QLabel(parent)
 {
-}
-
-void LinkLabel::mousePressEvent(QMouseEvent* event)
-{
-    m_click.press(event);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(event, rect()))
-        emit clicked();
+    connect(new ClickTracker(this), &ClickTracker::clicked, this, &LinkLabel::clicked);
 }
 
 } // namespace zornalit

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ClickTracker.h"
-
 #include <QLabel>
 
 namespace zornalit {
@@ -15,13 +13,6 @@ public:
 
 signals:
     void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    ClickTracker m_click;
 };
 
 } // namespace zornalit

@@ -14,6 +14,11 @@ class LinksPage : public QWidget {
 public:
     explicit LinksPage(QWidget* parent = nullptr);
 
+    // The pictures of the tab, files in the program folder.
+    static inline const QString exchangePhotoFile = QStringLiteral("КВАНТ.bmp");
+    static inline const QString sitePictureFile = QStringLiteral("Сайт КВАНТ.bmp");
+    static inline const QString forumPictureFile = QStringLiteral("Форум КВАНТ.bmp");
+
     PictureBox* exchangePhoto() const { return m_exchangePhoto; }
     PictureBox* sitePicture() const { return m_site.picture; }
     LinkLabel* siteLink() const { return m_site.label; }

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
-#include <QMouseEvent>
+#include "ClickTracker.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -22,6 +23,7 @@ PictureBox::PictureBox(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
+    connect(new ClickTracker(this), &ClickTracker::clicked, this, &PictureBox::clicked);
 }
 
 void PictureBox::setImage(const QImage& image)
@@ -45,17 +47,6 @@ void PictureBox::paintEvent(QPaintEvent* event)
         focus.rect = inside.adjusted(1, 1, -1, -1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event)
-{
-    m_click.press(event);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (m_click.release(event, rect()))
-        emit clicked();
 }
 
 } // namespace zornalit

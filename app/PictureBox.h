@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ClickTracker.h"
-
 #include <QFrame>
 #include <QImage>
 
@@ -31,12 +29,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     QImage m_image;
-    ClickTracker m_click;
 };
 
 } // namespace zornalit

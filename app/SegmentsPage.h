@@ -16,6 +16,8 @@ public:
     QueryBox* segmentBox() const { return m_segmentBox; }
     QueryBox* stepBox() const { return m_stepBox; }
     PictureButton* findButton() const { return m_findButton; }
+    // The cover's picture is a file in the program folder.
+    static inline const QString coverFile = QStringLiteral("Обложка.bmp");
     PictureBox* cover() const { return m_cover; }
 
 private:
