@@ -57,7 +57,7 @@ LookupAnswer lookUpQuery(const QString& path, const QueryBoxes& typed, const Ste
 {
     const QueryCheck check = normaliseQuery(typed, codes);
     if (!check.passed())
-        return {LookupStatus::InvalidQuery, check.error};
+        return {LookupStatus::InvalidQuery, queryPrompt(check.problem)};
 
     QString why;
     const std::unique_ptr<QIODevice> database = openDatabase(path, &why);

@@ -68,7 +68,7 @@ QueryBoxes runFaultLookup(
     if (showBoxes)
         showBoxes(check.boxes);
     if (!check.passed()) {
-        showError(platform, check.error);
+        showError(platform, queryPrompt(check.problem));
         return check.boxes;
     }
 

@@ -1,17 +1,12 @@
 #include "QueryInput.h"
 
+#include <QHash>
 #include <QList>
 #include <QStringView>
 
 namespace zornalit {
 
 namespace {
-
-const QString segmentTooLong = QStringLiteral("Номер сегмента не может состоять из трёх знаков");
-const QString segmentMissing = QStringLiteral("Вы забыли ввести номер сегмента");
-const QString stepTooLong = QStringLiteral("Номер шага не может состоять из трёх знаков");
-const QString stepMissing = QStringLiteral("Вы забыли ввести номер шага");
-const QString stepUnknown = QStringLiteral("Недопустимый номер шага");
 
 // The characters of a text as the operator sees them: a surrogate pair is one
 // character, not two.
@@ -28,8 +23,8 @@ QList<QStringView> charactersOf(QStringView text)
 }
 
 // Upper-cases a box text, refuses three or more characters and drops a
-// leading zero from two. Returns the prompt of a failure, or nothing.
-QString normaliseBox(QString& text, const QString& tooLong, const QString& missing)
+// leading zero from two. Returns the problem found, if any.
+QueryProblem normaliseBox(QString& text, QueryProblem tooLong, QueryProblem missing)
 {
     text = text.toUpper();
     const QList<QStringView> characters = charactersOf(text);
@@ -39,23 +34,35 @@ QString normaliseBox(QString& text, const QString& tooLong, const QString& missi
         text = characters[1].toString();
     if (text.isEmpty())
         return missing;
-    return {};
+    return QueryProblem::None;
 }
 
 } // namespace
 
 QueryCheck normaliseQuery(const QueryBoxes& typed, const StepCodes& codes)
 {
-    QueryCheck check{typed, {}};
-    check.error = normaliseBox(check.boxes.segment, segmentTooLong, segmentMissing);
+    QueryCheck check{typed, QueryProblem::None};
+    check.problem = normaliseBox(check.boxes.segment, QueryProblem::SegmentTooLong, QueryProblem::SegmentMissing);
     if (!check.passed())
         return check;
-    check.error = normaliseBox(check.boxes.step, stepTooLong, stepMissing);
+    check.problem = normaliseBox(check.boxes.step, QueryProblem::StepTooLong, QueryProblem::StepMissing);
     if (!check.passed())
         return check;
     if (!codes.positionOf(check.boxes.step))
-        check.error = stepUnknown;
+        check.problem = QueryProblem::StepUnknown;
     return check;
+}
+
+QString queryPrompt(QueryProblem problem)
+{
+    static const QHash<QueryProblem, QString> prompts{
+        {QueryProblem::SegmentTooLong, QStringLiteral("Номер сегмента не может состоять из трёх знаков")},
+        {QueryProblem::SegmentMissing, QStringLiteral("Вы забыли ввести номер сегмента")},
+        {QueryProblem::StepTooLong, QStringLiteral("Номер шага не может состоять из трёх знаков")},
+        {QueryProblem::StepMissing, QStringLiteral("Вы забыли ввести номер шага")},
+        {QueryProblem::StepUnknown, QStringLiteral("Недопустимый номер шага")},
+    };
+    return prompts.value(problem);
 }
 
 } // namespace zornalit

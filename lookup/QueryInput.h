@@ -13,16 +13,21 @@ struct QueryBoxes {
     bool operator==(const QueryBoxes&) const = default;
 };
 
+// Why a query cannot be looked up; the first failure found stops the check.
+enum class QueryProblem { None, SegmentTooLong, SegmentMissing, StepTooLong, StepMissing, StepUnknown };
+
 struct QueryCheck {
     // What the boxes hold after the steps that ran, also on failure.
     QueryBoxes boxes;
-    // The prompt for the error message; empty when the query passed.
-    QString error;
-    bool passed() const { return error.isEmpty(); }
+    QueryProblem problem = QueryProblem::None;
+    bool passed() const { return problem == QueryProblem::None; }
 };
 
 // Upper-cases, drops a leading zero and validates both texts, stopping at
 // the first failure.
 QueryCheck normaliseQuery(const QueryBoxes& typed, const StepCodes& codes);
+
+// The prompt of the error message for a problem; empty for none.
+QString queryPrompt(QueryProblem problem);
 
 } // namespace zornalit

@@ -1,8 +1,47 @@
 #include "MciErrorText.h"
 
+#include <algorithm>
+#include <array>
+
 namespace zornalit {
 
+using namespace mciError;
+
 namespace {
+
+// One cause of failure: its words and every code that means it.
+struct Reason {
+    const char* text;
+    std::array<quint32, 5> codes;
+};
+
+constexpr Reason reasons[] = {
+    {"звуковое устройство не открыто", {invalidDeviceId}},
+    {"неисправность звукового оборудования", {hardware}},
+    {"устройство воспроизведения звуковых файлов не установлено", {invalidDeviceName, deviceNotInstalled}},
+    {"не загружается драйвер звукового устройства", {cannotLoadDriver}},
+    {"недостаточно памяти", {outOfMemory}},
+    // Also what Wine's waveaudio device answers when no sound output opens.
+    {"устройство вывода звука не открывается: оно занято или его нет", {deviceOpen}},
+    {"звуковое устройство занято другой программой", {deviceLocked, mustUseShareable}},
+    {"файл не найден", {fileNotFound}},
+    {"звуковое устройство не готово", {deviceNotReady}},
+    {"сбой драйвера звукового устройства", {driverInternal, internal, driver}},
+    {"звуковое устройство не умеет выполнить эту команду", {unsupportedFunction, nonapplicableFunction}},
+    {"по имени файла не удалось выбрать звуковое устройство", {extensionNotFound}},
+    {"файл не является звуком, который может воспроизвести устройство, или повреждён", {invalidFile}},
+    {"не указано имя файла", {filenameRequired}},
+    {"ошибка чтения файла", {fileRead}},
+    {"ошибка записи файла", {fileWrite}},
+    {"значение вне допустимых пределов", {outOfRange}},
+    {"все устройства вывода звука заняты", {waveOutputsInUse, waveSetOutputInUse}},
+    {"не выбрано устройство вывода звука", {waveOutputUnspecified}},
+    {"нет устройства вывода звука, способного воспроизвести этот звук",
+        {waveOutputsUnsuitable, waveSetOutputUnsuitable}},
+    {"устройство записи звука занято или не подходит",
+        {waveInputsInUse, waveSetInputInUse, waveInputUnspecified, waveInputsUnsuitable, waveSetInputUnsuitable}},
+    {"звуковому устройству не удалось создать окно", {noWindow, createWindow}},
+};
 
 QString withCode(const char* text, quint32 code)
 {
@@ -13,70 +52,13 @@ QString withCode(const char* text, quint32 code)
 
 QString mciErrorText(quint32 error)
 {
-    using namespace mciError;
     const quint32 code = error & 0xFFFF;
-    switch (code) {
-    case 0:
+    // The unused places of a reason's codes hold 0, which is no error.
+    if (code == 0)
         return {};
-    case invalidDeviceId:
-        return QStringLiteral("звуковое устройство не открыто");
-    case hardware:
-        return QStringLiteral("неисправность звукового оборудования");
-    case invalidDeviceName:
-    case deviceNotInstalled:
-        return QStringLiteral("устройство воспроизведения звуковых файлов не установлено");
-    case cannotLoadDriver:
-        return QStringLiteral("не загружается драйвер звукового устройства");
-    case outOfMemory:
-        return QStringLiteral("недостаточно памяти");
-    case deviceOpen:
-        // Also what Wine's waveaudio device answers when no sound output opens.
-        return QStringLiteral("устройство вывода звука не открывается: оно занято или его нет");
-    case deviceLocked:
-    case mustUseShareable:
-        return QStringLiteral("звуковое устройство занято другой программой");
-    case fileNotFound:
-        return QStringLiteral("файл не найден");
-    case deviceNotReady:
-        return QStringLiteral("звуковое устройство не готово");
-    case driverInternal:
-    case internal:
-    case driver:
-        return QStringLiteral("сбой драйвера звукового устройства");
-    case unsupportedFunction:
-    case nonapplicableFunction:
-        return QStringLiteral("звуковое устройство не умеет выполнить эту команду");
-    case extensionNotFound:
-        return QStringLiteral("по имени файла не удалось выбрать звуковое устройство");
-    case invalidFile:
-        return QStringLiteral("файл не является звуком, который может воспроизвести устройство, или повреждён");
-    case filenameRequired:
-        return QStringLiteral("не указано имя файла");
-    case fileRead:
-        return QStringLiteral("ошибка чтения файла");
-    case fileWrite:
-        return QStringLiteral("ошибка записи файла");
-    case outOfRange:
-        return QStringLiteral("значение вне допустимых пределов");
-    case waveOutputsInUse:
-    case waveSetOutputInUse:
-        return QStringLiteral("все устройства вывода звука заняты");
-    case waveOutputUnspecified:
-        return QStringLiteral("не выбрано устройство вывода звука");
-    case waveOutputsUnsuitable:
-    case waveSetOutputUnsuitable:
-        return QStringLiteral("нет устройства вывода звука, способного воспроизвести этот звук");
-    case waveInputsInUse:
-    case waveSetInputInUse:
-    case waveInputUnspecified:
-    case waveInputsUnsuitable:
-    case waveSetInputUnsuitable:
-        return QStringLiteral("устройство записи звука занято или не подходит");
-    case noWindow:
-    case createWindow:
-        return QStringLiteral("звуковому устройству не удалось создать окно");
-    default:
-        break;
+    for (const Reason& reason : reasons) {
+        if (std::ranges::find(reason.codes, code) != reason.codes.end())
+            return QString::fromUtf8(reason.text);
     }
     if (code >= sequencerFirst && code <= sequencerLast)
         return withCode("ошибка устройства MIDI (код MCI %1)", code);

@@ -57,8 +57,7 @@ TEST_F(Focus, ShiftTabWalksBackwards)
 TEST_F(Focus, QueryBoxesEmptyWhenTheOperatorMovesIntoThem)
 {
     showActive();
-    auto* segment = control<QLineEdit>(QStringLiteral("Segm"));
-    auto* step = control<QLineEdit>(QStringLiteral("Sag"));
+    const auto [segment, step] = queryBoxes();
     segment->setText(QStringLiteral("12"));
     step->setText(QStringLiteral("1A"));
 
@@ -160,10 +159,8 @@ TEST_F(Focus, EnterRunsTheLookupAndTheBoxKeepsFocusAndTextAfterTheMessage)
 {
     startUp();
     showActive();
-    auto* segment = control<QLineEdit>(QStringLiteral("Segm"));
-    auto* step = control<QLineEdit>(QStringLiteral("Sag"));
-    clickAt(step);
-    QTest::keyClicks(step, QStringLiteral("1g"));
+    const auto [segment, step] = queryBoxes();
+    typeInto(step, QStringLiteral("1g"));
     segment->setText(QStringLiteral("05"));
 
     // The message is a real window in front of the main window.

@@ -78,12 +78,9 @@ TEST_F(Keyboard, AQueryTooLongIsShownFromItsStartAfterTheMessage)
 {
     startUp();
     showActive();
-    auto* segment = control<QLineEdit>(QStringLiteral("Segm"));
-    auto* step = control<QLineEdit>(QStringLiteral("Sag"));
-    clickAt(segment);
-    QTest::keyClicks(segment, QStringLiteral("abc"));
-    clickAt(step);
-    QTest::keyClicks(step, QStringLiteral("1a2"));
+    const auto [segment, step] = queryBoxes();
+    typeInto(segment, QStringLiteral("abc"));
+    typeInto(step, QStringLiteral("1a2"));
     control<QPushButton>(QStringLiteral("Command2"))->click();
     ASSERT_EQ(fake.messages.shown.size(), 1);
     EXPECT_EQ(segment->text(), QStringLiteral("ABC"));

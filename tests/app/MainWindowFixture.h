@@ -10,6 +10,7 @@
 #include "fakes/FakePlatform.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 
@@ -17,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace zornalit::testing {
 
@@ -47,6 +49,12 @@ protected:
     void startUp() { form->loadAfterFirstPaint(form->loadCoverFirst()); }
 
     TabControl* tabs() const { return control<TabControl>(QStringLiteral("SSTab1")); }
+
+    // The two query boxes: the segment's, then the step's.
+    std::pair<QLineEdit*, QLineEdit*> queryBoxes() const
+    {
+        return {control<QLineEdit>(QStringLiteral("Segm")), control<QLineEdit>(QStringLiteral("Sag"))};
+    }
 
     // The About window, found the way a user finds it: the program's
     // window named "Form2", shown or hidden.
@@ -84,6 +92,13 @@ protected:
     }
 
     void clickTab(int index) { clickAt(tabs(), tabs()->tabRect(index).center()); }
+
+    // Clicks into a box and types text there, as the operator does.
+    void typeInto(QWidget* box, const QString& text)
+    {
+        clickAt(box);
+        QTest::keyClicks(box, text);
+    }
 
     // Runs action once a modal window is on screen, from inside its event
     // loop; call it before the step that opens the modal window. If none

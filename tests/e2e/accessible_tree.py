@@ -213,12 +213,17 @@ def press(accessible):
     fail("%r offers no press action" % accessible.name)
 
 
-def check_message(application):
+def press_button(application, name):
+    """Presses the main window's push button of that accessible name once it is there."""
     window = window_named(application, "Зорналит", "frame")
-    arrow = wait_for("the arrow button", lambda: next(
+    button = wait_for("the button %r" % name, lambda: next(
         (accessible for _, accessible in descendants(window)
-         if accessible.getRoleName() == "push button" and accessible.name == "Найти описание неисправности"), None))
-    press(arrow)
+         if accessible.getRoleName() == "push button" and accessible.name == name), None))
+    press(button)
+
+
+def check_message(application):
+    press_button(application, "Найти описание неисправности")
 
     def error_box():
         application.clearCache()
@@ -254,11 +259,7 @@ def check_message(application):
 
 
 def check_about(application):
-    window = window_named(application, "Зорналит", "frame")
-    button = wait_for("the About button", lambda: next(
-        (accessible for _, accessible in descendants(window)
-         if accessible.getRoleName() == "push button" and accessible.name == "О программе"), None))
-    press(button)
+    press_button(application, "О программе")
     # The title bar of the About window is blank; its accessible name is not.
     about = window_named(application, "О программе", "frame")
     print_tree(about)

@@ -16,19 +16,43 @@ namespace {
 const QString jokeTrigger = QStringLiteral("5555555555555555");
 const QString creditTrigger = QStringLiteral("Сыщик?");
 
+// Puts the two stored sounds into the program folder.
+void storeSounds(FakePlatform& fake)
+{
+    fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
+    fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
+}
+
+// The copies the joke plays from that stand in the program folder now.
+QStringList copiesPresent(const FakePlatform& fake)
+{
+    QStringList present;
+    for (const char* name : {"Ostatsa.wav", "Mgnoven.wav"}) {
+        if (fake.files.exists(fake.path(QString::fromLatin1(name))))
+            present << QString::fromLatin1(name);
+    }
+    return present;
+}
+
 class FreeTextClick : public ::testing::Test {
 protected:
-    FreeTextClick()
-    {
-        fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
-        fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
-    }
+    FreeTextClick() { storeSounds(fake); }
 
     QString click(const QString& text) { return clickFreeText(fake.platform(), control, text); }
 
     QString line(const char* pattern, const char* name) const
     {
         return QString::fromLatin1(pattern).arg(fake.path(QString::fromLatin1(name)));
+    }
+
+    // After the joke's own message, one error message names the file of
+    // that name in the program folder.
+    void expectErrorNaming(const char* name) const
+    {
+        ASSERT_EQ(fake.messages.shown.size(), 2);
+        const ShownMessage& error = fake.messages.shown.last();
+        EXPECT_EQ(error.style, MessageStyle::Error);
+        EXPECT_TRUE(error.prompt.contains(fake.path(QString::fromLatin1(name)))) << error.prompt.toStdString();
     }
 
     FakePlatform fake;
@@ -41,12 +65,8 @@ TEST_F(FreeTextClick, JokePlaysBothCopiesInOrderAndLeavesNoTrace)
 {
     QStringList copiesAtFirstOpen;
     fake.sound.whenOpening = [&](const QString&) {
-        if (copiesAtFirstOpen.isEmpty()) {
-            for (const char* name : {"Ostatsa.wav", "Mgnoven.wav"}) {
-                if (fake.files.exists(fake.path(QString::fromLatin1(name))))
-                    copiesAtFirstOpen << QString::fromLatin1(name);
-            }
-        }
+        if (copiesAtFirstOpen.isEmpty())
+            copiesAtFirstOpen = copiesPresent(fake);
     };
 
     EXPECT_EQ(click(jokeTrigger), jokeTrigger);
@@ -115,13 +135,9 @@ TEST_F(FreeTextClick, AMissingStoredSoundIsReportedAndNothingIsLeftBehind)
     fake.files.contents.remove(fake.path(QStringLiteral("noven.dll")));
     click(jokeTrigger);
 
-    ASSERT_EQ(fake.messages.shown.size(), 2);
-    const ShownMessage& error = fake.messages.shown.last();
-    EXPECT_EQ(error.style, MessageStyle::Error);
-    EXPECT_TRUE(error.prompt.contains(fake.path(QStringLiteral("noven.dll"))));
+    expectErrorNaming("noven.dll");
     EXPECT_TRUE(fake.sound.played.isEmpty());
-    EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Ostatsa.wav"))));
-    EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+    EXPECT_EQ(copiesPresent(fake), QStringList());
 }
 
 TEST_F(FreeTextClick, AStoredSoundOverTheSizeLimitIsRefusedByItsOwnNameAndNeverCopied)
@@ -131,8 +147,7 @@ TEST_F(FreeTextClick, AStoredSoundOverTheSizeLimitIsRefusedByItsOwnNameAndNeverC
         SCOPED_TRACE(stored);
         fake.journal.clear();
         fake.messages.shown.clear();
-        fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
-        fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
+        storeSounds(fake);
         fake.files.contents.insert(fake.path(QString::fromLatin1(stored)), tooLarge);
         click(jokeTrigger);
 
@@ -144,8 +159,7 @@ TEST_F(FreeTextClick, AStoredSoundOverTheSizeLimitIsRefusedByItsOwnNameAndNeverC
         EXPECT_FALSE(prompt.contains(QStringLiteral(".wav"))) << prompt.toStdString();
         EXPECT_FALSE(fake.journal.contains(line("replace %1", "Mgnoven.wav")));
         EXPECT_TRUE(fake.sound.played.isEmpty());
-        EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Ostatsa.wav"))));
-        EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+        EXPECT_EQ(copiesPresent(fake), QStringList());
     }
 }
 
@@ -154,19 +168,17 @@ TEST_F(FreeTextClick, AnUndecodableCopyStopsThePlayingAndIsRemoved)
     fake.sound.undecodable.insert(fake.path(QStringLiteral("Ostatsa.wav")));
     click(jokeTrigger);
 
-    ASSERT_EQ(fake.messages.shown.size(), 2);
-    EXPECT_TRUE(fake.messages.shown.last().prompt.contains(fake.path(QStringLiteral("Ostatsa.wav"))));
+    expectErrorNaming("Ostatsa.wav");
     EXPECT_FALSE(fake.journal.contains(line("sound open %1", "Mgnoven.wav")));
-    EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Ostatsa.wav"))));
-    EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
+    EXPECT_EQ(copiesPresent(fake), QStringList());
 }
 
 TEST_F(FreeTextClick, ACopyThatCannotBeWrittenIsReported)
 {
     fake.files.unwritable.insert(fake.path(QStringLiteral("Ostatsa.wav")));
     click(jokeTrigger);
-    ASSERT_EQ(fake.messages.shown.size(), 2);
-    EXPECT_TRUE(fake.messages.shown.last().prompt.contains(fake.path(QStringLiteral("Ostatsa.wav"))));
+
+    expectErrorNaming("Ostatsa.wav");
     EXPECT_TRUE(fake.sound.played.isEmpty());
     EXPECT_FALSE(fake.files.exists(fake.path(QStringLiteral("Mgnoven.wav"))));
 }
@@ -192,15 +204,12 @@ TEST(FreeTextClickFailures, TheCopiesAreGoneBeforeAnyErrorIsShown)
         SCOPED_TRACE(failure.what);
         FakePlatform fake;
         SoundCommands control{fake.sound};
-        fake.files.contents.insert(fake.path(QStringLiteral("statsa.dll")), QByteArray("RIFF first"));
-        fake.files.contents.insert(fake.path(QStringLiteral("noven.dll")), QByteArray("RIFF second"));
+        storeSounds(fake);
         failure.arrange(fake);
         QStringList copiesWhileShown;
         fake.messages.whileShown = [&](const ShownMessage& message) {
-            for (const char* copy : {"Ostatsa.wav", "Mgnoven.wav"}) {
-                if (message.style == MessageStyle::Error && fake.files.exists(fake.path(QString::fromLatin1(copy))))
-                    copiesWhileShown << QString::fromLatin1(copy);
-            }
+            if (message.style == MessageStyle::Error)
+                copiesWhileShown << copiesPresent(fake);
         };
 
         clickFreeText(fake.platform(), control, jokeTrigger);

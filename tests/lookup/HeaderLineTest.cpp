@@ -26,34 +26,33 @@ Fields fieldsOf(const QString& line)
     return {cp1251::decode(fields.keyword), cp1251::decode(fields.segment), cp1251::decode(fields.step)};
 }
 
-TEST(HeaderLine, TheFourHeaderForms)
+TEST(HeaderLine, FieldsAreReadAtTheirPositions)
 {
-    EXPECT_EQ(fieldsOf(u"СЕГМ 5.3."_qs), (Fields{u"СЕГМ"_qs, "5", "3"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 5.1A."_qs), (Fields{u"СЕГМ"_qs, "5", "1A"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 12.3."_qs), (Fields{u"СЕГМ"_qs, "12", "3"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 12.1F."_qs), (Fields{u"СЕГМ"_qs, "12", "1F"}));
-}
-
-TEST(HeaderLine, OnlyTheFieldPositionsAreRead)
-{
-    EXPECT_EQ(fieldsOf(u"СЕГМ 12.1F. Обрыв"_qs), (Fields{u"СЕГМ"_qs, "12", "1F"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМx12x3x"_qs), (Fields{u"СЕГМ"_qs, "12", "3x"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 12.3 ."_qs), (Fields{u"СЕГМ"_qs, "12", "3 "}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 5. 3."_qs), (Fields{u"СЕГМ"_qs, "5", " 3"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 5.3"_qs), (Fields{u"СЕГМ"_qs, "5", "3"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 05.3."_qs), (Fields{u"СЕГМ"_qs, "05", "3"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 5.3\n."_qs), (Fields{u"СЕГМ"_qs, "5", "3\n"}));
-}
-
-TEST(HeaderLine, ShortLinesGiveShortFields)
-{
-    EXPECT_EQ(fieldsOf(u"СЕГМ 5."_qs), (Fields{u"СЕГМ"_qs, "5", ""}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 5"_qs), (Fields{u"СЕГМ"_qs, "5", ""}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 12"_qs), (Fields{u"СЕГМ"_qs, "12", ""}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ 12.1"_qs), (Fields{u"СЕГМ"_qs, "12", "1"}));
-    EXPECT_EQ(fieldsOf(u"СЕГМ"_qs), (Fields{u"СЕГМ"_qs, "", ""}));
-    EXPECT_EQ(fieldsOf(u"СЕ"_qs), (Fields{u"СЕ"_qs, "", ""}));
-    EXPECT_EQ(fieldsOf(QString()), Fields{});
+    const std::pair<QString, Fields> cases[] = {
+        // The four header forms.
+        {u"СЕГМ 5.3."_qs, {u"СЕГМ"_qs, "5", "3"}},
+        {u"СЕГМ 5.1A."_qs, {u"СЕГМ"_qs, "5", "1A"}},
+        {u"СЕГМ 12.3."_qs, {u"СЕГМ"_qs, "12", "3"}},
+        {u"СЕГМ 12.1F."_qs, {u"СЕГМ"_qs, "12", "1F"}},
+        // Only the field positions are read.
+        {u"СЕГМ 12.1F. Обрыв"_qs, {u"СЕГМ"_qs, "12", "1F"}},
+        {u"СЕГМx12x3x"_qs, {u"СЕГМ"_qs, "12", "3x"}},
+        {u"СЕГМ 12.3 ."_qs, {u"СЕГМ"_qs, "12", "3 "}},
+        {u"СЕГМ 5. 3."_qs, {u"СЕГМ"_qs, "5", " 3"}},
+        {u"СЕГМ 5.3"_qs, {u"СЕГМ"_qs, "5", "3"}},
+        {u"СЕГМ 05.3."_qs, {u"СЕГМ"_qs, "05", "3"}},
+        {u"СЕГМ 5.3\n."_qs, {u"СЕГМ"_qs, "5", "3\n"}},
+        // Short lines give short fields.
+        {u"СЕГМ 5."_qs, {u"СЕГМ"_qs, "5", ""}},
+        {u"СЕГМ 5"_qs, {u"СЕГМ"_qs, "5", ""}},
+        {u"СЕГМ 12"_qs, {u"СЕГМ"_qs, "12", ""}},
+        {u"СЕГМ 12.1"_qs, {u"СЕГМ"_qs, "12", "1"}},
+        {u"СЕГМ"_qs, {u"СЕГМ"_qs, "", ""}},
+        {u"СЕ"_qs, {u"СЕ"_qs, "", ""}},
+        {QString(), {}},
+    };
+    for (const auto& [line, fields] : cases)
+        EXPECT_EQ(fieldsOf(line), fields) << line.toStdString();
 }
 
 TEST(HeaderLine, KeywordIsTheCyrillicCapitals)

@@ -12,85 +12,81 @@ static void PrintTo(const QueryBoxes& boxes, std::ostream* os)
 
 namespace {
 
-const QString segmentTooLong = QStringLiteral("Номер сегмента не может состоять из трёх знаков");
-const QString segmentMissing = QStringLiteral("Вы забыли ввести номер сегмента");
-const QString stepTooLong = QStringLiteral("Номер шага не может состоять из трёх знаков");
-const QString stepMissing = QStringLiteral("Вы забыли ввести номер шага");
-const QString stepUnknown = QStringLiteral("Недопустимый номер шага");
+using enum QueryProblem;
 
-class QueryInput : public ::testing::Test {
-protected:
-    // What the boxes show afterwards and the prompt, empty when it passed.
-    std::pair<QueryBoxes, QString> check(const QString& segment, const QString& step)
-    {
-        const QueryCheck result = normaliseQuery({segment, step}, codes);
-        return {result.boxes, result.error};
-    }
-
-    StepCodes codes;
+// A query as typed, what the boxes show afterwards and the problem found.
+struct Case {
+    QString segment, step;
+    QueryBoxes shown;
+    QueryProblem problem;
 };
 
-TEST_F(QueryInput, StepsAreUpperCasedAndLoseALeadingZero)
-{
-    EXPECT_EQ(check("5", "1a"), std::pair(QueryBoxes{"5", "1A"}, QString()));
-    EXPECT_EQ(check("5", "0f"), std::pair(QueryBoxes{"5", "F"}, QString()));
-    EXPECT_EQ(check("5", "01"), std::pair(QueryBoxes{"5", "1"}, QString()));
-    EXPECT_EQ(check("5", "00"), std::pair(QueryBoxes{"5", "0"}, QString()));
-    EXPECT_EQ(check("5", "0"), std::pair(QueryBoxes{"5", "0"}, QString()));
-    EXPECT_EQ(check("5", "1F"), std::pair(QueryBoxes{"5", "1F"}, QString()));
-}
-
-TEST_F(QueryInput, LengthIsTestedBeforeTheZeroIsDropped)
-{
-    EXPECT_EQ(check("5", "001"), std::pair(QueryBoxes{"5", "001"}, stepTooLong));
-    EXPECT_EQ(check("005", "1"), std::pair(QueryBoxes{"005", "1"}, segmentTooLong));
-}
-
-TEST_F(QueryInput, StepsOutsideTheTable)
-{
-    EXPECT_EQ(check("5", "20"), std::pair(QueryBoxes{"5", "20"}, stepUnknown));
-    EXPECT_EQ(check("5", "1g"), std::pair(QueryBoxes{"5", "1G"}, stepUnknown));
-    EXPECT_EQ(check("5", "G"), std::pair(QueryBoxes{"5", "G"}, stepUnknown));
-    EXPECT_EQ(check("5", " 1"), std::pair(QueryBoxes{"5", " 1"}, stepUnknown)) << "a space is a character";
-    EXPECT_EQ(check("5", "1 "), std::pair(QueryBoxes{"5", "1 "}, stepUnknown));
-    EXPECT_EQ(check("5", u"а"_qs), std::pair(QueryBoxes{"5", u"А"_qs}, stepUnknown)) << "Cyrillic а";
-    EXPECT_EQ(check("5", u"1с"_qs), std::pair(QueryBoxes{"5", u"1С"_qs}, stepUnknown)) << "Cyrillic с";
-    EXPECT_EQ(check("5", "0 "), std::pair(QueryBoxes{"5", " "}, stepUnknown));
-}
-
-TEST_F(QueryInput, SegmentFailuresLeaveTheStepUntouched)
-{
-    EXPECT_EQ(check("abc", "1a"), std::pair(QueryBoxes{"ABC", "1a"}, segmentTooLong));
-    EXPECT_EQ(check("", ""), std::pair(QueryBoxes{"", ""}, segmentMissing));
-    EXPECT_EQ(check("", "zzz"), std::pair(QueryBoxes{"", "zzz"}, segmentMissing));
-}
-
-TEST_F(QueryInput, SegmentKeepsItsNormalFormWhenTheStepFails)
-{
-    EXPECT_EQ(check("0a", "g"), std::pair(QueryBoxes{"A", "G"}, stepUnknown));
-    EXPECT_EQ(check("0a", ""), std::pair(QueryBoxes{"A", ""}, stepMissing));
-    EXPECT_EQ(check("0a", "abc"), std::pair(QueryBoxes{"A", "ABC"}, stepTooLong));
-}
-
-TEST_F(QueryInput, AnyOneOrTwoCharactersMakeASegment)
-{
-    EXPECT_EQ(check("0", "3"), std::pair(QueryBoxes{"0", "3"}, QString()));
-    EXPECT_EQ(check("07", "3"), std::pair(QueryBoxes{"7", "3"}, QString()));
-    EXPECT_EQ(check("00", "3"), std::pair(QueryBoxes{"0", "3"}, QString()));
-    EXPECT_EQ(check("zz", "3"), std::pair(QueryBoxes{"ZZ", "3"}, QString()));
-    EXPECT_EQ(check("12", "3"), std::pair(QueryBoxes{"12", "3"}, QString()));
-    EXPECT_EQ(check(" .", "3"), std::pair(QueryBoxes{" .", "3"}, QString()));
-    EXPECT_EQ(check(u"жё"_qs, "3"), std::pair(QueryBoxes{u"ЖЁ"_qs, "3"}, QString()));
-    EXPECT_EQ(check("0 ", "3"), std::pair(QueryBoxes{" ", "3"}, QString()));
-}
-
-TEST_F(QueryInput, ASurrogatePairIsOneCharacter)
+TEST(QueryInput, TheBoxesAreNormalisedAndCheckedSegmentFirst)
 {
     const QString smile = QStringLiteral("\U0001F600");
-    EXPECT_EQ(check(smile, "3"), std::pair(QueryBoxes{smile, "3"}, QString()));
-    EXPECT_EQ(check("0" + smile, "3"), std::pair(QueryBoxes{smile, "3"}, QString()));
-    EXPECT_EQ(check(smile + smile, "3"), std::pair(QueryBoxes{smile + smile, "3"}, QString()));
-    EXPECT_EQ(check(smile + smile + "1", "3").second, segmentTooLong);
+    const Case cases[] = {
+        // Steps are upper-cased and lose a leading zero.
+        {"5", "1a", {"5", "1A"}, None},
+        {"5", "0f", {"5", "F"}, None},
+        {"5", "01", {"5", "1"}, None},
+        {"5", "00", {"5", "0"}, None},
+        {"5", "0", {"5", "0"}, None},
+        {"5", "1F", {"5", "1F"}, None},
+        // The length is tested before the zero is dropped.
+        {"5", "001", {"5", "001"}, StepTooLong},
+        {"005", "1", {"005", "1"}, SegmentTooLong},
+        // Steps outside the table.
+        {"5", "20", {"5", "20"}, StepUnknown},
+        {"5", "1g", {"5", "1G"}, StepUnknown},
+        {"5", "G", {"5", "G"}, StepUnknown},
+        {"5", " 1", {"5", " 1"}, StepUnknown}, // a space is a character
+        {"5", "1 ", {"5", "1 "}, StepUnknown},
+        {"5", u"а"_qs, {"5", u"А"_qs}, StepUnknown},   // Cyrillic а
+        {"5", u"1с"_qs, {"5", u"1С"_qs}, StepUnknown}, // Cyrillic с
+        {"5", "0 ", {"5", " "}, StepUnknown},
+        // A failing segment leaves the step untouched.
+        {"abc", "1a", {"ABC", "1a"}, SegmentTooLong},
+        {"", "", {"", ""}, SegmentMissing},
+        {"", "zzz", {"", "zzz"}, SegmentMissing},
+        // The segment keeps its normal form when the step fails.
+        {"0a", "g", {"A", "G"}, StepUnknown},
+        {"0a", "", {"A", ""}, StepMissing},
+        {"0a", "abc", {"A", "ABC"}, StepTooLong},
+        // Any one or two characters make a segment.
+        {"0", "3", {"0", "3"}, None},
+        {"07", "3", {"7", "3"}, None},
+        {"00", "3", {"0", "3"}, None},
+        {"zz", "3", {"ZZ", "3"}, None},
+        {"12", "3", {"12", "3"}, None},
+        {" .", "3", {" .", "3"}, None},
+        {u"жё"_qs, "3", {u"ЖЁ"_qs, "3"}, None},
+        {"0 ", "3", {" ", "3"}, None},
+        // A surrogate pair is one character.
+        {smile, "3", {smile, "3"}, None},
+        {"0" + smile, "3", {smile, "3"}, None},
+        {smile + smile, "3", {smile + smile, "3"}, None},
+        {smile + smile + "1", "3", {smile + smile + "1", "3"}, SegmentTooLong},
+    };
+    const StepCodes codes;
+    for (const Case& c : cases) {
+        const QueryCheck result = normaliseQuery({c.segment, c.step}, codes);
+        EXPECT_EQ(result.boxes, c.shown) << c.segment.toStdString() << " / " << c.step.toStdString();
+        EXPECT_EQ(result.problem, c.problem) << c.segment.toStdString() << " / " << c.step.toStdString();
+    }
+}
+
+TEST(QueryPrompt, EachProblemHasItsOwnPrompt)
+{
+    const std::pair<QueryProblem, QString> prompts[] = {
+        {None, QString()},
+        {SegmentTooLong, u"Номер сегмента не может состоять из трёх знаков"_qs},
+        {SegmentMissing, u"Вы забыли ввести номер сегмента"_qs},
+        {StepTooLong, u"Номер шага не может состоять из трёх знаков"_qs},
+        {StepMissing, u"Вы забыли ввести номер шага"_qs},
+        {StepUnknown, u"Недопустимый номер шага"_qs},
+    };
+    for (const auto& [problem, prompt] : prompts)
+        EXPECT_EQ(queryPrompt(problem), prompt) << int(problem);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/qt/PictureLoad.h"
 
+#include "support/Fifo.h"
 #include "support/LogCapture.h"
 #include "support/QStringPrinting.h"
 
@@ -10,10 +11,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#endif
 
 namespace zornalit {
 namespace {
@@ -121,13 +118,11 @@ TEST_F(QtBitmapsTest, AFolderInPlaceOfAPictureIsRefused)
 
 TEST_F(QtBitmapsTest, AFifoInPlaceOfAPictureIsRefusedWithoutWaiting)
 {
-#ifdef Q_OS_WIN
-    GTEST_SKIP() << "Windows has no FIFOs among its files";
-#else
+    if (!testing::fifosExist)
+        GTEST_SKIP() << testing::noFifos;
     const QString fifo = path(QStringLiteral("Сайт КВАНТ.bmp"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(testing::makeFifo(fifo));
     expectOneWarningFor(fifo);
-#endif
 }
 
 // A picture saved in another format under its .bmp name is still shown,

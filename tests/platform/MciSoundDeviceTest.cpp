@@ -7,6 +7,7 @@
 #include "platform/SoundFileBudget.h"
 
 #include "fakes/FakeMciCalls.h"
+#include "support/PlayInTurn.h"
 #include "support/QStringPrinting.h"
 #include "support/ScratchFolder.h"
 
@@ -44,12 +45,7 @@ TEST_F(MciSoundDeviceTest, EachSoundIsOpenedPlayedToItsEndAndClosed)
 {
     const QString first = path(QStringLiteral("Ostatsa.wav"));
     const QString second = path(QStringLiteral("Mgnoven.wav"));
-    QString why;
-    for (const QString& sound : {first, second}) {
-        ASSERT_TRUE(device.open(sound, &why)) << why.toStdString();
-        ASSERT_TRUE(device.play(&why)) << why.toStdString();
-        device.close();
-    }
+    ASSERT_NO_FATAL_FAILURE(testing::playInTurn(device, {first, second}));
     device.close();
     EXPECT_EQ(mci.sent,
         (QStringList{QStringLiteral("open ") + first, QStringLiteral("length 7"), QStringLiteral("play 7"),

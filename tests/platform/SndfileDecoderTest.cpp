@@ -1,5 +1,6 @@
 #include "platform/qt/SndfileDecoder.h"
 
+#include "support/Fifo.h"
 #include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"
 
@@ -11,8 +12,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace zornalit {
 namespace {
@@ -91,7 +90,7 @@ TEST_F(DecoderRefusals, MissingFolderFifoAndNonSoundFilesAreRefused)
     expectRefused(m_dir.filePath(QStringLiteral("Mgnoven.wav")));
 
     const QString fifo = m_dir.filePath(QStringLiteral("Ostatsa.wav"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(testing::makeFifo(fifo));
     expectRefused(fifo);
 
     QFile text(m_dir.filePath(QStringLiteral("statsa.dll")));

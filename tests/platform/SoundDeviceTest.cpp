@@ -1,7 +1,9 @@
 #include "platform/qt/MultimediaControl.h"
 #include "platform/qt/QtSoundDevice.h"
 
+#include "support/Fifo.h"
 #include "support/LogCapture.h"
+#include "support/PlayInTurn.h"
 #include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"
 
@@ -9,8 +11,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 namespace zornalit {
 namespace {
@@ -40,11 +40,7 @@ TEST_F(QtSoundDeviceTest, WithoutAnOutputBothSoundsAreSkippedWithOneWarning)
     const QString first = soundFile(QStringLiteral("Ostatsa.wav"));
     const QString second = soundFile(QStringLiteral("Mgnoven.wav"));
     LogCapture log;
-    for (const QString& file : {first, second}) {
-        ASSERT_TRUE(m_device.open(file, &m_why)) << m_why.toStdString();
-        EXPECT_TRUE(m_device.play(&m_why)) << m_why.toStdString();
-        m_device.close();
-    }
+    ASSERT_NO_FATAL_FAILURE(testing::playInTurn(m_device, {first, second}));
     EXPECT_FALSE(m_device.isPlaying());
     ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
     EXPECT_TRUE(log.lines().first().contains(QStringLiteral("нет устройства вывода звука")));
@@ -79,7 +75,7 @@ TEST_F(QtSoundDeviceTest, TheControlReportsAFileThatCannotBeOpened)
 {
     MultimediaControl control(m_device);
     const QString fifo = m_dir.filePath(QStringLiteral("Mgnoven.wav"));
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(testing::makeFifo(fifo));
     control.setFileName(fifo);
     EXPECT_FALSE(control.setCommand(QStringLiteral("Open"), &m_why));
     EXPECT_TRUE(m_why.contains(fifo)) << m_why.toStdString();
