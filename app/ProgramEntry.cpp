@@ -3,13 +3,13 @@
 #include "AccessibleControls.h"
 #include "AfterFirstPaint.h"
 #include "Artwork.h"
-#include "EarlySessionBus.h"
 #include "Fonts.h"
 #include "Form1.h"
 #include "PlatformStartGuard.h"
 #include "ProgramLeftovers.h"
 #include "QtTranslation.h"
 #include "platform/ExecutableFolder.h"
+#include "platform/bus/EarlySessionBus.h"
 #include "platform/qt/QtPlatform.h"
 
 #include <QApplication>

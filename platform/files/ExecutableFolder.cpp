@@ -1,4 +1,4 @@
-#include "ExecutableFolder.h"
+#include "platform/ExecutableFolder.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "SoundQueue.h"
 
-#include "HeldMessages.h"
+#include "platform/qt/HeldMessages.h"
 #include "SoundConversion.h"
 
 #include <QAudioDevice>

@@ -5,8 +5,8 @@
 
 #include "fakes/FakePlatform.h"
 #include "platform/files/QtFiles.h"
-#include "platform/qt/QtSoundDevice.h"
-#include "platform/qt/SndfileDecoder.h"
+#include "platform/sound/QtSoundDevice.h"
+#include "platform/sound/SndfileDecoder.h"
 #include "support/SoundTestFiles.h"
 
 #include <QDir>

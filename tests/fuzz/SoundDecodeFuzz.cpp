@@ -3,7 +3,7 @@
 // Run with a malloc limit above the budget, so that taking more memory than
 // the budget allows, anywhere, is a finding.
 
-#include "platform/qt/SndfileDecoder.h"
+#include "platform/sound/SndfileDecoder.h"
 
 #include <QByteArray>
 

@@ -3,8 +3,8 @@
 // socket that answers, one that takes the connection and stays silent, and
 // one that is not there.
 
-#include "app/BusAddress.h"
-#include "app/SessionBusProbe.h"
+#include "platform/bus/BusAddress.h"
+#include "platform/bus/SessionBusProbe.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/SndfileDecoder.h"
+#include "platform/sound/SndfileDecoder.h"
 
 #include "support/Fifo.h"
 #include "support/QStringPrinting.h"

@@ -1,4 +1,4 @@
-#include "platform/qt/SoundConversion.h"
+#include "platform/sound/SoundConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "platform/qt/MultimediaControl.h"
-#include "platform/qt/QtSoundDevice.h"
+#include "platform/sound/QtSoundDevice.h"
 
 #include "support/Fifo.h"
 #include "support/LogCapture.h"

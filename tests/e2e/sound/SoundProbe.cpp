@@ -10,7 +10,7 @@
 #include "platform/SoundFileBudget.h"
 #include "platform/qt/MultimediaControl.h"
 #include "platform/files/QtFiles.h"
-#include "platform/qt/QtSoundDevice.h"
+#include "platform/sound/QtSoundDevice.h"
 
 #include <QApplication>
 #include <QDir>
