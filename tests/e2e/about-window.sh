@@ -2,7 +2,7 @@
 # The About window is an ordinary window of its own: no owner named, put
 # where the window manager puts new windows (not centred on the screen nor
 # on the main window), modal while shown, closed by Esc.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 start_program
 
 # The operator has moved the main window away from the middle.

@@ -12,7 +12,7 @@ if [ -z "${ZORNALIT_PRIVATE_SESSION_BUS:-}" ]; then
     ZORNALIT_PRIVATE_SESSION_BUS=1 exec timeout 110 dbus-run-session -- bash "$0" "$@"
 fi
 
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 
 reader="$here/accessible_tree.py"
 launcher=/usr/libexec/at-spi-bus-launcher

@@ -4,7 +4,7 @@
 # the main window is activated only after the click). Enter presses the
 # arrow button once the Tab key has brought the focus to it, and the message
 # box's button too.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 report="$program_dir/SegmInfo.txt"
 start_program
 

@@ -2,7 +2,7 @@
 # Selecting a document tab with the mouse opens that document in the editor,
 # once, with its full path as one argument, although the program folder's
 # path holds spaces; the other tabs open nothing.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 case "$program_dir" in
     *" "*) ;;
     *) fail "the program folder's path should hold a space: $program_dir" ;;

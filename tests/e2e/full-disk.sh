@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed program on a disk with no room left: a lookup keeps the old
 # report byte for byte, says so in an error box, and starts no editor.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 
 disk="$work/disk"
 mkdir "$disk"

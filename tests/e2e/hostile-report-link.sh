@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The report in the installed program's folder is a link to a file elsewhere:
 # a lookup replaces the link with the report and leaves that file alone.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 
 report="$program_dir/SegmInfo.txt"
 outside="$work/outside.txt"

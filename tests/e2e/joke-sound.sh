@@ -17,7 +17,7 @@ if [ "$no_module" = 1 ] || [ "$large_stored" = 1 ]; then
     [ "$large_stored" = 1 ] && truncate -s 2G "$copy/statsa.dll"
     export ZORNALIT_INSTALLED="$copy"
 fi
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 [ -n "${copy:-}" ] && trap 'cleanup; rm -rf "$copy"' EXIT
 export PULSE_SERVER="unix:/nonexistent/zornalit-e2e-socket"
 size_at_start="$(du -s -BM "$program_dir" | cut -f1)"

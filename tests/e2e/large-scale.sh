@@ -2,7 +2,9 @@
 # On a screen too small for the enlarged windows (Qt's scale factor 2 on an
 # 800 x 600 screen), the top-left corner of each window's frame, with the
 # title bar, stays on the screen, so the window can still be moved.
-source "$(dirname "$0")/lib.sh"
+E2E_SCREEN=800x600
+E2E_SCALE=2
+source "$(dirname "$0")/lib/lib.sh"
 start_program
 sleep 0.5
 

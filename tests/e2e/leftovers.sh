@@ -3,7 +3,7 @@
 # copies, old copies) go when the program starts; a temporary file another
 # instance still holds, a fresh copy, the program's own files and a link's
 # target stay.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 
 holder=""
 trap '[ -n "$holder" ] && kill "$holder" 2>/dev/null; find "$program_dir" -maxdepth 1 \( -name "*.tmp" -o -name "*.wav" \) -delete; cleanup' EXIT

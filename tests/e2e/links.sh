@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A click on either link label or its picture leaves that address, and only
 # that, on the clipboard, whatever was there before.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 start_program
 click_tab 6
 

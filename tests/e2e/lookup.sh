@@ -2,7 +2,7 @@
 # The installed program opens its window centred, looks a fault up typed
 # with the mouse and keyboard, hands the report to the editor, and ends at
 # once when its window is closed.
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 
 report="$program_dir/SegmInfo.txt"
 rm -f "$report"

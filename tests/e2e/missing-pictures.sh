@@ -10,7 +10,7 @@ cp -a "${ZORNALIT_INSTALLED:?}/." "$copy/"
 rm -f "$copy/About.bmp" "$copy/Обложка.bmp" "$copy/Обложка1.bmp"
 printf 'BM not a picture' > "$copy/Форум КВАНТ.bmp"
 export ZORNALIT_INSTALLED="$copy"
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 trap 'cleanup; rm -rf "$copy"' EXIT
 start_program
 

@@ -4,7 +4,7 @@
 # goes without the screen reader's bridge, and it ends at once when its
 # window is closed.
 set -euo pipefail
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/lib/lib.sh"
 
 command -v dbus-daemon >/dev/null || fail "no dbus-daemon (package dbus-daemon)"
 

@@ -3,7 +3,7 @@
 # Wine's drive T: holds the program folder and is then filled. A lookup
 # keeps the old report byte for byte, says in Russian that the disk is
 # full, naming the report, starts no editor and leaves no temporary file.
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/lib/lib.bash"
 
 disk="$work/disk"
 mkdir "$disk"

@@ -8,7 +8,7 @@
 # E2E_NO_SOUND_SERVER=1 Wine has no server to play to, and MCI must refuse
 # in Russian words. With the stored sounds missing, one Russian error box,
 # and no copy either.
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/lib/lib.bash"
 
 pulse=0
 recorder=""

@@ -5,7 +5,7 @@
 # exactly "notepad.exe <full path>"; a document button and a document tab
 # start the editor with their files; a link copies its address to the
 # clipboard; the About window opens and closes.
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/lib/lib.bash"
 start_program
 echo "Wine: the window was mapped ${startup_ms} ms after the launch"
 screenshot windows-main.png "$window"

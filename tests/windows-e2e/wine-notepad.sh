@@ -3,7 +3,7 @@
 # report there, and Notepad's window shows its Cyrillic text, read in code
 # page 1251 (screenshot windows-notepad-report.png).
 E2E_WINE_NOTEPAD=1
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/lib/lib.bash"
 start_program
 type_query 05 3
 xdotool key --clearmodifiers Return

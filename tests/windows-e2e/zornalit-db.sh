@@ -3,7 +3,7 @@
 # their Russian texts as UTF-8 and end with the documented statuses; --raw
 # gives exactly the bytes the window writes into SegmInfo.txt (Windows-1251,
 # CR LF, nothing doubled). Wine's ANSI code page is 1251 here.
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/lib/lib.bash"
 prepare_locale
 prepare_prefix
 unpack_program

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Everything the Windows program is checked with, in order: the cross-build
 # of the program folder, its zip and the test programs; the unit and widget
-# tests under Wine; then the end-to-end checks in tests/windows-e2e/, which
-# drive the program unpacked from the zip under Wine. Stops at the first
-# failure. Needs a Qt for MinGW (see tools/windows/build.sh).
+# tests under Wine; then the end-to-end checks, which drive the program
+# unpacked from the zip under Wine: every script directly in
+# tests/windows-e2e/, whose shared parts lie in its lib/, as on Linux
+# (tests/e2e). Stops at the first failure of the build or the tests. Needs a Qt for MinGW (see tools/windows/build.sh).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 

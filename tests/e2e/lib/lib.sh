@@ -11,7 +11,7 @@
 set -euo pipefail
 program_dir="${ZORNALIT_INSTALLED:?folder of the installed program}"
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-source "$here/../../tools/lib/virtual-display.sh"
+source "$here/../../../tools/lib/virtual-display.sh"
 source "$here/window-driving.sh"
 source "$here/database-block.sh"
 

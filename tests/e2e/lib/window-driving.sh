@@ -1,5 +1,5 @@
 # Driving the program's main window over X, shared by the end-to-end checks
-# on Linux (lib.sh) and under Wine (../windows-e2e/lib.bash): clicks at
+# on Linux (lib.sh) and under Wine (../../windows-e2e/lib/lib.bash): clicks at
 # control positions given in twips, as the window lays them out, typing, and
 # waiting for windows and for calls of the recording editor. Sourced, not run.
 #

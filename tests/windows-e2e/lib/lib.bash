@@ -5,8 +5,7 @@
 # display with a window manager, and a stand-in notepad.exe found ahead of
 # Wine's own. Each check sources this file, then calls start_program. The
 # clicks, typing and waits are those of the Linux checks
-# (tests/e2e/window-driving.sh), at a slower pace. Its name does not end in
-# .sh, so that running every check here leaves it out.
+# (tests/e2e/lib/window-driving.sh), at a slower pace.
 #
 #   ZORNALIT_WINDOWS_ZIP   the zip (build-windows/zornalit-windows-x64.zip)
 #   ZORNALIT_WINE_E2E_DIR  where the stand-in editor is kept
@@ -18,14 +17,14 @@
 
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-root="$(cd "$here/../.." && pwd)"
+root="$(cd "$here/../../.." && pwd)"
 zip="${ZORNALIT_WINDOWS_ZIP:-$root/build-windows/zornalit-windows-x64.zip}"
 state="${ZORNALIT_WINE_E2E_DIR:-$root/build-windows/wine-e2e}"
 [ -f "$zip" ] || { echo "FAIL: no Windows zip at $zip (tools/windows/build.sh makes it)" >&2; exit 1; }
 
 source "$root/tools/windows/lib.sh"
-source "$root/tests/e2e/window-driving.sh"
-source "$root/tests/e2e/database-block.sh"
+source "$root/tests/e2e/lib/window-driving.sh"
+source "$root/tests/e2e/lib/database-block.sh"
 # Wine starts the program and answers clicks and keys more slowly.
 wait_steps=200
 startup_steps=600
