@@ -26,6 +26,7 @@ mkdir -p "$build"
 cmake -S "$repo" -B "$build" \
     -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
     -DZORNALIT_FUZZ=ON \
     -DZORNALIT_BENCH=OFF >"$build/configure.log" 2>&1 || { cat "$build/configure.log" >&2; exit 1; }
 cmake --build "$build" --target fuzz_fault_search fuzz_sound_decode -j2

@@ -38,8 +38,8 @@ BUILD_PACKAGES=(
 # What the tests need besides: a virtual display and its drivers, a sound
 # server with a null sink, a private D-Bus session with the accessibility
 # bus and its Python reader, the fuzzer's compiler and runtime, the
-# cross-compiler that checks the Windows code, and a tracer of system calls
-# that shows which files a program reaches.
+# cross-compiler that builds the Windows program, and a tracer of system
+# calls that shows which files a program reaches.
 TEST_PACKAGES=(
     xvfb xauth xdotool xclip x11-utils openbox wmctrl
     pulseaudio pulseaudio-utils sox
