@@ -2,6 +2,7 @@
 
 #include "SndfileDecoder.h"
 #include "SoundQueue.h"
+#include "platform/FileErrorText.h"
 
 #include <new>
 
@@ -46,7 +47,7 @@ bool QtSoundDevice::play(QString* why)
         if (m_queue->enqueue(*m_open, &reason))
             return true;
         if (why)
-            *why = QStringLiteral("Не удалось воспроизвести звуковой файл «%1»: %2").arg(m_path, reason);
+            *why = QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2").arg(quotedPath(m_path), reason);
         return false;
     } catch (const std::bad_alloc&) {
         return outOfMemory(why);
@@ -57,7 +58,7 @@ bool QtSoundDevice::outOfMemory(QString* why)
 {
     m_open.reset();
     if (why)
-        *why = QStringLiteral("Не удалось воспроизвести звуковой файл «%1»: недостаточно памяти").arg(m_path);
+        *why = QStringLiteral("Не удалось воспроизвести звуковой файл %1: недостаточно памяти").arg(quotedPath(m_path));
     return false;
 }
 
