@@ -23,11 +23,11 @@ TEST_F(ClassicLook, BothWindowsAndAllTheirControlsWearTheWindowsStyle)
     };
     EXPECT_TRUE(classic(form.get()));
     for (const QWidget* widget : form->findChildren<QWidget*>())
-        EXPECT_TRUE(classic(widget)) << widget->objectName().toStdString();
+        EXPECT_TRUE(classic(widget)) << widget->objectName();
     ASSERT_NE(aboutWindow(), nullptr);
     EXPECT_TRUE(classic(aboutWindow()));
     for (const QWidget* widget : aboutWindow()->findChildren<QWidget*>())
-        EXPECT_TRUE(classic(widget)) << widget->objectName().toStdString();
+        EXPECT_TRUE(classic(widget)) << widget->objectName();
     // Only these two windows: a message box keeps the desktop's style.
     EXPECT_NE(QApplication::style(), form->style());
 }
@@ -78,7 +78,7 @@ TEST_F(ClassicLook, EveryCaptionLabelAndInitialTextFitsItsControl)
     startUp();
     showActive();
     for (QLabel* label : form->findChildren<QLabel*>()) {
-        const std::string name = label->objectName().toStdString();
+        const QString name = label->objectName();
         const QFontMetrics metrics = label->fontMetrics();
         const QString text = label->text();
         if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= label->contentsRect().width()) {
@@ -106,17 +106,17 @@ TEST_F(ClassicLook, EveryCaptionLabelAndInitialTextFitsItsControl)
         const QRect inside = button->rect().adjusted(2, 2, -2, -2);
         if (!button->text().isEmpty()) {
             const QRect caption = button->captionRect();
-            EXPECT_TRUE(inside.contains(caption)) << name.toStdString();
+            EXPECT_TRUE(inside.contains(caption)) << name;
             const QRect needed = button->fontMetrics().boundingRect(
                 caption, Qt::AlignHCenter | Qt::TextWordWrap, button->text());
-            EXPECT_LE(needed.width(), caption.width()) << name.toStdString();
-            EXPECT_LE(needed.height(), caption.height()) << name.toStdString();
+            EXPECT_LE(needed.width(), caption.width()) << name;
+            EXPECT_LE(needed.height(), caption.height()) << name;
         }
         const QRect picture = button->pictureRect();
         if (!picture.isNull() && button->image().isNull()) { // the program's own drawings; bitmaps may be clipped
-            EXPECT_TRUE(inside.contains(picture)) << name.toStdString();
+            EXPECT_TRUE(inside.contains(picture)) << name;
             EXPECT_FALSE(picture.intersects(button->captionRect()))
-                << name.toStdString() << " picture " << picture.top() << ".." << picture.bottom() << " caption from "
+                << name << " picture " << picture.top() << ".." << picture.bottom() << " caption from "
                 << button->captionRect().top();
         }
     }

@@ -145,7 +145,7 @@ TEST_F(Handlers, TheInstructionAndTheOtherLinksTabControlsCopyNothing)
     tabs()->setCurrentIndex(6);
     for (const char* name : {"Label4", "Picture2", "Frame1", "Frame2"})
         clickAt(control(QString::fromLatin1(name)), QPoint(3, 3));
-    EXPECT_TRUE(fake.journal.isEmpty()) << fake.journal.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(fake.journal.isEmpty()) << fake.journal.join(QLatin1Char('\n'));
 }
 
 TEST_F(Handlers, ALinkPressedButReleasedOutsideCopiesNothing)

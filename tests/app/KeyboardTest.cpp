@@ -89,7 +89,7 @@ TEST_F(Keyboard, AQueryTooLongIsShownFromItsStartAfterTheMessage)
     // must be the one at its left edge.
     for (QLineEdit* box : {segment, step}) {
         box->grab();
-        EXPECT_EQ(box->cursorPositionAt(QPoint(6, box->height() / 2)), 0) << box->objectName().toStdString();
+        EXPECT_EQ(box->cursorPositionAt(QPoint(6, box->height() / 2)), 0) << box->objectName();
     }
 }
 

@@ -40,7 +40,7 @@ protected:
     Control* control(const QString& name) const
     {
         auto* found = form->findChild<Control*>(name);
-        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        EXPECT_NE(found, nullptr) << "no control " << name;
         return found;
     }
 

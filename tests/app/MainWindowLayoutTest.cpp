@@ -148,8 +148,7 @@ TEST_F(MainWindowLayout, EachTabShowsOnlyItsOwnControlsAndTheSoundControlNever)
     for (int tab = 0; tab < 9; ++tab) {
         tabs()->setCurrentIndex(tab);
         for (const QString& name : everyControl) {
-            EXPECT_EQ(control(name)->isVisibleTo(form.get()), byTab[tab].contains(name))
-                << name.toStdString() << " on tab " << tab;
+            EXPECT_EQ(control(name)->isVisibleTo(form.get()), byTab[tab].contains(name)) << name << " on tab " << tab;
         }
         EXPECT_FALSE(control(QStringLiteral("Звук"))->isVisibleTo(form.get())) << "tab " << tab;
     }
@@ -318,13 +317,13 @@ TEST_F(MainWindowLayout, LinksLookLikeLinksAndShareOneSettingNoOtherLabelHas)
             for (int x = 0; x < drawn.width() && !blueDrawn; ++x)
                 blueDrawn = drawn.pixel(x, y) == qRgb(0, 0, 255);
         }
-        EXPECT_TRUE(blueDrawn) << link->objectName().toStdString();
+        EXPECT_TRUE(blueDrawn) << link->objectName();
     }
 
     EXPECT_EQ(site->alignment(), forum->alignment());
     for (const QLabel* label : form->findChildren<QLabel*>()) {
         if (label != site && label != forum) {
-            EXPECT_NE(label->alignment(), site->alignment()) << label->objectName().toStdString();
+            EXPECT_NE(label->alignment(), site->alignment()) << label->objectName();
         }
     }
 }
@@ -334,15 +333,15 @@ TEST_F(MainWindowLayout, TheLinkPointerShowsOverTheFourLinksAndNowhereElse)
     const QStringList links{"Label2", "Label3", "Picture3", "Picture4"};
     for (const QString& name : links) {
         const QCursor pointer = control(name)->cursor();
-        ASSERT_EQ(pointer.shape(), Qt::BitmapCursor) << name.toStdString();
+        ASSERT_EQ(pointer.shape(), Qt::BitmapCursor) << name;
         const QPixmap picture = pointer.pixmap();
-        EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(32, 32)) << name.toStdString();
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), QSize(32, 32)) << name;
         EXPECT_EQ(pointer.hotSpot(), control(QStringLiteral("Label2"))->cursor().hotSpot());
     }
     for (QWidget* widget : form->findChildren<QWidget*>()) {
         if (!links.contains(widget->objectName()) && widget->objectName() != QLatin1String("Segm")
             && widget->objectName() != QLatin1String("Sag") && widget->objectName() != QLatin1String("Text1")) {
-            EXPECT_FALSE(widget->testAttribute(Qt::WA_SetCursor)) << widget->objectName().toStdString();
+            EXPECT_FALSE(widget->testAttribute(Qt::WA_SetCursor)) << widget->objectName();
         }
     }
     EXPECT_FALSE(form->testAttribute(Qt::WA_SetCursor));

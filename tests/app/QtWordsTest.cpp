@@ -46,7 +46,7 @@ TEST_F(QtWords, TheTextBoxesContextMenusAreRussian)
                 continue;
             const QString text = action->text().section(QLatin1Char('\t'), 0, 0);
             ++words;
-            EXPECT_FALSE(text.contains(latin)) << name << ": " << text.toStdString();
+            EXPECT_FALSE(text.contains(latin)) << name << ": " << text;
             EXPECT_FALSE(text.isEmpty()) << name;
         }
         EXPECT_GE(words, 6) << name;

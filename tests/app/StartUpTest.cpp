@@ -219,7 +219,7 @@ TEST_F(Shutdown, ClosingTheMainWindowEndsTheProgramAskingAndWritingNothing)
     fake.journal.clear();
     QTimer::singleShot(0, form.get(), [this] { form->close(); });
     EXPECT_EQ(runUntilEnd(), 0);
-    EXPECT_TRUE(fake.journal.isEmpty()) << fake.journal.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(fake.journal.isEmpty()) << fake.journal.join(QLatin1Char('\n'));
 }
 
 TEST_F(Shutdown, ClosingEndsTheProgramAlsoAfterTheAboutWindowWasShownManyTimes)

@@ -61,7 +61,7 @@ TEST(DatabaseCheck, SampleDatabaseIsClean)
     const CheckReport report = checkDatabase(sample, codes);
     for (const Findings& findings : report.findings) {
         for (const Finding& finding : findings.first)
-            ADD_FAILURE() << "line " << finding.line << ": " << finding.text.toStdString();
+            ADD_FAILURE() << "line " << finding.line << ": " << finding.text;
     }
     EXPECT_EQ(report.problemCount(), 0);
     EXPECT_GT(report.blocks, 0);

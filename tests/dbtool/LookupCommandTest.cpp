@@ -64,8 +64,7 @@ TEST(LookupCommand, AnswersAsTheWindowOnRandomDatabases)
             const LookupAnswer answer = lookUpQuery(path, {segment, step}, codes, collectInto(report));
 
             const auto context = [&] {
-                return "seed " + std::to_string(seed) + ", segment \"" + segment.toStdString() + "\" step \""
-                    + step.toStdString() + "\"";
+                return QStringLiteral("seed %1, segment \"%2\" step \"%3\"").arg(seed).arg(segment, step);
             };
             EXPECT_EQ(report, window.report) << context();
             switch (answer.status) {
@@ -80,7 +79,7 @@ TEST(LookupCommand, AnswersAsTheWindowOnRandomDatabases)
                 EXPECT_EQ(window.messages[0], QStringLiteral("Ошибка!: ") + answer.message) << context();
                 break;
             case LookupStatus::Unreadable:
-                ADD_FAILURE() << context() << ": " << answer.message.toStdString();
+                ADD_FAILURE() << context() << ": " << answer.message;
                 break;
             }
         }

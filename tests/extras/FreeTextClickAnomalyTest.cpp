@@ -78,7 +78,7 @@ TEST_F(FreeTextClickAnomalies, EveryFailingFileCallLeavesNoCopyAndSaysSo)
     testing::failEachCallInTurn(
         calls, cleanRun.size(), [&] { joke(); },
         [&](int, const QString& trace) {
-            SCOPED_TRACE(trace.toStdString());
+            SCOPED_TRACE(trace);
             ASSERT_TRUE(calls.fired());
             EXPECT_EQ(folder.entries(), storedSounds);
             EXPECT_EQ(folder.read(QStringLiteral("statsa.dll")), first);
@@ -93,12 +93,11 @@ TEST_F(FreeTextClickAnomalies, EveryFailingFileCallLeavesNoCopyAndSaysSo)
             }
             EXPECT_EQ(shown.size(), 1);
             EXPECT_TRUE(shown.first().prompt.contains(QStringLiteral("«%1").arg(folder.path())))
-                << shown.first().prompt.toStdString();
+                << shown.first().prompt;
             QStringList paths;
             for (const char* name : {"statsa.dll", "noven.dll", "Ostatsa.wav", "Mgnoven.wav"})
                 paths << folder.path(QString::fromLatin1(name));
-            EXPECT_EQ(testing::latinLettersOutside(shown.first().prompt, paths), QString())
-                << shown.first().prompt.toStdString();
+            EXPECT_EQ(testing::latinLettersOutside(shown.first().prompt, paths), QString()) << shown.first().prompt;
         });
 }
 

@@ -2,7 +2,6 @@
 
 #include "fakes/FakePlatform.h"
 #include "platform/SoundFileBudget.h"
-#include "support/QStringPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +51,7 @@ protected:
         ASSERT_EQ(fake.messages.shown.size(), 2);
         const ShownMessage& error = fake.messages.shown.last();
         EXPECT_EQ(error.style, MessageStyle::Error);
-        EXPECT_TRUE(error.prompt.contains(fake.path(QString::fromLatin1(name)))) << error.prompt.toStdString();
+        EXPECT_TRUE(error.prompt.contains(fake.path(QString::fromLatin1(name)))) << error.prompt;
     }
 
     FakePlatform fake;
@@ -153,10 +152,9 @@ TEST_F(FreeTextClick, AStoredSoundOverTheSizeLimitIsRefusedByItsOwnNameAndNeverC
 
         ASSERT_EQ(fake.messages.shown.size(), 2);
         const QString prompt = fake.messages.shown.last().prompt;
-        EXPECT_TRUE(prompt.contains(QStringLiteral("«%1»").arg(fake.path(QString::fromLatin1(stored)))))
-            << prompt.toStdString();
-        EXPECT_TRUE(prompt.contains(QStringLiteral("больше 16 МБ"))) << prompt.toStdString();
-        EXPECT_FALSE(prompt.contains(QStringLiteral(".wav"))) << prompt.toStdString();
+        EXPECT_TRUE(prompt.contains(QStringLiteral("«%1»").arg(fake.path(QString::fromLatin1(stored))))) << prompt;
+        EXPECT_TRUE(prompt.contains(QStringLiteral("больше 16 МБ"))) << prompt;
+        EXPECT_FALSE(prompt.contains(QStringLiteral(".wav"))) << prompt;
         EXPECT_FALSE(fake.journal.contains(line("replace %1", "Mgnoven.wav")));
         EXPECT_TRUE(fake.sound.played.isEmpty());
         EXPECT_EQ(copiesPresent(fake), QStringList());
@@ -217,8 +215,7 @@ TEST(FreeTextClickFailures, TheCopiesAreGoneBeforeAnyErrorIsShown)
         ASSERT_EQ(fake.messages.shown.size(), 2);
         EXPECT_EQ(fake.messages.shown.last().style, MessageStyle::Error);
         EXPECT_EQ(copiesWhileShown, QStringList());
-        EXPECT_TRUE(fake.journal.last().startsWith(QStringLiteral("message 16: ")))
-            << fake.journal.last().toStdString();
+        EXPECT_TRUE(fake.journal.last().startsWith(QStringLiteral("message 16: "))) << fake.journal.last();
     }
 }
 
@@ -254,6 +251,6 @@ TEST_F(FreeTextClick, NearMissesDoNothing)
         QString(),
     };
     for (const QString& text : nearMisses)
-        EXPECT_EQ(click(text), text) << text.toStdString();
+        EXPECT_EQ(click(text), text) << text;
     EXPECT_TRUE(fake.journal.isEmpty());
 }

@@ -48,8 +48,8 @@ TEST(JokeSoundBudget, ASoundTooLargeToHoldIsRefusedByNameAndNoCopyIsLeft)
     const ShownMessage& error = fake.messages.shown.last();
     EXPECT_EQ(error.style, MessageStyle::Error);
     EXPECT_TRUE(error.prompt.contains(QStringLiteral("«%1»").arg(fake.path(QStringLiteral("Ostatsa.wav")))))
-        << error.prompt.toStdString();
-    EXPECT_TRUE(error.prompt.contains(QStringLiteral("слишком велик"))) << error.prompt.toStdString();
+        << error.prompt;
+    EXPECT_TRUE(error.prompt.contains(QStringLiteral("слишком велик"))) << error.prompt;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"noven.dll", "statsa.dll"}));
     EXPECT_EQ(QFileInfo(large).size(), storedSize);
 }

@@ -57,7 +57,7 @@ protected:
     // untouched, with a message and no editor, or the whole new one, opened.
     void expectOldReportOrNew(const QByteArray& newReport, const QString& trace)
     {
-        SCOPED_TRACE(trace.toStdString());
+        SCOPED_TRACE(trace);
         EXPECT_EQ(folder.entries(), (QStringList{database, report}));
         if (fake.messages.shown.isEmpty()) {
             EXPECT_EQ(folder.read(report), newReport);
@@ -71,16 +71,16 @@ protected:
         EXPECT_EQ(message.style, MessageStyle::Error);
         EXPECT_TRUE(message.prompt.contains(QStringLiteral("«%1»").arg(folder.path(report)))
             || message.prompt.contains(QStringLiteral("«%1»").arg(folder.path(database))))
-            << message.prompt.toStdString();
+            << message.prompt;
         EXPECT_EQ(testing::latinLettersOutside(message.prompt, {folder.path(report), folder.path(database)}), QString())
-            << message.prompt.toStdString();
+            << message.prompt;
     }
 
     // The new report is in place, but its rename could not be synced to the
     // disk: said so, and no editor shows a report a power cut may take back.
     void expectNewReportNotOnDisk(const QByteArray& newReport, const QString& trace)
     {
-        SCOPED_TRACE(trace.toStdString());
+        SCOPED_TRACE(trace);
         EXPECT_EQ(folder.entries(), (QStringList{database, report}));
         expectReportNotWritten(newReport, QStringLiteral("замена не сохранена на диске (ошибка ввода-вывода)"));
     }
@@ -133,7 +133,7 @@ TEST_F(FaultLookupAnomalies, EveryFailingFileCallKeepsTheOldReportAndSaysSo)
         testing::failEachCallInTurn(
             calls, cleanRun.size(), [&] { lookUp(); },
             [&](int failing, const QString& trace) {
-                ASSERT_TRUE(calls.fired()) << trace.toStdString();
+                ASSERT_TRUE(calls.fired()) << trace;
                 if (cleanRun[failing - 1].startsWith(QLatin1String("syncfolder ")))
                     expectNewReportNotOnDisk(newReport, trace);
                 else
@@ -143,7 +143,7 @@ TEST_F(FaultLookupAnomalies, EveryFailingFileCallKeepsTheOldReportAndSaysSo)
                 const bool databaseClose = cleanRun[failing - 1] == QLatin1String("close")
                     && failing - 1 != reportClose(cleanRun);
                 if (!databaseClose) {
-                    EXPECT_EQ(fake.messages.shown.size(), 1) << trace.toStdString();
+                    EXPECT_EQ(fake.messages.shown.size(), 1) << trace;
                 }
             });
     }
@@ -166,11 +166,11 @@ TEST_F(FaultLookupAnomalies, ACleanLookupSyncsTheReportBeforeTheRenameAndTheFold
     const qsizetype closed = steps.indexOf(QStringLiteral("close"), created);
     const qsizetype renamed = steps.indexOf(QRegularExpression(QStringLiteral("rename .* -> SegmInfo\\.txt")));
     const qsizetype folderSynced = steps.indexOf(QRegularExpression(QStringLiteral("syncfolder .*")));
-    ASSERT_GE(created, 0) << trace.toStdString();
-    EXPECT_GT(synced, created) << trace.toStdString();
-    EXPECT_GT(closed, synced) << trace.toStdString();
-    EXPECT_GT(renamed, closed) << trace.toStdString();
-    EXPECT_GT(folderSynced, renamed) << trace.toStdString();
+    ASSERT_GE(created, 0) << trace;
+    EXPECT_GT(synced, created) << trace;
+    EXPECT_GT(closed, synced) << trace;
+    EXPECT_GT(renamed, closed) << trace;
+    EXPECT_GT(folderSynced, renamed) << trace;
     EXPECT_EQ(fake.viewer.opened, QStringList{folder.path(report)});
 }
 
@@ -188,7 +188,7 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHalfWrittenReportIsCalledIncomple
     testing::failEachCallInTurn(
         calls, steps, [&] { lookUp(); },
         [&](int, const QString& trace) {
-            SCOPED_TRACE(trace.toStdString());
+            SCOPED_TRACE(trace);
             EXPECT_EQ(folder.entries(), (QStringList{database, report}));
             if (fake.messages.shown.isEmpty()) {
                 EXPECT_EQ(folder.read(report), newReport);
@@ -197,10 +197,10 @@ TEST_F(FaultLookupAnomalies, InAReadOnlyFolderAHalfWrittenReportIsCalledIncomple
             EXPECT_TRUE(fake.viewer.opened.isEmpty());
             const QString prompt = fake.messages.shown.first().prompt;
             if (folder.read(report) != oldReport) {
-                EXPECT_TRUE(prompt.contains(QStringLiteral("неполное"))) << prompt.toStdString();
+                EXPECT_TRUE(prompt.contains(QStringLiteral("неполное"))) << prompt;
             }
             EXPECT_EQ(testing::latinLettersOutside(prompt, {folder.path(report), folder.path(database)}), QString())
-                << prompt.toStdString();
+                << prompt;
         });
 }
 
@@ -231,9 +231,9 @@ TEST_F(FaultLookupAnomalies, ADiskThatStaysBrokenStillLosesNothing)
     testing::failEachCallInTurn(
         calls, steps, [&] { lookUp(); },
         [&](int, const QString& trace) {
-            EXPECT_TRUE(fake.viewer.opened.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
-            EXPECT_TRUE(folder.read(report) == oldReport || folder.read(report) == newReport) << trace.toStdString();
-            EXPECT_TRUE(!fake.messages.shown.isEmpty() || folder.read(report) == newReport) << trace.toStdString();
+            EXPECT_TRUE(fake.viewer.opened.isEmpty() || folder.read(report) == newReport) << trace;
+            EXPECT_TRUE(folder.read(report) == oldReport || folder.read(report) == newReport) << trace;
+            EXPECT_TRUE(!fake.messages.shown.isEmpty() || folder.read(report) == newReport) << trace;
         });
 }
 

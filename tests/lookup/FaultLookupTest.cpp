@@ -57,7 +57,7 @@ TEST_F(FaultLookup, InputErrorsStopBeforeTheDatabase)
     const QueryBoxes boxes = press("0a", "1g");
     EXPECT_EQ(boxes, (QueryBoxes{"A", "1G"}));
     expectOneMessage(QStringLiteral("Недопустимый номер шага"), MessageStyle::Error, inputError);
-    EXPECT_FALSE(fake.journal.join('\n').contains("read")) << fake.journal.join('\n').toStdString();
+    EXPECT_FALSE(fake.journal.join('\n').contains("read")) << fake.journal.join('\n');
     EXPECT_TRUE(fake.viewer.opened.isEmpty());
 }
 
@@ -117,7 +117,7 @@ TEST_F(FaultLookup, AMissingOrUnreadableDatabaseIsReported)
     for (const ShownMessage& message : messages()) {
         EXPECT_EQ(message.style, MessageStyle::Error);
         EXPECT_EQ(message.title, inputError);
-        EXPECT_TRUE(message.prompt.contains(databasePath)) << message.prompt.toStdString();
+        EXPECT_TRUE(message.prompt.contains(databasePath)) << message.prompt;
     }
     EXPECT_EQ(report(), "earlier report\r\n");
     EXPECT_TRUE(fake.viewer.opened.isEmpty());
@@ -131,7 +131,7 @@ TEST_F(FaultLookup, AReportThatCannotBeWrittenStaysAsItWas)
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0].style, MessageStyle::Error);
     EXPECT_EQ(messages()[0].title, inputError);
-    EXPECT_TRUE(messages()[0].prompt.contains(reportPath)) << messages()[0].prompt.toStdString();
+    EXPECT_TRUE(messages()[0].prompt.contains(reportPath)) << messages()[0].prompt;
     EXPECT_EQ(report(), "earlier report\r\n");
     EXPECT_TRUE(fake.viewer.opened.isEmpty()) << "no editor for a report that was not written";
 }

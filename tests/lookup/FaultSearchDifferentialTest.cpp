@@ -48,12 +48,11 @@ TEST(FaultSearchDifferential, OnePassEqualsStepByStepPasses)
             const bool same = actual.result
                     == (expected.found ? SearchOutcome::Result::Found : SearchOutcome::Result::NotFound)
                 && actual.foundStep == expected.step && block == expectedBlock;
-            ASSERT_TRUE(same) << "seed " << seed << ", query " << q << ": segment \"" << segment.toStdString()
-                              << "\" step " << step.toStdString() << ", chunk " << chunk << "; model found "
-                              << expected.found << " step " << expected.step.toStdString() << " with "
-                              << expectedBlock.size() << " lines, search found "
-                              << (actual.result == SearchOutcome::Result::Found) << " step "
-                              << actual.foundStep.toStdString() << " with " << block.size() << " lines";
+            ASSERT_TRUE(same) << "seed " << seed << ", query " << q << ": segment \"" << segment << "\" step " << step
+                              << ", chunk " << chunk << "; model found " << expected.found << " step " << expected.step
+                              << " with " << expectedBlock.size() << " lines, search found "
+                              << (actual.result == SearchOutcome::Result::Found) << " step " << actual.foundStep
+                              << " with " << block.size() << " lines";
         }
     }
 }

@@ -52,7 +52,7 @@ protected:
     QByteArrayList blockOf(const QByteArray& bytes, const QString& segment, const QString& step)
     {
         const Lookup outcome = search(bytes, segment, step);
-        EXPECT_EQ(outcome.result, SearchOutcome::Result::Found) << segment.toStdString() << '.' << step.toStdString();
+        EXPECT_EQ(outcome.result, SearchOutcome::Result::Found) << segment << '.' << step;
         return outcome.block;
     }
 

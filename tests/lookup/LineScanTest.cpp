@@ -111,7 +111,7 @@ Scanned scanned(QIODevice& device, qsizetype chunk, const Step& step, qsizetype 
     Scanned result;
     while (const ScannedLine* line = step(scan))
         result.lines << lineOf(*line);
-    EXPECT_FALSE(scan.failed()) << scan.errorString().toStdString();
+    EXPECT_FALSE(scan.failed()) << scan.errorString();
     EXPECT_FALSE(step(scan)) << "a scan at its end stays there";
     result.counted = scan.linesRead();
     return result;

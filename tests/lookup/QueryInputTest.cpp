@@ -7,7 +7,7 @@ namespace zornalit {
 // Found by argument-dependent lookup, so it must live beside QueryBoxes.
 static void PrintTo(const QueryBoxes& boxes, std::ostream* os)
 {
-    *os << '{' << boxes.segment.toStdString() << ", " << boxes.step.toStdString() << '}';
+    *os << '{' << boxes.segment << ", " << boxes.step << '}';
 }
 
 namespace {
@@ -70,8 +70,8 @@ TEST(QueryInput, TheBoxesAreNormalisedAndCheckedSegmentFirst)
     const StepCodes codes;
     for (const Case& c : cases) {
         const QueryCheck result = normaliseQuery({c.segment, c.step}, codes);
-        EXPECT_EQ(result.boxes, c.shown) << c.segment.toStdString() << " / " << c.step.toStdString();
-        EXPECT_EQ(result.problem, c.problem) << c.segment.toStdString() << " / " << c.step.toStdString();
+        EXPECT_EQ(result.boxes, c.shown) << c.segment << " / " << c.step;
+        EXPECT_EQ(result.problem, c.problem) << c.segment << " / " << c.step;
     }
 }
 

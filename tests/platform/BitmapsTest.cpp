@@ -4,7 +4,6 @@
 
 #include "support/Fifo.h"
 #include "support/LogCapture.h"
-#include "support/QStringPrinting.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,7 +26,7 @@ protected:
     QString saved(QImage picture, const QString& name, const char* format)
     {
         const QString file = path(name);
-        EXPECT_TRUE(picture.save(file, format)) << name.toStdString();
+        EXPECT_TRUE(picture.save(file, format)) << name;
         return file;
     }
 
@@ -36,19 +35,18 @@ protected:
     {
         LogCapture log;
         QImage loaded = load(file);
-        EXPECT_TRUE(log.lines().isEmpty()) << log.lines().join('|').toStdString();
+        EXPECT_TRUE(log.lines().isEmpty()) << log.lines().join('|');
         return loaded;
     }
 
     // Loading path gives a null image and exactly one warning naming it.
     void expectOneWarningFor(const QString& file)
     {
-        SCOPED_TRACE(file.toStdString());
+        SCOPED_TRACE(file);
         LogCapture log;
         EXPECT_TRUE(load(file).isNull());
-        ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
-        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file)))
-            << log.lines().first().toStdString();
+        ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|');
+        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file))) << log.lines().first();
         EXPECT_FALSE(log.lines().first().contains(QLatin1Char('\n')));
     }
 

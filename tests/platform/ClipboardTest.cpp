@@ -1,7 +1,5 @@
 #include "platform/qt/QtClipboard.h"
 
-#include "support/QStringPrinting.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
@@ -33,7 +31,7 @@ TEST(QtClipboard, ClearLeavesNothingOfAnyFormat)
     fillWithEverything();
     ASSERT_FALSE(clipboardFormats().isEmpty());
     QtClipboard().clear();
-    EXPECT_TRUE(clipboardFormats().isEmpty()) << clipboardFormats().join(',').toStdString();
+    EXPECT_TRUE(clipboardFormats().isEmpty()) << clipboardFormats().join(',');
     EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull());
 }
 

@@ -1,7 +1,5 @@
 #include "platform/qt/EditorChoice.h"
 
-#include "support/QStringPrinting.h"
-
 #include <QHash>
 
 #include <gtest/gtest.h>
@@ -39,8 +37,8 @@ TEST(EditorChoice, EachEditorIsToldToReadWindows1251)
     };
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         const auto commands = editorCommands(report, installed({it.key()}));
-        ASSERT_EQ(commands.size(), 1) << it.key().toStdString();
-        EXPECT_EQ(commands[0].arguments, it.value() + QStringList{report}) << it.key().toStdString();
+        ASSERT_EQ(commands.size(), 1) << it.key();
+        EXPECT_EQ(commands[0].arguments, it.value() + QStringList{report}) << it.key();
     }
 }
 

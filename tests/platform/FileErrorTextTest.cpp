@@ -15,9 +15,9 @@ TEST(FileErrorText, EveryKindHasARussianReasonAndTheRestGiveTheirNumber)
              Kind::Folder, Kind::NotRegular, Kind::Link, Kind::HardLinked, Kind::AlreadyExists, Kind::NameTooLong,
              Kind::InputOutput}) {
         const QString reason = fileErrorReason({kind, 5});
-        EXPECT_EQ(testing::latinLettersOutside(reason, {}), QString()) << reason.toStdString();
-        EXPECT_FALSE(reason.contains(u'5')) << reason.toStdString();
-        EXPECT_FALSE(reasons.contains(reason)) << reason.toStdString();
+        EXPECT_EQ(testing::latinLettersOutside(reason, {}), QString()) << reason;
+        EXPECT_FALSE(reason.contains(u'5')) << reason;
+        EXPECT_FALSE(reasons.contains(reason)) << reason;
         reasons << reason;
     }
     EXPECT_EQ(fileErrorReason({Kind::Other, 1234}), QStringLiteral("системная ошибка, код ошибки 1234"));

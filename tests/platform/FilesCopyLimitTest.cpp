@@ -62,9 +62,9 @@ protected:
     // A refusal names the source, not the copy, and leaves the folder as it was.
     void expectRefusedUntouched()
     {
-        EXPECT_TRUE(why.contains(QStringLiteral("«%1»").arg(source()))) << why.toStdString();
-        EXPECT_TRUE(why.contains(QStringLiteral("больше 16 МБ"))) << why.toStdString();
-        EXPECT_FALSE(why.contains(QStringLiteral("Ostatsa"))) << why.toStdString();
+        EXPECT_TRUE(why.contains(QStringLiteral("«%1»").arg(source()))) << why;
+        EXPECT_TRUE(why.contains(QStringLiteral("больше 16 МБ"))) << why;
+        EXPECT_FALSE(why.contains(QStringLiteral("Ostatsa"))) << why;
         EXPECT_EQ(folder.entries(), (QStringList{QStringLiteral("Ostatsa.wav"), QStringLiteral("statsa.dll")}));
         EXPECT_EQ(folder.read(QStringLiteral("Ostatsa.wav")), QByteArray("left over"));
     }
@@ -81,7 +81,7 @@ TEST_F(FilesCopyLimit, ASourceAtTheLimitIsCopiedWhole)
     for (qint64 i = 0; i < bytes.size(); i += 4093)
         bytes[i] = char(i / 4093);
     ASSERT_TRUE(folder.write(QStringLiteral("statsa.dll"), bytes));
-    ASSERT_TRUE(copy()) << why.toStdString();
+    ASSERT_TRUE(copy()) << why;
     EXPECT_EQ(folder.read(QStringLiteral("Ostatsa.wav")), bytes);
 }
 

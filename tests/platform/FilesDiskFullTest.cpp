@@ -31,8 +31,8 @@ QByteArray reportOfSize(int size)
 void expectRefusedAndUntouched(const ScratchFolder& folder, bool written, const QString& why)
 {
     EXPECT_FALSE(written);
-    EXPECT_TRUE(why.contains(QStringLiteral("«%1»").arg(folder.path(report)))) << why.toStdString();
-    EXPECT_EQ(testing::latinLettersOutside(why, {folder.path(report)}), QString()) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("«%1»").arg(folder.path(report)))) << why;
+    EXPECT_EQ(testing::latinLettersOutside(why, {folder.path(report)}), QString()) << why;
     EXPECT_EQ(folder.read(report), oldReport);
     EXPECT_EQ(folder.entries(), QStringList{report});
 }
@@ -43,7 +43,7 @@ TEST(QtFilesDiskFull, AReportThatCannotBeWrittenWholeLeavesTheOldOneExactly)
 {
     for (const int size : {200, 9 * 1024, 100 * 1000}) {
         for (const long long limit : {0LL, 4096LL}) {
-            SCOPED_TRACE(QStringLiteral("%1 bytes, limit %2").arg(size).arg(limit).toStdString());
+            SCOPED_TRACE(QStringLiteral("%1 bytes, limit %2").arg(size).arg(limit));
             ScratchFolder folder;
             ASSERT_TRUE(folder.write(report, oldReport));
             const QByteArray bytes = reportOfSize(size);
@@ -51,7 +51,7 @@ TEST(QtFilesDiskFull, AReportThatCannotBeWrittenWholeLeavesTheOldOneExactly)
                 limit, [&](QString* why) { return QtFiles().replaceContents(folder.path(report), bytes, why); });
             ASSERT_TRUE(run.finished);
             if (size <= limit) {
-                EXPECT_TRUE(run.result) << run.why.toStdString();
+                EXPECT_TRUE(run.result) << run.why;
                 EXPECT_EQ(folder.read(report), bytes);
                 EXPECT_EQ(folder.entries(), QStringList{report});
             } else {
@@ -105,7 +105,7 @@ TEST_F(QtFilesOnAFullDisk, NothingFitsAndTheOldReportStays)
         QString why;
         const bool written = QtFiles().replaceContents(m_folder->path(report), reportOfSize(size), &why);
         EXPECT_FALSE(written);
-        EXPECT_TRUE(why.contains(QStringLiteral("не хватает места на диске"))) << why.toStdString();
+        EXPECT_TRUE(why.contains(QStringLiteral("не хватает места на диске"))) << why;
         EXPECT_EQ(m_folder->read(report), oldReport);
         EXPECT_EQ(m_folder->entries(), (QStringList{report, QStringLiteral("filler")}));
     }
@@ -122,7 +122,7 @@ TEST_F(QtFilesOnAFullDisk, WithFourKilobytesLeftOnlyAReportThatFitsIsWritten)
     EXPECT_EQ(m_folder->entries(), (QStringList{report, QStringLiteral("filler")}));
 
     const QByteArray small = reportOfSize(200);
-    EXPECT_TRUE(QtFiles().replaceContents(m_folder->path(report), small, &why)) << why.toStdString();
+    EXPECT_TRUE(QtFiles().replaceContents(m_folder->path(report), small, &why)) << why;
     EXPECT_EQ(m_folder->read(report), small);
 }
 

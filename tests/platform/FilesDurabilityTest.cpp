@@ -49,9 +49,9 @@ protected:
 // take it back.
 TEST_F(QtFilesUnsyncedFolder, TheReplacedReportStaysAndTheFailureIsNamed)
 {
-    ASSERT_TRUE(m_files.replaceContents(m_folder.path(report), "first\r\n", &m_why)) << m_why.toStdString();
+    ASSERT_TRUE(m_files.replaceContents(m_folder.path(report), "first\r\n", &m_why)) << m_why;
     const int step = folderSyncStep();
-    ASSERT_GT(step, 0) << m_calls.steps.join(QStringLiteral(", ")).toStdString();
+    ASSERT_GT(step, 0) << m_calls.steps.join(QStringLiteral(", "));
 
     m_calls.steps.clear();
     m_calls.failAt = step;
@@ -71,15 +71,15 @@ TEST_F(QtFilesUnsyncedFolder, ACopyThatIsNotOnTheDiskIsRemoved)
     const QString stored = m_folder.path(QStringLiteral("statsa.dll"));
     const QString copy = m_folder.path(QStringLiteral("Ostatsa.wav"));
     ASSERT_TRUE(m_folder.write(QStringLiteral("statsa.dll"), "RIFF sound"));
-    ASSERT_TRUE(m_files.copyReplacing(stored, copy, soundFileSizeProblem, &m_why)) << m_why.toStdString();
+    ASSERT_TRUE(m_files.copyReplacing(stored, copy, soundFileSizeProblem, &m_why)) << m_why;
     const int step = folderSyncStep();
-    ASSERT_GT(step, 0) << m_calls.steps.join(QStringLiteral(", ")).toStdString();
+    ASSERT_GT(step, 0) << m_calls.steps.join(QStringLiteral(", "));
 
     m_calls.steps.clear();
     m_calls.failAt = step;
     EXPECT_FALSE(m_files.copyReplacing(stored, copy, soundFileSizeProblem, &m_why));
-    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: замена не сохранена на диске").arg(copy))) << m_why.toStdString();
-    EXPECT_EQ(testing::latinLettersOutside(m_why, {copy}), QString()) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: замена не сохранена на диске").arg(copy))) << m_why;
+    EXPECT_EQ(testing::latinLettersOutside(m_why, {copy}), QString()) << m_why;
     EXPECT_EQ(m_folder.entries(), QStringList{QStringLiteral("statsa.dll")});
 }
 

@@ -46,10 +46,10 @@ protected:
 
 TEST_F(QtFilesInAClosedFolder, RewritesAWritableReportInPlace)
 {
-    ASSERT_TRUE(replace("short\r\n")) << m_why.toStdString();
+    ASSERT_TRUE(replace("short\r\n")) << m_why;
     EXPECT_EQ(m_folder.read(report), QByteArray("short\r\n"));
     const QByteArray longer(70000, 'x');
-    ASSERT_TRUE(replace(longer)) << m_why.toStdString();
+    ASSERT_TRUE(replace(longer)) << m_why;
     EXPECT_EQ(m_folder.read(report), longer);
     EXPECT_EQ(m_folder.entries(), QStringList{report});
 }
@@ -63,7 +63,7 @@ TEST_F(QtFilesInAClosedFolder, NeverWritesThroughALink)
         GTEST_SKIP() << testing::noSymbolicLinks;
 
     EXPECT_FALSE(replace("report\r\n"));
-    EXPECT_TRUE(m_why.contains(QStringLiteral("нет прав на запись в папку"))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(QStringLiteral("нет прав на запись в папку"))) << m_why;
     EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
     EXPECT_TRUE(QFileInfo(m_folder.path(report)).isSymLink());
 }
@@ -83,10 +83,10 @@ TEST_F(QtFilesInAClosedFolder, NeverWritesInPlaceThroughAHardLink)
 
     EXPECT_FALSE(replace("report\r\n"));
     EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(m_folder.path(report))))
-        << m_why.toStdString();
+        << m_why;
     EXPECT_FALSE(
         m_files.copyReplacing(m_folder.path(QStringLiteral("statsa.dll")), copy, soundFileSizeProblem, &m_why));
-    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(copy))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»: у файла есть и другие имена").arg(copy))) << m_why;
 
     EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
     EXPECT_EQ(m_folder.entries(), (QStringList{QStringLiteral("Ostatsa.wav"), report, QStringLiteral("statsa.dll")}));
@@ -107,13 +107,13 @@ TEST_F(QtFilesInAClosedFolder, SaysPlainlyWhenTheReportIsLeftIncomplete)
     testing::failEachCallInTurn(m_calls, steps, replaceOldReport, [&](int, const QString& trace) {
         if (!m_calls.fired())
             return;
-        EXPECT_FALSE(written) << trace.toStdString();
-        EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»").arg(m_folder.path(report)))) << m_why.toStdString();
+        EXPECT_FALSE(written) << trace;
+        EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»").arg(m_folder.path(report)))) << m_why;
         if (m_folder.read(report) == oldReport)
-            EXPECT_FALSE(m_why.contains(QStringLiteral("неполное"))) << trace.toStdString();
+            EXPECT_FALSE(m_why.contains(QStringLiteral("неполное"))) << trace;
         else
             EXPECT_TRUE(m_why.contains(QStringLiteral("записан не полностью, его содержимое неполное")))
-                << trace.toStdString() << " " << m_why.toStdString();
+                << trace << " " << m_why;
         EXPECT_EQ(m_folder.entries(), QStringList{report});
     });
 }
@@ -138,7 +138,7 @@ TEST(QtFilesReadOnlyFolder, RewritesTheReportInPlaceForAnOrdinaryUser)
     const testing::ChildRun run = testing::runInChild([] { return ::setgid(nobody) == 0 && ::setuid(nobody) == 0; },
         [&](QString* why) { return QtFiles().replaceContents(folder.path(report), "new\r\n", why); });
     ASSERT_TRUE(run.finished);
-    EXPECT_TRUE(run.result) << run.why.toStdString();
+    EXPECT_TRUE(run.result) << run.why;
     EXPECT_EQ(folder.read(report), QByteArray("new\r\n"));
     EXPECT_EQ(folder.entries(), QStringList{report});
 #endif

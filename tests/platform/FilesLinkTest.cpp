@@ -41,8 +41,8 @@ protected:
     void expectPlainFile(const QString& name, const QByteArray& bytes) const
     {
         const QFileInfo info(m_program.path(name));
-        EXPECT_FALSE(info.isSymLink()) << name.toStdString();
-        EXPECT_EQ(m_program.read(name), bytes) << name.toStdString();
+        EXPECT_FALSE(info.isSymLink()) << name;
+        EXPECT_EQ(m_program.read(name), bytes) << name;
     }
 
     ScratchFolder m_outside;
@@ -54,8 +54,7 @@ protected:
 TEST_F(QtFilesLinks, TheReportReplacesALinkAndLeavesItsTargetAlone)
 {
     link(QStringLiteral("SegmInfo.txt"), outside(QStringLiteral("secret.txt")));
-    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
-        << m_why.toStdString();
+    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why)) << m_why;
     expectPlainFile(QStringLiteral("SegmInfo.txt"), "report\r\n");
     EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), outsideBytes);
 }
@@ -63,8 +62,7 @@ TEST_F(QtFilesLinks, TheReportReplacesALinkAndLeavesItsTargetAlone)
 TEST_F(QtFilesLinks, ADanglingLinkNeverGetsItsTargetCreated)
 {
     link(QStringLiteral("SegmInfo.txt"), outside(QStringLiteral("planted.txt")));
-    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
-        << m_why.toStdString();
+    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why)) << m_why;
     expectPlainFile(QStringLiteral("SegmInfo.txt"), "report\r\n");
     EXPECT_FALSE(QFileInfo::exists(outside(QStringLiteral("planted.txt"))));
     EXPECT_EQ(m_outside.entries(), QStringList{QStringLiteral("secret.txt")});
@@ -83,11 +81,11 @@ TEST_F(QtFilesLinks, SoundCopiesReplaceLinksAndRemovingThemLeavesTheTargets)
         const QString copy = QString::fromLatin1(pair.copy);
         ASSERT_TRUE(m_files.copyReplacing(
             m_program.path(QString::fromLatin1(pair.stored)), m_program.path(copy), soundFileSizeProblem, &m_why))
-            << m_why.toStdString();
+            << m_why;
         expectPlainFile(copy, m_program.read(QString::fromLatin1(pair.stored)));
     }
     for (const auto& pair : copies)
-        EXPECT_TRUE(m_files.remove(m_program.path(QString::fromLatin1(pair.copy)), &m_why)) << m_why.toStdString();
+        EXPECT_TRUE(m_files.remove(m_program.path(QString::fromLatin1(pair.copy)), &m_why)) << m_why;
 
     EXPECT_EQ(m_outside.entries(), QStringList{QStringLiteral("secret.txt")});
     EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), outsideBytes);
@@ -101,11 +99,10 @@ TEST_F(QtFilesLinks, AHardLinkIsReplacedAndItsOtherNameKeepsItsBytes)
     for (const char* name : {"SegmInfo.txt", "Ostatsa.wav"})
         ASSERT_TRUE(testing::makeHardLink(outside(QStringLiteral("secret.txt")), m_program.path(QLatin1String(name))));
 
-    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why))
-        << m_why.toStdString();
+    ASSERT_TRUE(m_files.replaceContents(m_program.path(QStringLiteral("SegmInfo.txt")), "report\r\n", &m_why)) << m_why;
     ASSERT_TRUE(m_files.copyReplacing(m_program.path(QStringLiteral("statsa.dll")),
         m_program.path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why))
-        << m_why.toStdString();
+        << m_why;
 
     expectPlainFile(QStringLiteral("SegmInfo.txt"), "report\r\n");
     expectPlainFile(QStringLiteral("Ostatsa.wav"), sound);
@@ -116,8 +113,8 @@ TEST_F(QtFilesLinks, RemovingALinkRemovesTheLinkOnly)
 {
     link(QStringLiteral("Ostatsa.wav"), outside(QStringLiteral("secret.txt")));
     link(QStringLiteral("Mgnoven.wav"), outside(QStringLiteral("nothing.wav")));
-    EXPECT_TRUE(m_files.remove(m_program.path(QStringLiteral("Ostatsa.wav")), &m_why)) << m_why.toStdString();
-    EXPECT_TRUE(m_files.remove(m_program.path(QStringLiteral("Mgnoven.wav")), &m_why)) << m_why.toStdString();
+    EXPECT_TRUE(m_files.remove(m_program.path(QStringLiteral("Ostatsa.wav")), &m_why)) << m_why;
+    EXPECT_TRUE(m_files.remove(m_program.path(QStringLiteral("Mgnoven.wav")), &m_why)) << m_why;
     EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), outsideBytes);
     EXPECT_EQ(m_program.entries(), (QStringList{QStringLiteral("noven.dll"), QStringLiteral("statsa.dll")}));
 }

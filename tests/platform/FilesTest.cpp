@@ -46,7 +46,7 @@ TEST_F(QtFilesTest, ReadsEveryByteOfARegularFile)
     const QByteArray bytes("\xD1\xC5\xC3\xCC 5.3.\r\nline\rcarriage\nfeed\x00zero", 33);
     write(QStringLiteral("База данных.txt"), bytes);
     const auto device = m_files.openForReading(path(QStringLiteral("База данных.txt")), &m_why);
-    ASSERT_TRUE(device) << m_why.toStdString();
+    ASSERT_TRUE(device) << m_why;
     EXPECT_EQ(device->readAll(), bytes);
 }
 
@@ -54,12 +54,12 @@ TEST_F(QtFilesTest, RefusesToReadWhatIsNotARegularFileAndNamesIt)
 {
     const QString missing = path(QStringLiteral("SEGM_WIN_ALL.txt"));
     EXPECT_FALSE(m_files.openForReading(missing, &m_why));
-    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»").arg(missing))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»").arg(missing))) << m_why;
     EXPECT_TRUE(m_why.contains(QStringLiteral("не найден")));
 
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
     EXPECT_FALSE(m_files.openForReading(path(QStringLiteral("folder")), &m_why));
-    EXPECT_TRUE(m_why.contains(QStringLiteral("папка"))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(QStringLiteral("папка"))) << m_why;
 }
 
 // A FIFO without a writer would block an ordinary open for ever.
@@ -70,15 +70,15 @@ TEST_F(QtFilesTest, RefusesAFifoWithoutWaitingAndNamesIt)
     const QString fifo = path(QStringLiteral("pipe"));
     ASSERT_TRUE(testing::makeFifo(fifo));
     EXPECT_FALSE(m_files.openForReading(fifo, &m_why));
-    EXPECT_TRUE(m_why.contains(fifo)) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(fifo)) << m_why;
     EXPECT_TRUE(m_why.contains(QStringLiteral("не обычный файл")));
 }
 
 TEST_F(QtFilesTest, ReplacesContentsWholeAndLeavesNoTemporaryFile)
 {
     const QString report = path(QStringLiteral("SegmInfo.txt"));
-    ASSERT_TRUE(m_files.replaceContents(report, "first, long content\r\n", &m_why)) << m_why.toStdString();
-    ASSERT_TRUE(m_files.replaceContents(report, "short\r\n", &m_why)) << m_why.toStdString();
+    ASSERT_TRUE(m_files.replaceContents(report, "first, long content\r\n", &m_why)) << m_why;
+    ASSERT_TRUE(m_files.replaceContents(report, "short\r\n", &m_why)) << m_why;
     EXPECT_EQ(read(QStringLiteral("SegmInfo.txt")), QByteArray("short\r\n"));
     ASSERT_TRUE(m_files.replaceContents(report, QByteArray(), &m_why));
     EXPECT_EQ(read(QStringLiteral("SegmInfo.txt")), QByteArray());
@@ -90,13 +90,13 @@ TEST_F(QtFilesTest, AFailedReplaceKeepsTheOldFileAndNamesIt)
     // A folder where the file should be.
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("SegmInfo.txt")));
     EXPECT_FALSE(m_files.replaceContents(path(QStringLiteral("SegmInfo.txt")), "x", &m_why));
-    EXPECT_TRUE(m_why.contains(path(QStringLiteral("SegmInfo.txt")))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(path(QStringLiteral("SegmInfo.txt")))) << m_why;
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("SegmInfo.txt"))).isDir());
 
     // A folder that does not exist.
     const QString nowhere = path(QStringLiteral("absent/SegmInfo.txt"));
     EXPECT_FALSE(m_files.replaceContents(nowhere, "x", &m_why));
-    EXPECT_TRUE(m_why.contains(nowhere)) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(nowhere)) << m_why;
     EXPECT_TRUE(m_why.contains(QStringLiteral("не существует")));
 }
 
@@ -136,7 +136,7 @@ TEST_F(QtFilesTest, CopyReplacesAnExistingTargetByteForByte)
     write(QStringLiteral("Ostatsa.wav"), "left over from an interrupted run");
     ASSERT_TRUE(m_files.copyReplacing(
         path(QStringLiteral("statsa.dll")), path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why))
-        << m_why.toStdString();
+        << m_why;
     EXPECT_EQ(read(QStringLiteral("Ostatsa.wav")), sound);
     EXPECT_EQ(read(QStringLiteral("statsa.dll")), sound);
 }
@@ -146,7 +146,7 @@ TEST_F(QtFilesTest, CopyFromAMissingSourceNamesTheSourceAndLeavesTheTarget)
     write(QStringLiteral("Ostatsa.wav"), "old");
     const QString source = path(QStringLiteral("statsa.dll"));
     EXPECT_FALSE(m_files.copyReplacing(source, path(QStringLiteral("Ostatsa.wav")), soundFileSizeProblem, &m_why));
-    EXPECT_TRUE(m_why.contains(source)) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(source)) << m_why;
     EXPECT_EQ(read(QStringLiteral("Ostatsa.wav")), QByteArray("old"));
 }
 
@@ -154,11 +154,11 @@ TEST_F(QtFilesTest, RemovesFilesButNotFoldersAndSaysWhenThereIsNothing)
 {
     write(QStringLiteral("Mgnoven.wav"), "sound");
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("Mgnoven.wav"))));
-    EXPECT_TRUE(m_files.remove(path(QStringLiteral("Mgnoven.wav")), &m_why)) << m_why.toStdString();
+    EXPECT_TRUE(m_files.remove(path(QStringLiteral("Mgnoven.wav")), &m_why)) << m_why;
     EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("Mgnoven.wav"))));
 
     EXPECT_FALSE(m_files.remove(path(QStringLiteral("Mgnoven.wav")), &m_why));
-    EXPECT_TRUE(m_why.contains(path(QStringLiteral("Mgnoven.wav")))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(path(QStringLiteral("Mgnoven.wav")))) << m_why;
 
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("folder")));
     EXPECT_FALSE(m_files.remove(path(QStringLiteral("folder")), &m_why));

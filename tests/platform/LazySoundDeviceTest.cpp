@@ -5,7 +5,6 @@
 #include "platform/qt/LazySoundDevice.h"
 
 #include "support/LogCapture.h"
-#include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"
 
 #include <QDir>
@@ -52,7 +51,7 @@ TEST(LazySoundDevice, AFileThatIsNoModuleIsRefused)
     EXPECT_FALSE(device.open(dir.filePath(QStringLiteral("Ostatsa.wav")), &why));
     EXPECT_TRUE(
         why.startsWith(QStringLiteral("Не удалось загрузить звуковой модуль «%1»: модуль не загружается").arg(module)))
-        << why.toStdString();
+        << why;
 }
 
 TEST(LazySoundDevice, TheBuiltModuleOpensSoundsAndReportsTheirFaults)
@@ -66,14 +65,14 @@ TEST(LazySoundDevice, TheBuiltModuleOpensSoundsAndReportsTheirFaults)
     const QString missing = dir.filePath(QStringLiteral("Mgnoven.wav"));
     QString why;
     EXPECT_FALSE(device.open(missing, &why));
-    EXPECT_TRUE(why.contains(missing)) << why.toStdString();
-    EXPECT_FALSE(why.contains(QStringLiteral("модуль"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(missing)) << why;
+    EXPECT_FALSE(why.contains(QStringLiteral("модуль"))) << why;
 
     const QString sound = dir.filePath(QStringLiteral("Ostatsa.wav"));
     ASSERT_TRUE(testing::writeTestSound(sound, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 22050, 2205));
-    EXPECT_TRUE(device.open(sound, &why)) << why.toStdString();
+    EXPECT_TRUE(device.open(sound, &why)) << why;
     testing::LogCapture quiet;
-    EXPECT_TRUE(device.play(&why)) << why.toStdString();
+    EXPECT_TRUE(device.play(&why)) << why;
     device.close();
 }
 

@@ -158,10 +158,10 @@ TEST_F(LeftoverFilesTest, AReplacementInProgressIsNeverTouched)
             return true;
         },
         &why);
-    ASSERT_TRUE(replaced) << why.toStdString();
+    ASSERT_TRUE(replaced) << why;
     EXPECT_EQ(removedMeanwhile, 0);
     ASSERT_EQ(seenMeanwhile.size(), 1);
-    EXPECT_TRUE(isTemporaryNameOf(seenMeanwhile.first(), report)) << seenMeanwhile.first().toStdString();
+    EXPECT_TRUE(isTemporaryNameOf(seenMeanwhile.first(), report)) << seenMeanwhile.first();
     EXPECT_EQ(m_folder.read(report), bytes);
     EXPECT_EQ(m_folder.entries(), QStringList{report});
 }
@@ -186,7 +186,7 @@ TEST_F(LeftoverFilesTest, RemovesLinksAsLinksAndNeverFollowsThem)
     ASSERT_TRUE(m_outside.age(QStringLiteral("secret.txt"), 3600));
 
     EXPECT_EQ(clean(), 4);
-    EXPECT_TRUE(m_folder.entries().isEmpty()) << m_folder.entries().join(u' ').toStdString();
+    EXPECT_TRUE(m_folder.entries().isEmpty()) << m_folder.entries().join(u' ');
     EXPECT_EQ(m_outside.read(QStringLiteral("secret.txt")), QByteArray("outside"));
     EXPECT_EQ(m_outside.read(QStringLiteral("inner/kept.txt")), QByteArray("inner"));
     EXPECT_EQ(QFileInfo(secret).size(), 7);

@@ -4,7 +4,6 @@
 #include "platform/mci/MciErrorText.h"
 
 #include "support/LatinLetters.h"
-#include "support/QStringPrinting.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +20,9 @@ TEST(MciErrorText, TheErrorsOfPlayingAFileHaveRussianWordsOfTheirOwn)
              waveOutputsUnsuitable, waveInputsInUse, noWindow}) {
         const QString reason = mciErrorText(code);
         EXPECT_FALSE(reason.isEmpty()) << code;
-        EXPECT_EQ(testing::latinLettersOutside(reason, {}), QString()) << reason.toStdString();
-        EXPECT_FALSE(reason.contains(QString::number(code))) << reason.toStdString();
-        EXPECT_FALSE(reasons.contains(reason)) << reason.toStdString();
+        EXPECT_EQ(testing::latinLettersOutside(reason, {}), QString()) << reason;
+        EXPECT_FALSE(reason.contains(QString::number(code))) << reason;
+        EXPECT_FALSE(reasons.contains(reason)) << reason;
         reasons << reason;
     }
     // One cause, several codes: one text.

@@ -8,7 +8,6 @@
 
 #include "fakes/FakeMciCalls.h"
 #include "support/PlayInTurn.h"
-#include "support/QStringPrinting.h"
 #include "support/ScratchFolder.h"
 
 #include <QDir>
@@ -77,7 +76,7 @@ TEST_F(MciSoundDeviceTest, MciErrorsAreToldInRussianNamingTheFile)
     EXPECT_FALSE(device.play(&why));
     EXPECT_EQ(why, QStringLiteral("Звуковой файл не открыт"));
     device.close();
-    EXPECT_EQ(mci.sent.size(), 1) << mci.sent.join(u';').toStdString();
+    EXPECT_EQ(mci.sent.size(), 1) << mci.sent.join(u';');
 
     mci.openError = 0;
     mci.playError = mciError::waveOutputsUnsuitable;
@@ -94,14 +93,14 @@ TEST_F(MciSoundDeviceTest, ASoundTooLongToWaitForOrOfUnknownLengthIsClosedAndRef
 {
     QString why;
     mci.milliseconds = longestMciSoundMilliseconds;
-    EXPECT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why.toStdString();
+    EXPECT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why;
 
     mci.milliseconds = longestMciSoundMilliseconds + 1;
     mci.sent.clear();
     EXPECT_FALSE(device.open(path(QStringLiteral("Ostatsa.wav")), &why));
     EXPECT_TRUE(why.startsWith(QStringLiteral("Не удалось открыть звуковой файл %1: звук длиннее 60 с")
                                    .arg(quoted(QStringLiteral("Ostatsa.wav")))))
-        << why.toStdString();
+        << why;
     EXPECT_EQ(mci.sent,
         (QStringList{QStringLiteral("close 7"), QStringLiteral("open ") + path(QStringLiteral("Ostatsa.wav")),
             QStringLiteral("length 8"), QStringLiteral("close 8")}));
@@ -109,7 +108,7 @@ TEST_F(MciSoundDeviceTest, ASoundTooLongToWaitForOrOfUnknownLengthIsClosedAndRef
 
     mci.lengthError = mciError::hardware;
     EXPECT_FALSE(device.open(path(QStringLiteral("Ostatsa.wav")), &why));
-    EXPECT_TRUE(why.endsWith(mciErrorText(mciError::hardware))) << why.toStdString();
+    EXPECT_TRUE(why.endsWith(mciErrorText(mciError::hardware))) << why;
     EXPECT_EQ(mci.sent.last(), QStringLiteral("close 9"));
 }
 
@@ -125,7 +124,7 @@ TEST_F(MciSoundDeviceTest, FilesThatAreNoSoundToOpenAreRefusedBeforeMciIsAsked)
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.wav")));
 
     QString why;
-    EXPECT_TRUE(device.open(path(QStringLiteral("atCap.wav")), &why)) << why.toStdString();
+    EXPECT_TRUE(device.open(path(QStringLiteral("atCap.wav")), &why)) << why;
     mci.sent.clear();
     EXPECT_FALSE(device.open(path(QStringLiteral("overCap.wav")), &why));
     EXPECT_EQ(why,
@@ -134,8 +133,7 @@ TEST_F(MciSoundDeviceTest, FilesThatAreNoSoundToOpenAreRefusedBeforeMciIsAsked)
     for (const QString& name : {QStringLiteral("folder.wav"), QStringLiteral("missing.wav")}) {
         why.clear();
         EXPECT_FALSE(device.open(path(name), &why));
-        EXPECT_TRUE(why.startsWith(QStringLiteral("Не удалось открыть звуковой файл %1: ").arg(quoted(name))))
-            << why.toStdString();
+        EXPECT_TRUE(why.startsWith(QStringLiteral("Не удалось открыть звуковой файл %1: ").arg(quoted(name)))) << why;
     }
     EXPECT_EQ(mci.sent, QStringList{QStringLiteral("close 7")});
 }

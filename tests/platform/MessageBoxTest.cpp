@@ -1,7 +1,5 @@
 #include "platform/qt/QtMessageBox.h"
 
-#include "support/QStringPrinting.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>

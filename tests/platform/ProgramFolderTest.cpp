@@ -1,8 +1,6 @@
 #include "platform/ExecutableFolder.h"
 #include "platform/qt/QtProgramFolder.h"
 
-#include "support/QStringPrinting.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -45,9 +43,9 @@ TEST(ExecutableFolder, AFolderWhoseBytesAreNoTextIsRefusedNotReplaced)
              QByteArray("/tmp/\xc0\xaf/zornalit")}) {
         SCOPED_TRACE(executable.toStdString());
         const ExecutableFolder found = folderOfExecutableBytes(executable);
-        EXPECT_TRUE(found.path.isEmpty()) << found.path.toStdString();
-        EXPECT_TRUE(found.problem.contains(QStringLiteral("«/tmp/"))) << found.problem.toStdString();
-        EXPECT_TRUE(found.problem.contains(QStringLiteral("переименуйте папку"))) << found.problem.toStdString();
+        EXPECT_TRUE(found.path.isEmpty()) << found.path;
+        EXPECT_TRUE(found.problem.contains(QStringLiteral("«/tmp/"))) << found.problem;
+        EXPECT_TRUE(found.problem.contains(QStringLiteral("переименуйте папку"))) << found.problem;
         EXPECT_FALSE(found.problem.contains(u'\n'));
     }
     // Only the folder has to be nameable: the executable's own name is never used.

@@ -1,7 +1,6 @@
 #include "platform/sound/SndfileDecoder.h"
 
 #include "support/Fifo.h"
-#include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"
 
 #include <QDir>
@@ -41,7 +40,7 @@ TEST_P(DecoderEncodings, DecodesEveryFrameOfTheFile)
 
     DecodedSound sound;
     QString why;
-    ASSERT_TRUE(decodeSoundFile(file, &sound, &why)) << why.toStdString();
+    ASSERT_TRUE(decodeSoundFile(file, &sound, &why)) << why;
     EXPECT_EQ(sound.channels, encoding.channels);
     EXPECT_EQ(sound.sampleRate, encoding.rate);
     EXPECT_EQ(sound.frames(), frames);
@@ -73,10 +72,10 @@ protected:
         DecodedSound sound;
         QString why;
         EXPECT_FALSE(decodeSoundFile(file, &sound, &why));
-        EXPECT_TRUE(why.contains(QStringLiteral("«%1»").arg(file))) << why.toStdString();
+        EXPECT_TRUE(why.contains(QStringLiteral("«%1»").arg(file))) << why;
         // The reason is the operator's language, not the library's.
         const QString reason = QString(why).remove(file);
-        EXPECT_FALSE(reason.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << why.toStdString();
+        EXPECT_FALSE(reason.contains(QRegularExpression(QStringLiteral("[A-Za-z]")))) << why;
     }
 
     QTemporaryDir m_dir;
@@ -119,7 +118,7 @@ TEST_F(DecoderRefusals, ASoundBeyondTheMemoryBudgetIsRefusedBeforeItIsDecoded)
 
     DecodedSound sound;
     QString why;
-    EXPECT_TRUE(decodeSoundFile(fits, &sound, &why)) << why.toStdString();
+    EXPECT_TRUE(decodeSoundFile(fits, &sound, &why)) << why;
     EXPECT_EQ(sound.frames(), 5L * rate);
     expectRefused(tooLarge);
 
@@ -139,7 +138,7 @@ TEST_P(SampleSounds, DecodeAsSoxReadsThem)
 {
     const QString file = QStringLiteral(ZORNALIT_SOURCE_DIR "/data/") + QString::fromLatin1(GetParam());
     if (!QFileInfo::exists(file))
-        GTEST_SKIP() << "no sample sound " << file.toStdString();
+        GTEST_SKIP() << "no sample sound " << file;
     const QString soxi = QStandardPaths::findExecutable(QStringLiteral("soxi"));
     if (soxi.isEmpty())
         GTEST_SKIP() << "soxi is not installed";
@@ -152,7 +151,7 @@ TEST_P(SampleSounds, DecodeAsSoxReadsThem)
     };
     DecodedSound sound;
     QString why;
-    ASSERT_TRUE(decodeSoundFile(file, &sound, &why)) << why.toStdString();
+    ASSERT_TRUE(decodeSoundFile(file, &sound, &why)) << why;
     EXPECT_EQ(sound.channels, ask("-c"));
     EXPECT_EQ(sound.sampleRate, ask("-r"));
     EXPECT_EQ(sound.frames(), ask("-s"));

@@ -4,7 +4,6 @@
 #include "support/Fifo.h"
 #include "support/LogCapture.h"
 #include "support/PlayInTurn.h"
-#include "support/QStringPrinting.h"
 #include "support/SoundTestFiles.h"
 
 #include <QFile>
@@ -42,17 +41,17 @@ TEST_F(QtSoundDeviceTest, WithoutAnOutputBothSoundsAreSkippedWithOneWarning)
     LogCapture log;
     ASSERT_NO_FATAL_FAILURE(testing::playInTurn(m_device, {first, second}));
     EXPECT_FALSE(m_device.isPlaying());
-    ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
+    ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|');
     EXPECT_TRUE(log.lines().first().contains(QStringLiteral("нет устройства вывода звука")));
 }
 
 TEST_F(QtSoundDeviceTest, TheFileMayGoAwayOnceOpened)
 {
     const QString file = soundFile(QStringLiteral("Ostatsa.wav"));
-    ASSERT_TRUE(m_device.open(file, &m_why)) << m_why.toStdString();
+    ASSERT_TRUE(m_device.open(file, &m_why)) << m_why;
     ASSERT_TRUE(QFile::remove(file));
     LogCapture quiet;
-    EXPECT_TRUE(m_device.play(&m_why)) << m_why.toStdString();
+    EXPECT_TRUE(m_device.play(&m_why)) << m_why;
 }
 
 TEST_F(QtSoundDeviceTest, NothingPlaysUnlessASoundIsOpen)
@@ -78,7 +77,7 @@ TEST_F(QtSoundDeviceTest, TheControlReportsAFileThatCannotBeOpened)
     ASSERT_TRUE(testing::makeFifo(fifo));
     control.setFileName(fifo);
     EXPECT_FALSE(control.setCommand(QStringLiteral("Open"), &m_why));
-    EXPECT_TRUE(m_why.contains(fifo)) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(fifo)) << m_why;
     EXPECT_FALSE(control.setCommand(QStringLiteral("Sound"), &m_why));
     EXPECT_TRUE(control.setCommand(QStringLiteral("Close"), &m_why));
 }

@@ -1,7 +1,6 @@
 #include "platform/qt/QtTextViewer.h"
 #include "platform/qt/EditorChoice.h"
 
-#include "support/QStringPrinting.h"
 #include "support/LatinLetters.h"
 
 #include <QDeadlineTimer>
@@ -89,9 +88,8 @@ TEST_F(QtTextViewerTest, WithNoEditorAtAllSaysWhatWasLookedFor)
     const LaunchOutcome outcome = QtTextViewer().open(QStringLiteral("/opt/SegmInfo.txt"));
     EXPECT_FALSE(outcome.started);
     for (const QString& name : {QStringLiteral("notepad.exe"), QStringLiteral("gedit"), QStringLiteral("xdg-open")})
-        EXPECT_TRUE(outcome.tried.contains(name)) << outcome.tried.toStdString();
-    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, editorNamesLookedFor()), QString())
-        << outcome.tried.toStdString();
+        EXPECT_TRUE(outcome.tried.contains(name)) << outcome.tried;
+    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, editorNamesLookedFor()), QString()) << outcome.tried;
 }
 
 TEST_F(QtTextViewerTest, AnEditorThatWillNotStartIsExplainedInRussian)
@@ -108,8 +106,8 @@ TEST_F(QtTextViewerTest, AnEditorThatWillNotStartIsExplainedInRussian)
     EXPECT_FALSE(outcome.started);
     const QString command =
         QStringLiteral("%1 --encoding WINDOWS-1251 %2").arg(m_bin.filePath(QStringLiteral("mousepad")), report);
-    EXPECT_TRUE(outcome.tried.contains(QStringLiteral("программа не запускается"))) << outcome.tried.toStdString();
-    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, {command}), QString()) << outcome.tried.toStdString();
+    EXPECT_TRUE(outcome.tried.contains(QStringLiteral("программа не запускается"))) << outcome.tried;
+    EXPECT_EQ(testing::latinLettersOutside(outcome.tried, {command}), QString()) << outcome.tried;
 }
 
 } // namespace

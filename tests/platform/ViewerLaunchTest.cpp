@@ -18,10 +18,9 @@ TEST(ViewerLaunch, AnEditorThatCannotStartIsReportedInRussianNamingTheFile)
     EXPECT_FALSE(openInViewer(fake.platform(), report));
     ASSERT_EQ(fake.messages.shown.size(), 1);
     const QString prompt = fake.messages.shown.first().prompt;
-    EXPECT_TRUE(prompt.contains(QStringLiteral("«%1»").arg(report))) << prompt.toStdString();
-    EXPECT_TRUE(prompt.contains(fake.viewer.tried)) << prompt.toStdString();
-    EXPECT_EQ(testing::latinLettersOutside(prompt, {report, QStringLiteral("notepad.exe")}), QString())
-        << prompt.toStdString();
+    EXPECT_TRUE(prompt.contains(QStringLiteral("«%1»").arg(report))) << prompt;
+    EXPECT_TRUE(prompt.contains(fake.viewer.tried)) << prompt;
+    EXPECT_EQ(testing::latinLettersOutside(prompt, {report, QStringLiteral("notepad.exe")}), QString()) << prompt;
     EXPECT_EQ(fake.messages.shown.first().style, MessageStyle::Error);
 }
 

@@ -64,10 +64,10 @@ TEST(WinmmCalls, ASoundOnACyrillicPathOpensByItsFullPathAndIsFreeOnceClosed)
     WinmmCalls mci;
     MciCalls::Device device = 0;
     const MciCalls::Error opened = mci.open(path, &device);
-    ASSERT_EQ(opened, 0u) << mciErrorText(opened).toStdString();
+    ASSERT_EQ(opened, 0u) << mciErrorText(opened);
     quint32 milliseconds = 0;
     const MciCalls::Error measured = mci.length(device, &milliseconds);
-    EXPECT_EQ(measured, 0u) << mciErrorText(measured).toStdString();
+    EXPECT_EQ(measured, 0u) << mciErrorText(measured);
     EXPECT_NEAR(double(milliseconds), 750.0, 2.0);
     EXPECT_EQ(mci.close(device), 0u);
     EXPECT_TRUE(QFile::remove(path));
@@ -81,7 +81,7 @@ TEST(WinmmCalls, AMissingOrBrokenFileIsRefusedAndLeftFree)
     for (const QString& name : {QStringLiteral("missing.wav"), QStringLiteral("broken.wav")}) {
         MciCalls::Device device = 0;
         const MciCalls::Error error = mci.open(QDir::toNativeSeparators(scratch.path(name)), &device);
-        EXPECT_NE(error, 0u) << name.toStdString();
+        EXPECT_NE(error, 0u) << name;
         if (!error)
             mci.close(device);
         EXPECT_FALSE(mciErrorText(error).isEmpty());

@@ -15,8 +15,8 @@ inline void playInTurn(SoundDevice& device, const QStringList& sounds)
 {
     for (const QString& sound : sounds) {
         QString why;
-        ASSERT_TRUE(device.open(sound, &why)) << why.toStdString();
-        ASSERT_TRUE(device.play(&why)) << why.toStdString();
+        ASSERT_TRUE(device.open(sound, &why)) << why;
+        ASSERT_TRUE(device.play(&why)) << why;
         device.close();
     }
 }
