@@ -96,5 +96,15 @@ for my $source (sort @sources) {
 }
 problem("README.md: the folder $_/ holds sources but has no row in the layout table") for sort keys %unlisted;
 
+# A folder that builds a target of its own inside a folder that holds
+# sources itself (platform/sound/ in platform/) is a layer of its own: left
+# out of the table, its includes would pass as its parent's.
+my %holds_sources = map { dirname($_) => 1 } @sources;
+for my $folder (sort keys %holds_sources) {
+    next unless -f "$root/$folder/CMakeLists.txt" && $allowed->{ dirname($folder) } && !$allowed->{$folder};
+    problem("README.md: $folder/ builds a target of its own in ", dirname($folder),
+            "/ but has no row in the layout table") if $holds_sources{ dirname($folder) };
+}
+
 print STDERR "$_\n" for @problems;
 exit(@problems ? 1 : 0);

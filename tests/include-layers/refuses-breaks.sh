@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The layer check must refuse what the table forbids, in a tree that is a
 # copy of this one's table with a few sources: an include from a folder the
-# row does not name (lookup/ using the window), and a folder of sources the
-# table leaves out. What the table allows must pass.
+# row does not name (lookup/ using the window), a folder of sources the
+# table leaves out, and a target of its own inside platform/ without a row.
+# What the table allows must pass.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 check="$root/tools/check-include-layers.pl"
@@ -37,4 +38,14 @@ if perl "$check" "$tree" 2>"$tree/errors"; then
     fail "a folder of sources without a row in the table went unnoticed"
 fi
 grep -q 'newfolder/ holds sources but has no row' "$tree/errors" || fail "unexpected refusal: $(cat "$tree/errors")"
+rm -r "$tree/newfolder"
+
+mkdir "$tree/platform/extra"
+echo '#include "app/Form1.h"' >"$tree/platform/extra/Extra.cpp"
+echo 'add_library(extra STATIC Extra.cpp)' >"$tree/platform/extra/CMakeLists.txt"
+if perl "$check" "$tree" 2>"$tree/errors"; then
+    fail "a target inside platform/ without a row of its own went unnoticed"
+fi
+grep -q 'platform/extra/ builds a target of its own in platform/' "$tree/errors" ||
+    fail "unexpected refusal: $(cat "$tree/errors")"
 echo "the layer check refuses what its table forbids"
