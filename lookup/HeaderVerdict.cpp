@@ -69,8 +69,9 @@ bool plainSegment(QByteArrayView segment)
     const auto plain = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); };
     if (segment.isEmpty() || segment.size() > 2)
         return false;
-    // The first and the last byte: the same one for a segment of one.
-    const bool allPlain = plain(segment.front()) & plain(segment.back());
+    // The first and the last byte: the same one for a segment of one. Both
+    // are judged, as whole numbers, so that no branch waits on the first.
+    const bool allPlain = (int{plain(segment.front())} & int{plain(segment.back())}) != 0;
     return allPlain && !(segment.size() == 2 && segment.front() == '0');
 }
 
