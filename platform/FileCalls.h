@@ -14,6 +14,9 @@ struct FileError {
         NoName,
         NotFound,
         NoPermission,
+        // Another program holds the file open and shares it with no one
+        // (Windows): in use, which is no matter of rights.
+        Busy,
         NoSpace,
         TooLarge,
         ReadOnlyDisk,
@@ -70,6 +73,9 @@ public:
     // Puts from in the place of to in one step; a link at to is replaced
     // itself, never followed.
     virtual bool rename(const QString& from, const QString& to, FileError* error) = 0;
+    // Whether a rename over a file fails while another program holds that
+    // file open (Windows), though it could be written over in place.
+    virtual bool renamesRefusedWhileHeld() const { return false; }
     // Waits until the folder's names are on the disk, so that a rename in it
     // outlives a power cut.
     virtual bool syncFolder(const QString& folder, FileError* error) = 0;

@@ -14,6 +14,8 @@ QString fileErrorReason(const FileError& error)
         return QStringLiteral("файл не найден");
     case Kind::NoPermission:
         return QStringLiteral("нет прав доступа");
+    case Kind::Busy:
+        return QStringLiteral("файл занят другой программой");
     case Kind::NoSpace:
         return QStringLiteral("не хватает места на диске");
     case Kind::TooLarge:

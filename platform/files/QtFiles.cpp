@@ -1,7 +1,9 @@
 #include "QtFiles.h"
 
+#include "platform/DeviceFailure.h"
 #include "platform/FileErrorText.h"
 #include "HandleDevice.h"
+#include "HeldReplacement.h"
 #include "RegularFileReading.h"
 #include "SystemFileCalls.h"
 #include "TemporaryName.h"
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QThread>
 
 namespace zornalit {
 
@@ -99,8 +102,11 @@ QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWrit
     if (handle < 0) {
         // A folder closed to new files may still hold a report the program
         // is allowed to write; a link is never written through.
-        if (kind == PathKind::Regular && error.kind == FileError::Kind::NoPermission)
-            return done(rewriteInPlace(path, write, why));
+        if (kind == PathKind::Regular && error.kind == FileError::Kind::NoPermission) {
+            const QString noRights =
+                QStringLiteral("нет прав на запись ни в папку %1, ни в сам файл").arg(quotedPath(folderOf(path)));
+            return done(rewriteInPlace(path, write, noRights, why));
+        }
         return failed(writeFailure(path, creationReason(path, error)));
     }
 
@@ -114,11 +120,17 @@ QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWrit
     }
     // The rename replaces whatever stands at path, a link included, in one
     // step: the old content stays whole until the new one is.
-    if (!m_calls.rename(temporary, path, &error)) {
+    if (!renameOver(temporary, path, kind, &error)) {
+        const QString refused =
+            QStringLiteral("не удалось заменить старый файл новым (%1)").arg(fileErrorReason(error));
+        bool rewritten = false;
+        if (renameHeldByAnother(kind, error.kind, m_calls.renamesRefusedWhileHeld()))
+            rewritten = rewriteFromTemporary(path, temporary, refused, why);
+        else
+            fail(why, writeFailure(path, refused));
         FileError ignored;
         removeLeavingNothing(temporary, &ignored);
-        return failed(writeFailure(
-            path, QStringLiteral("не удалось заменить старый файл новым (%1)").arg(fileErrorReason(error))));
+        return done(rewritten);
     }
     // Until the folder is synced, a power cut may bring the old file back
     // though the new one was shown: a replacement not on the disk is no
@@ -128,6 +140,44 @@ QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWrit
         return Replacement::NotOnDisk;
     }
     return Replacement::Done;
+}
+
+bool QtFiles::renameOver(const QString& temporary, const QString& path, PathKind kind, FileError* error)
+{
+    if (m_calls.rename(temporary, path, error))
+        return true;
+    for (int retry = 0; retry < renameRetries; ++retry) {
+        if (!renameHeldByAnother(kind, error->kind, m_calls.renamesRefusedWhileHeld()))
+            return false;
+        QThread::msleep(renameRetryMilliseconds);
+        if (m_calls.rename(temporary, path, error))
+            return true;
+    }
+    return false;
+}
+
+bool QtFiles::rewriteFromTemporary(
+    const QString& path, const QString& temporary, const QString& refusedReason, QString* why)
+{
+    // The new content is whole in the temporary file: it is copied from
+    // there, as the writer that made it may not be able to run twice.
+    FileError error;
+    const std::unique_ptr<HandleDevice> source = openRegularFile(m_calls, temporary, &error);
+    if (!source)
+        return fail(why, writeFailure(path, refusedReason));
+    const auto copy = [&](QIODevice& out, QString* reason) {
+        QByteArray chunk(64 * 1024, Qt::Uninitialized);
+        for (;;) {
+            const qint64 got = source->read(chunk.data(), chunk.size());
+            if (got < 0)
+                return fail(reason, readFailure(temporary, readFailureReason(*source)));
+            if (got == 0)
+                return true;
+            if (out.write(chunk.constData(), got) != got)
+                return fail(reason, writeFailureReason(out));
+        }
+    };
+    return rewriteInPlace(path, copy, refusedReason, why);
 }
 
 int QtFiles::createTemporaryBeside(const QString& path, QString* temporary, FileError* error)
@@ -146,16 +196,13 @@ int QtFiles::createTemporaryBeside(const QString& path, QString* temporary, File
     return -1;
 }
 
-bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QString* why)
+bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, const QString& noRights, QString* why)
 {
     FileError error;
     const int handle = m_calls.openForRewrite(path, &error);
     if (handle < 0) {
-        if (error.kind == FileError::Kind::NoPermission) {
-            return fail(why,
-                writeFailure(path,
-                    QStringLiteral("нет прав на запись ни в папку %1, ни в сам файл").arg(quotedPath(folderOf(path)))));
-        }
+        if (error.kind == FileError::Kind::NoPermission)
+            return fail(why, writeFailure(path, noRights));
         return fail(why, writeFailure(path, fileErrorReason(error)));
     }
     HandleDevice out(m_calls, handle, QIODevice::WriteOnly);

@@ -211,6 +211,12 @@ bool SystemFileCalls::rename(const QString& from, const QString& to, FileError* 
     return true;
 }
 
+bool SystemFileCalls::renamesRefusedWhileHeld() const
+{
+    // A rename here replaces the name whoever has the old file open.
+    return false;
+}
+
 bool SystemFileCalls::syncFolder(const QString& folder, FileError* error)
 {
     // Quiet fallbacks, where the rename is as lasting as the file system

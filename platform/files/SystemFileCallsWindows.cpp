@@ -26,28 +26,39 @@ const wchar_t* wide(const QString& path)
 
 FileError fileErrorOfWin32(DWORD number)
 {
-    using Kind = FileError::Kind;
-    switch (number) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return {Kind::NotFound, int(number)};
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return {Kind::NoPermission, int(number)};
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return {Kind::NoSpace, int(number)};
-    case ERROR_WRITE_PROTECT:
-        return {Kind::ReadOnlyDisk, int(number)};
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS:
-        return {Kind::AlreadyExists, int(number)};
-    case ERROR_FILENAME_EXCED_RANGE:
-        return {Kind::NameTooLong, int(number)};
-    default:
-        return {Kind::Other, int(number)};
+    return fileErrorOfWindowsCode(quint32(number));
+}
+
+// The mapping is written with plain numbers, so that it is tested on every
+// system; these are the names it stands for.
+static_assert(ERROR_FILE_NOT_FOUND == 2 && ERROR_PATH_NOT_FOUND == 3 && ERROR_ACCESS_DENIED == 5);
+static_assert(ERROR_WRITE_PROTECT == 19 && ERROR_SHARING_VIOLATION == 32 && ERROR_LOCK_VIOLATION == 33);
+static_assert(ERROR_HANDLE_DISK_FULL == 39 && ERROR_FILE_EXISTS == 80 && ERROR_DISK_FULL == 112);
+static_assert(ERROR_ALREADY_EXISTS == 183 && ERROR_FILENAME_EXCED_RANGE == 206);
+
+// The C runtime turns a Windows error into an errno that loses its cause
+// (a file in use and a file without rights are both EACCES); the Windows
+// code it keeps in _doserrno has it. Cleared before each runtime call, so
+// that a code left by an earlier one is never taken for this one's.
+void clearRuntimeCause()
+{
+    _doserrno = 0;
+}
+
+FileError runtimeFailure()
+{
+    const int number = errno;
+    if (_doserrno != 0) {
+        const FileError windows = fileErrorOfWin32(DWORD(_doserrno));
+        if (windows.kind != FileError::Kind::Other)
+            return windows;
     }
+    return fileErrorOfErrno(number);
+}
+
+bool failAtRuntime(FileError* error)
+{
+    return fail(error, runtimeFailure());
 }
 
 // Why an open by name failed. The C runtime says only "no such file" for a
@@ -56,18 +67,19 @@ FileError fileErrorOfWin32(DWORD number)
 void failToOpen(const QString& path, FileError* error)
 {
     const int number = errno;
+    const FileError cause = runtimeFailure();
     if ((number == ENOENT || number == EINVAL) && filecalls::pathTooLongForWindows(path)) {
         fail(error, {FileError::Kind::NameTooLong, number});
         return;
     }
-    if (number == EACCES) {
+    if (cause.kind == FileError::Kind::NoPermission) {
         const DWORD attributes = ::GetFileAttributesW(wide(path));
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
             fail(error, {FileError::Kind::Folder, number});
             return;
         }
     }
-    fail(error, fileErrorOfErrno(number));
+    fail(error, cause);
 }
 
 bool checkRegular(int handle, FileError* error)
@@ -112,6 +124,7 @@ PathKind SystemFileCalls::kindOf(const QString& path) const
 
 int SystemFileCalls::openForReading(const QString& path, FileError* error)
 {
+    clearRuntimeCause();
     const int handle = ::_wopen(wide(path), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     if (handle < 0) {
         failToOpen(path, error);
@@ -123,6 +136,7 @@ int SystemFileCalls::openForReading(const QString& path, FileError* error)
 int SystemFileCalls::createNew(const QString& path, FileError* error)
 {
     // _O_EXCL fails on anything already there, a link included.
+    clearRuntimeCause();
     const int handle = ::_wopen(
         wide(path), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
     if (handle < 0)
@@ -136,6 +150,7 @@ int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
         fail(error, {FileError::Kind::Link, 0});
         return -1;
     }
+    clearRuntimeCause();
     const int handle = ::_wopen(wide(path), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
     if (handle < 0) {
         failToOpen(path, error);
@@ -163,18 +178,20 @@ int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
 
 qint64 SystemFileCalls::read(int handle, char* data, qint64 size, FileError* error)
 {
+    clearRuntimeCause();
     const int got = ::_read(handle, data, unsigned(std::min(size, largestStep)));
     if (got < 0)
-        failWithErrno(error);
+        failAtRuntime(error);
     return got;
 }
 
 bool SystemFileCalls::write(int handle, const char* data, qint64 size, FileError* error)
 {
     while (size > 0) {
+        clearRuntimeCause();
         const int done = ::_write(handle, data, unsigned(std::min(size, largestStep)));
         if (done <= 0)
-            return done < 0 ? failWithErrno(error) : fail(error, {FileError::Kind::NoSpace, ENOSPC});
+            return done < 0 ? failAtRuntime(error) : fail(error, {FileError::Kind::NoSpace, ENOSPC});
         data += done;
         size -= done;
     }
@@ -213,6 +230,11 @@ bool SystemFileCalls::rename(const QString& from, const QString& to, FileError* 
     if (::MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     return fail(error, fileErrorOfWin32(::GetLastError()));
+}
+
+bool SystemFileCalls::renamesRefusedWhileHeld() const
+{
+    return true;
 }
 
 bool SystemFileCalls::syncFolder(const QString&, FileError*)
