@@ -88,6 +88,15 @@ public:
     // True when it was removed; false when it stays, with *error filled
     // only if a call failed.
     virtual bool removeUnused(const QString& path, int quietSeconds, FileError* error) = 0;
+    // The least quietSeconds removeUnused keeps to, whatever it is asked:
+    // where no lock marks a file in progress for its whole life, a moment
+    // of it is covered by its age.
+    virtual int leastQuietSeconds() const { return 0; }
+    // Takes the read-only mark (Windows) off the regular file at path, which
+    // would refuse its replacement or removal; never off a link, a folder or
+    // what a link leads to. True when nothing is left in the way, a missing
+    // file included.
+    virtual bool clearReadOnly(const QString& path, FileError* error) = 0;
 };
 
 } // namespace zornalit

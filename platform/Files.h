@@ -42,13 +42,15 @@ public:
     // the source.
     bool copyReplacing(const QString& from, const QString& to, const SizeCheck& sizeCheck, QString* why);
 
-    // Removes a file, or a link itself, never what it points to.
+    // Removes a file, or a link itself, never what it points to. The
+    // program removes only its own files: a read-only mark does not keep one.
     virtual bool remove(const QString& path, QString* why) = 0;
 
 protected:
     // Puts a copy in place. A copy exists only to be used at once, so a file
     // layer that can tell a copy is in place but not lasting on the disk
-    // removes it rather than leave it behind.
+    // removes it rather than leave it behind; and a read-only mark on the
+    // old copy does not keep it.
     virtual bool replaceCopy(const QString& path, const ContentWriter& write, QString* why)
     {
         return replaceContents(path, write, why);

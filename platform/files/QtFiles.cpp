@@ -221,6 +221,10 @@ bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, co
 
 bool QtFiles::replaceCopy(const QString& path, const ContentWriter& write, QString* why)
 {
+    // A copy is the program's own file under its own name: a read-only mark
+    // someone put on it must not keep the old copy in place for good.
+    FileError unmarked;
+    m_calls.clearReadOnly(path, &unmarked);
     const Replacement replacement = replaceFile(path, write, why);
     if (replacement == Replacement::NotOnDisk) {
         FileError ignored;
@@ -242,8 +246,10 @@ bool QtFiles::remove(const QString& path, QString* why)
     default:
         break;
     }
+    // Only the program's own files are removed: a read-only mark on one is
+    // no reason to keep it.
     FileError error;
-    if (!removeLeavingNothing(path, &error))
+    if (!m_calls.clearReadOnly(path, &error) || !removeLeavingNothing(path, &error))
         return failure(fileErrorReason(error));
     return true;
 }

@@ -31,6 +31,8 @@ public:
     bool syncFolder(const QString& folder, FileError* error) override;
     bool remove(const QString& path, FileError* error) override;
     bool removeUnused(const QString& path, int quietSeconds, FileError* error) override;
+    int leastQuietSeconds() const override;
+    bool clearReadOnly(const QString& path, FileError* error) override;
 
 private:
 #ifndef Q_OS_WIN

@@ -274,4 +274,17 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
     return removed;
 }
 
+int SystemFileCalls::leastQuietSeconds() const
+{
+    // A file in progress is locked from its creation to its rename.
+    return 0;
+}
+
+bool SystemFileCalls::clearReadOnly(const QString&, FileError*)
+{
+    // A file's own permissions stand in the way of neither a rename over it
+    // nor its removal here: the folder's do.
+    return true;
+}
+
 } // namespace zornalit

@@ -2,9 +2,14 @@
 // with the Win32 calls where the runtime has no equivalent.
 #include "SystemFileCalls.h"
 
+#include "FinalPath.h"
 #include "SystemFileCallsSupport.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
+#include <string>
 
 #include <fcntl.h>
 #include <io.h>
@@ -102,6 +107,38 @@ bool changedWithin(const FILETIME& written, int seconds)
     };
     constexpr qint64 ticksPerSecond = 10'000'000;
     return ticks(now) - ticks(written) < qint64(seconds) * ticksPerSecond;
+}
+
+// Whether an open handle is the file at path itself, by the name the system
+// gives the handle.
+bool isFileNamed(HANDLE file, const QString& path)
+{
+    std::wstring name(MAX_PATH, L'\0');
+    DWORD length = ::GetFinalPathNameByHandleW(file, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
+    if (length >= name.size()) {
+        name.resize(length + 1);
+        length = ::GetFinalPathNameByHandleW(file, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
+    }
+    if (length == 0 || length >= name.size())
+        return false;
+    // The path asked for may hold short (8.3) names; the handle's name
+    // never does.
+    QString expected = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    std::wstring longName(32768, L'\0');
+    const DWORD longLength = ::GetLongPathNameW(wide(expected), longName.data(), DWORD(longName.size()));
+    if (longLength > 0 && longLength < longName.size())
+        expected = QString::fromWCharArray(longName.data(), int(longLength));
+    return finalPathIs(QString::fromWCharArray(name.data(), int(length)), expected);
+}
+
+// Sets a file's attributes through its handle, its times left as they are.
+bool setAttributes(HANDLE file, DWORD attributes)
+{
+    FILE_BASIC_INFO basic{};
+    // No attribute at all is written as "normal": zero would mean "leave
+    // them as they are".
+    basic.FileAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+    return ::SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic);
 }
 
 } // namespace
@@ -258,30 +295,72 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
     // before the rename, so a file in progress cannot be opened here with no
     // sharing at all. The moment between the close and the rename is
     // covered by leaving anything written in the last minute.
-    constexpr int closeToRename = 60;
-    const HANDLE file = ::CreateFileW(wide(path), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
-        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file = ::CreateFileW(wide(path), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, 0, nullptr,
+        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD number = ::GetLastError();
         return number != ERROR_SHARING_VIOLATION && fail(error, fileErrorOfWin32(number));
     }
     BY_HANDLE_FILE_INFORMATION information{};
-    bool unused = ::GetFileInformationByHandle(file, &information);
+    // Only the file at this very name goes: where a link was followed after
+    // all (Wine follows them whatever it is asked), the handle is its
+    // target's, somewhere else, and that stays.
+    bool unused = isFileNamed(file, path) && ::GetFileInformationByHandle(file, &information);
     // A link (a symbolic link or a junction) is removed itself, as no
     // instance makes one; a folder stays.
     if (unused && !(information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         unused = !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            && !changedWithin(information.ftLastWriteTime, std::max(quietSeconds, closeToRename));
+            && !changedWithin(information.ftLastWriteTime, std::max(quietSeconds, leastQuietSeconds()));
     }
     bool removed = false;
     if (unused) {
+        // A read-only mark would refuse the removal: the program's own
+        // leftover carries one only if someone set it, and goes anyway.
+        const bool marked = information.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
         FILE_DISPOSITION_INFO disposition{};
         disposition.DeleteFile = TRUE;
-        removed = ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)
-            || fail(error, fileErrorOfWin32(::GetLastError()));
+        removed = (!marked || setAttributes(file, information.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_READONLY)))
+            && ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+        if (!removed) {
+            fail(error, fileErrorOfWin32(::GetLastError()));
+            if (marked)
+                setAttributes(file, information.dwFileAttributes);
+        }
     }
     ::CloseHandle(file);
     return removed;
+}
+
+int SystemFileCalls::leastQuietSeconds() const
+{
+    // Windows keeps no lock on a new file between its writer's close and
+    // its rename: anything written in the last minute may be in that moment.
+    return 60;
+}
+
+bool SystemFileCalls::clearReadOnly(const QString& path, FileError* error)
+{
+    const HANDLE file = ::CreateFileW(wide(path), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD number = ::GetLastError();
+        return number == ERROR_FILE_NOT_FOUND || number == ERROR_PATH_NOT_FOUND
+            || fail(error, fileErrorOfWin32(number));
+    }
+    // Only a regular file at this very name loses its mark: never a link,
+    // a folder, or a file a followed link led to.
+    BY_HANDLE_FILE_INFORMATION information{};
+    bool cleared = true;
+    if (isFileNamed(file, path) && ::GetFileInformationByHandle(file, &information)
+        && !(information.dwFileAttributes
+            & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
+        && (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        cleared = setAttributes(file, information.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_READONLY))
+            || fail(error, fileErrorOfWin32(::GetLastError()));
+    }
+    ::CloseHandle(file);
+    return cleared;
 }
 
 } // namespace zornalit
