@@ -1,5 +1,7 @@
 #include "dbtool/Utf8Console.h"
 
+#include <QtGlobal>
+
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_WIN
@@ -17,15 +19,19 @@ TEST(Utf8Console, GivesTheConsoleItsCodePageBack)
     GTEST_SKIP() << "only a Windows console has a code page to set and give back";
 #else
     constexpr UINT russianConsole = 866;
+    // A test program started without a console gets one of its own.
+    const bool ownConsole = ::GetConsoleOutputCP() == 0 && ::AllocConsole();
     const UINT before = ::GetConsoleOutputCP();
     if (before == 0 || !::SetConsoleOutputCP(russianConsole))
-        GTEST_SKIP() << "this test program runs without a console";
+        GTEST_SKIP() << "this test program runs without a console, and could not make one";
     {
         const Utf8Console console;
         EXPECT_EQ(::GetConsoleOutputCP(), UINT(CP_UTF8));
     }
     EXPECT_EQ(::GetConsoleOutputCP(), russianConsole);
     ::SetConsoleOutputCP(before);
+    if (ownConsole)
+        ::FreeConsole();
 #endif
 }
 

@@ -47,7 +47,7 @@ protected:
         LogCapture log;
         EXPECT_TRUE(load(file).isNull());
         ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|').toStdString();
-        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file)))
+        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(QDir::toNativeSeparators(file))))
             << log.lines().first().toStdString();
         EXPECT_FALSE(log.lines().first().contains(QLatin1Char('\n')));
     }

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# A notepad.exe in the folder the program is started from (a downloads
+# folder, say) is never started under Wine: the editor is looked for in the
+# program, system and Windows folders and on PATH, so Wine's own Notepad
+# opens the report.
+E2E_WINE_NOTEPAD=1
+E2E_NOTEPAD_IN_CURRENT_FOLDER=1
+source "$(dirname "$0")/lib.bash"
+start_program
+look_up 05 3
+wait_for_window 'SegmInfo' >/dev/null
+sleep 1
+[ "$(editor_calls)" -eq 0 ] || fail "the notepad.exe in the current folder was started: $(editor_call 1)"
+echo "the current folder's notepad.exe under Wine: not started, ok"
