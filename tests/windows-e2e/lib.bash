@@ -61,6 +61,7 @@ prepare_prefix() {
 # mingw into the kept folder; prints the built program's path.
 build_helper() {
     local built="$state/$1.exe"
+    mkdir -p "$state"
     if [ ! -f "$built" ] || [ "$here/$1.cpp" -nt "$built" ]; then
         x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Wpedantic -Werror -O1 -municode -static -s \
             -o "$built" "$here/$1.cpp" || fail "could not build the helper $1.exe"
