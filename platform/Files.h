@@ -60,4 +60,11 @@ protected:
 // Writes all of bytes to out; false with the device's reason otherwise.
 bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why);
 
+// Copies what is left to read of source (read from sourcePath) to out, in
+// pieces. Before each piece is written, stopAt (if given) is told how many
+// bytes have been read so far, and a sentence it gives stops the copy with
+// that sentence. False with a Russian sentence in *why otherwise.
+bool copyAllTo(QIODevice& source, const QString& sourcePath, QIODevice& out, QString* why,
+    const std::function<QString(qint64 copied)>& stopAt = {});
+
 } // namespace zornalit

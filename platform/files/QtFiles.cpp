@@ -1,6 +1,5 @@
 #include "QtFiles.h"
 
-#include "platform/DeviceFailure.h"
 #include "platform/FileErrorText.h"
 #include "HandleDevice.h"
 #include "HeldReplacement.h"
@@ -165,18 +164,7 @@ bool QtFiles::rewriteFromTemporary(
     const std::unique_ptr<HandleDevice> source = openRegularFile(m_calls, temporary, &error);
     if (!source)
         return fail(why, writeFailure(path, refusedReason));
-    const auto copy = [&](QIODevice& out, QString* reason) {
-        QByteArray chunk(64 * 1024, Qt::Uninitialized);
-        for (;;) {
-            const qint64 got = source->read(chunk.data(), chunk.size());
-            if (got < 0)
-                return fail(reason, readFailure(temporary, readFailureReason(*source)));
-            if (got == 0)
-                return true;
-            if (out.write(chunk.constData(), got) != got)
-                return fail(reason, writeFailureReason(out));
-        }
-    };
+    const auto copy = [&](QIODevice& out, QString* reason) { return copyAllTo(*source, temporary, out, reason); };
     return rewriteInPlace(path, copy, refusedReason, why);
 }
 
