@@ -8,7 +8,9 @@ E2E_NOTEPAD_IN_CURRENT_FOLDER=1
 source "$(dirname "$0")/lib.bash"
 start_program
 look_up 05 3
-wait_for_window 'SegmInfo' >/dev/null
+opened() { [ "$(editor_calls)" -gt 0 ] || visible_window 'SegmInfo' >/dev/null; }
+within "$wait_steps" opened || fail "no editor opened the report"
 sleep 1
 [ "$(editor_calls)" -eq 0 ] || fail "the notepad.exe in the current folder was started: $(editor_call 1)"
+visible_window 'SegmInfo' >/dev/null || fail "Wine's own Notepad did not open the report"
 echo "the current folder's notepad.exe under Wine: not started, ok"
