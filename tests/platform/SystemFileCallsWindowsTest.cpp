@@ -116,10 +116,7 @@ TEST_F(WindowsFileCalls, TheRenameReplacesTheOldFileUnlessItIsHeld)
     const HANDLE held = holdWithoutDeleteSharing(report);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(m_calls.rename(temporary, report, &m_error));
-    // Windows refuses the rename as a want of access, Wine as a sharing
-    // violation: either is what the file layer waits out.
-    EXPECT_TRUE(m_error.kind == FileError::Kind::NoPermission || m_error.kind == FileError::Kind::Busy)
-        << int(m_error.kind);
+    EXPECT_EQ(m_error.kind, FileError::Kind::NoPermission);
     EXPECT_TRUE(m_calls.renamesRefusedWhileHeld());
     ::CloseHandle(held);
     EXPECT_EQ(m_folder.read(QStringLiteral("SegmInfo.txt")), QByteArray("old"));
