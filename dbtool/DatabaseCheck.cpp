@@ -16,12 +16,23 @@ namespace {
 constexpr qsizetype namedLines = 5;
 
 // The bytes a header, a terminator or a look-alike of a header can begin
-// with: С and с, Latin C and c, "@", a space and a tab. Lines that begin
-// otherwise are only counted.
+// with: С and с, Latin C and c, "@", a space and a tab.
+constexpr char bytesThatMayMatter[] = "\xD1\xF1"
+                                      "Cc@ \t";
+// The first bytes of the keyword as UTF-8 writes it, with or without a byte
+// order mark before it: such lines tell a database saved in UTF-8.
+constexpr char utf8KeywordStarts[] = "\xD0\xEF";
+
 const LineScan::FirstBytes& firstBytesThatMayMatter()
 {
-    static const LineScan::FirstBytes bytes(QByteArrayView("\xD1\xF1"
-                                                           "Cc@ \t"));
+    static const LineScan::FirstBytes bytes{QByteArrayView(bytesThatMayMatter)};
+    return bytes;
+}
+
+// The lines the check is handed; those that begin otherwise are only counted.
+const LineScan::FirstBytes& firstBytesToLookAt()
+{
+    static const LineScan::FirstBytes bytes{QByteArray(bytesThatMayMatter) + utf8KeywordStarts};
     return bytes;
 }
 
@@ -73,6 +84,8 @@ public:
                     .arg(scanned.unassigned);
             });
 
+        if (m_utf8Header == 0 && beginsWithUtf8Keyword(line))
+            m_utf8Header = number;
         // Most lines are description text that no rule below is about.
         if (line.isEmpty() || !mayMatter(line.front()))
             return;
@@ -107,6 +120,12 @@ public:
         }
         if (m_report.blocks == 0)
             add(Problem::Empty, 0, [this] {
+                if (m_utf8Header != 0) {
+                    return QStringLiteral("файл, видимо, сохранён в кодировке UTF-8 (строка %1 начинается со «СЕГМ» "
+                                          "в UTF-8), а программа читает его в Windows-1251 и не видит ни одного "
+                                          "заголовка: сохраните файл в кодировке Windows-1251")
+                        .arg(m_utf8Header);
+                }
                 return m_lines == 0
                     ? QStringLiteral("файл пуст: ни одно описание не найдётся")
                     : QStringLiteral("в файле нет ни одного заголовка «СЕГМ»: ни одно описание не найдётся");
@@ -217,9 +236,21 @@ private:
     qint64 m_lines = 0;
     qint64 m_lineFeeds = 0;
     qint64 m_lineFeedLines = 0;
+    qint64 m_utf8Header = 0; // the first line that begins with the keyword in UTF-8
 };
 
 } // namespace
+
+bool beginsWithUtf8Keyword(QByteArrayView line)
+{
+    // The keyword as an editor saving UTF-8 writes it, after the byte order
+    // mark some editors put at the start of the file.
+    static const QByteArray keyword = QStringLiteral("СЕГМ").toUtf8();
+    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
+    if (line.startsWith(byteOrderMark))
+        line = line.sliced(byteOrderMark.size());
+    return line.startsWith(keyword);
+}
 
 qint64 CheckReport::problemCount() const
 {
@@ -233,7 +264,7 @@ CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype
 {
     Checker checker(codes);
     LineScan reader(database, chunkBytes);
-    const LineScan::FirstBytes& firstBytes = firstBytesThatMayMatter();
+    const LineScan::FirstBytes& firstBytes = firstBytesToLookAt();
     while (const ScannedLine* line = reader.nextNotable(firstBytes))
         checker.take(*line);
     CheckReport report = checker.finish(reader.linesRead());

@@ -54,6 +54,11 @@ struct CheckReport {
 // At most this many findings of one kind are kept; the rest are counted.
 inline constexpr qsizetype keptFindings = 100;
 
+// Whether a line begins with the header keyword as UTF-8 writes it: the
+// mark of a database saved in UTF-8, which the program reads in
+// Windows-1251 and finds no header in.
+bool beginsWithUtf8Keyword(QByteArrayView line);
+
 // Reads the database once, line by line, and lists what is wrong with it.
 // Only the start of each line is looked at beyond its LF and 0x98 bytes, so
 // memory stays flat even for a file of one endless line.

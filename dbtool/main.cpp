@@ -2,6 +2,7 @@
 // with, for the people who keep it. Qt Core only: no display needed.
 
 #include "CommandLine.h"
+#include "Utf8Console.h"
 #include "platform/ExecutableFolder.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,6 @@
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #endif
 
 namespace {
@@ -25,9 +25,10 @@ void write(std::FILE* stream, QByteArrayView bytes)
 
 int main(int argc, char** argv)
 {
+    // UTF-8 on the console for as long as the program runs.
+    const zornalit::dbtool::Utf8Console console;
 #ifdef Q_OS_WIN
-    // UTF-8 on the console, and --raw bytes passed on untouched.
-    SetConsoleOutputCP(CP_UTF8);
+    // --raw bytes passed on untouched.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
 #endif

@@ -25,4 +25,11 @@ ExecutableFolder findExecutableFolder();
 // refused.
 ExecutableFolder folderOfExecutableBytes(const QByteArray& executable);
 
+// Why Windows could not reach the files of a program folder by their full
+// names, in one Russian sentence, or an empty string. A folder whose name
+// ends in a dot or a space (a network share can hold one) is such a folder:
+// Windows drops those from every path it is given, and would look for the
+// files somewhere else.
+QString windowsFolderNameProblem(const QString& folder);
+
 } // namespace zornalit

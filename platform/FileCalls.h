@@ -10,8 +10,13 @@ namespace zornalit {
 struct FileError {
     enum class Kind {
         None,
+        // An empty name: nothing was asked for.
+        NoName,
         NotFound,
         NoPermission,
+        // Another program holds the file open and shares it with no one
+        // (Windows): in use, which is no matter of rights.
+        Busy,
         NoSpace,
         TooLarge,
         ReadOnlyDisk,
@@ -68,6 +73,9 @@ public:
     // Puts from in the place of to in one step; a link at to is replaced
     // itself, never followed.
     virtual bool rename(const QString& from, const QString& to, FileError* error) = 0;
+    // Whether a rename over a file fails while another program holds that
+    // file open (Windows), though it could be written over in place.
+    virtual bool renamesRefusedWhileHeld() const { return false; }
     // Waits until the folder's names are on the disk, so that a rename in it
     // outlives a power cut.
     virtual bool syncFolder(const QString& folder, FileError* error) = 0;
@@ -80,6 +88,15 @@ public:
     // True when it was removed; false when it stays, with *error filled
     // only if a call failed.
     virtual bool removeUnused(const QString& path, int quietSeconds, FileError* error) = 0;
+    // The least quietSeconds removeUnused keeps to, whatever it is asked:
+    // where no lock marks a file in progress for its whole life, a moment
+    // of it is covered by its age.
+    virtual int leastQuietSeconds() const { return 0; }
+    // Takes the read-only mark (Windows) off the regular file at path, which
+    // would refuse its replacement or removal; never off a link, a folder or
+    // what a link leads to. True when nothing is left in the way, a missing
+    // file included.
+    virtual bool clearReadOnly(const QString& path, FileError* error) = 0;
 };
 
 } // namespace zornalit

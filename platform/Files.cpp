@@ -14,6 +14,27 @@ bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why)
     return false;
 }
 
+bool copyAllTo(QIODevice& source, const QString& sourcePath, QIODevice& out, QString* why,
+    const std::function<QString(qint64 copied)>& stopAt)
+{
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    qint64 copied = 0;
+    for (;;) {
+        const qint64 got = source.read(chunk.data(), chunk.size());
+        if (got < 0)
+            return fail(why, readFailure(sourcePath, readFailureReason(source)));
+        if (got == 0)
+            return true;
+        copied += got;
+        if (stopAt) {
+            if (const QString refusal = stopAt(copied); !refusal.isEmpty())
+                return fail(why, refusal);
+        }
+        if (out.write(chunk.constData(), got) != got)
+            return fail(why, writeFailureReason(out));
+    }
+}
+
 bool Files::replaceContents(const QString& path, const QByteArray& bytes, QString* why)
 {
     return replaceContents(
@@ -31,21 +52,10 @@ bool Files::copyReplacing(const QString& from, const QString& to, const SizeChec
     if (const QString problem = sizeCheck(source->size()); !problem.isEmpty())
         return fail(why, refusal(problem));
     const auto copy = [&](QIODevice& out, QString* reason) {
-        QByteArray chunk(64 * 1024, Qt::Uninitialized);
-        qint64 copied = 0;
-        for (;;) {
-            const qint64 got = source->read(chunk.data(), chunk.size());
-            if (got < 0) {
-                return fail(reason, readFailure(from, readFailureReason(*source)));
-            }
-            if (got == 0)
-                return true;
-            copied += got;
-            if (const QString problem = sizeCheck(copied); !problem.isEmpty())
-                return fail(reason, refusal(problem));
-            if (out.write(chunk.constData(), got) != got)
-                return fail(reason, writeFailureReason(out));
-        }
+        return copyAllTo(*source, from, out, reason, [&](qint64 copied) {
+            const QString problem = sizeCheck(copied);
+            return problem.isEmpty() ? problem : refusal(problem);
+        });
     };
     return replaceCopy(to, copy, why);
 }

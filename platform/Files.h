@@ -42,13 +42,15 @@ public:
     // the source.
     bool copyReplacing(const QString& from, const QString& to, const SizeCheck& sizeCheck, QString* why);
 
-    // Removes a file, or a link itself, never what it points to.
+    // Removes a file, or a link itself, never what it points to. The
+    // program removes only its own files: a read-only mark does not keep one.
     virtual bool remove(const QString& path, QString* why) = 0;
 
 protected:
     // Puts a copy in place. A copy exists only to be used at once, so a file
     // layer that can tell a copy is in place but not lasting on the disk
-    // removes it rather than leave it behind.
+    // removes it rather than leave it behind; and a read-only mark on the
+    // old copy does not keep it.
     virtual bool replaceCopy(const QString& path, const ContentWriter& write, QString* why)
     {
         return replaceContents(path, write, why);
@@ -57,5 +59,12 @@ protected:
 
 // Writes all of bytes to out; false with the device's reason otherwise.
 bool writeAllTo(QIODevice& out, const QByteArray& bytes, QString* why);
+
+// Copies what is left to read of source (read from sourcePath) to out, in
+// pieces. Before each piece is written, stopAt (if given) is told how many
+// bytes have been read so far, and a sentence it gives stops the copy with
+// that sentence. False with a Russian sentence in *why otherwise.
+bool copyAllTo(QIODevice& source, const QString& sourcePath, QIODevice& out, QString* why,
+    const std::function<QString(qint64 copied)>& stopAt = {});
 
 } // namespace zornalit

@@ -1,6 +1,8 @@
 #include "platform/ExecutableFolder.h"
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <cerrno>
 #include <string>
@@ -41,12 +43,30 @@ ExecutableFolder folderOfExecutableWide(const std::wstring& executable)
         return refused(QStringLiteral("имя папки программы «%1» не удаётся передать системе без искажений, "
                                       "а другой папки программа не использует; переименуйте папку")
                            .arg(path));
+    if (const QString problem = windowsFolderNameProblem(path); !problem.isEmpty())
+        return refused(problem);
     return ExecutableFolder{path, QString()};
 }
 
 #endif
 
 } // namespace
+
+QString windowsFolderNameProblem(const QString& folder)
+{
+    const QStringList names = folder.split(QRegularExpression(QStringLiteral("[\\\\/]")));
+    for (const QString& name : names) {
+        if (name == u'.' || name == QStringLiteral(".."))
+            continue;
+        if (name.endsWith(u'.') || name.endsWith(u' ')) {
+            return QStringLiteral("в пути к папке программы «%1» есть имя папки «%2», которое оканчивается точкой "
+                                  "или пробелом: Windows отбрасывает их и не находит в такой папке её файлов, "
+                                  "а другой папки программа не использует; переименуйте папку")
+                .arg(folder, name);
+        }
+    }
+    return {};
+}
 
 ExecutableFolder folderOfExecutableBytes(const QByteArray& executable)
 {

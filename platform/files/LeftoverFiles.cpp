@@ -3,7 +3,9 @@
 #include "TemporaryName.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QDirIterator>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -14,6 +16,11 @@ LeftoverFiles::LeftoverFiles(FileCalls& calls, const QStringList& written, const
     , m_written(written)
     , m_copies(copies)
 {
+}
+
+bool writtenWithin(const QDateTime& modified, const QDateTime& now, int seconds)
+{
+    return seconds > 0 && modified.isValid() && modified.secsTo(now) < seconds;
 }
 
 bool LeftoverFiles::isLeftover(const QString& name) const
@@ -40,8 +47,16 @@ int LeftoverFiles::removeFrom(const QString& folder) const
         if (!isLeftover(name))
             continue;
         ++looked;
-        FileError ignored;
         const int quietSeconds = m_copies.contains(name) ? copyQuietSeconds : 0;
+        // A fresh file is passed over by its age in the listing, without
+        // opening it: opening it, alone, for that moment would refuse
+        // another instance's rename or play of the same name.
+        const QFileInfo listed = entries.fileInfo();
+        if (!listed.isSymLink()
+            && writtenWithin(listed.lastModified(), QDateTime::currentDateTimeUtc(),
+                std::max(quietSeconds, m_calls.leastQuietSeconds())))
+            continue;
+        FileError ignored;
         if (m_calls.removeUnused(dir.filePath(name), quietSeconds, &ignored))
             ++removed;
     }

@@ -2,9 +2,16 @@
 
 #include "platform/FileCalls.h"
 
+#include <QDateTime>
 #include <QStringList>
 
 namespace zornalit {
+
+// Whether a file the folder listing shows as last written at modified was
+// written less than seconds before now, or after it (a clock set back). No
+// time to keep to, or an unknown time, says nothing: the file itself is
+// looked at.
+bool writtenWithin(const QDateTime& modified, const QDateTime& now, int seconds);
 
 // What the program leaves in its folder only when it is cut short: the
 // temporary files of its replacements, and the copies it makes to play.

@@ -2,12 +2,15 @@
 
 #include "platform/FileErrorText.h"
 #include "HandleDevice.h"
+#include "HeldReplacement.h"
+#include "RegularFileReading.h"
 #include "SystemFileCalls.h"
 #include "TemporaryName.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QThread>
 
 namespace zornalit {
 
@@ -16,11 +19,6 @@ namespace {
 QString openFailure(const QString& path, const QString& reason)
 {
     return QStringLiteral("Не удалось открыть файл %1: %2").arg(quotedPath(path), reason);
-}
-
-QString writeFailure(const QString& path, const QString& reason)
-{
-    return QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), reason);
 }
 
 QString folderOf(const QString& path)
@@ -72,17 +70,11 @@ QtFiles::~QtFiles() = default;
 
 std::unique_ptr<QIODevice> QtFiles::openForReading(const QString& path, QString* why)
 {
-    if (path.isEmpty()) {
-        fail(why, openFailure(path, QStringLiteral("не указано имя файла")));
-        return nullptr;
-    }
     FileError error;
-    const int handle = m_calls.openForReading(path, &error);
-    if (handle < 0) {
+    std::unique_ptr<HandleDevice> device = openRegularFile(m_calls, path, &error);
+    if (!device)
         fail(why, openFailure(path, fileErrorReason(error)));
-        return nullptr;
-    }
-    return std::make_unique<HandleDevice>(m_calls, handle, QIODevice::ReadOnly);
+    return device;
 }
 
 bool QtFiles::replaceContents(const QString& path, const ContentWriter& write, QString* why)
@@ -109,8 +101,11 @@ QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWrit
     if (handle < 0) {
         // A folder closed to new files may still hold a report the program
         // is allowed to write; a link is never written through.
-        if (kind == PathKind::Regular && error.kind == FileError::Kind::NoPermission)
-            return done(rewriteInPlace(path, write, why));
+        if (kind == PathKind::Regular && error.kind == FileError::Kind::NoPermission) {
+            const QString noRights =
+                QStringLiteral("нет прав на запись ни в папку %1, ни в сам файл").arg(quotedPath(folderOf(path)));
+            return done(rewriteInPlace(path, write, noRights, why));
+        }
         return failed(writeFailure(path, creationReason(path, error)));
     }
 
@@ -124,11 +119,17 @@ QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWrit
     }
     // The rename replaces whatever stands at path, a link included, in one
     // step: the old content stays whole until the new one is.
-    if (!m_calls.rename(temporary, path, &error)) {
+    if (!renameOver(temporary, path, kind, &error)) {
+        const QString refused =
+            QStringLiteral("не удалось заменить старый файл новым (%1)").arg(fileErrorReason(error));
+        bool rewritten = false;
+        if (renameHeldByAnother(kind, error.kind, m_calls.renamesRefusedWhileHeld()))
+            rewritten = rewriteFromTemporary(path, temporary, refused, why);
+        else
+            fail(why, writeFailure(path, refused));
         FileError ignored;
         removeLeavingNothing(temporary, &ignored);
-        return failed(writeFailure(
-            path, QStringLiteral("не удалось заменить старый файл новым (%1)").arg(fileErrorReason(error))));
+        return done(rewritten);
     }
     // Until the folder is synced, a power cut may bring the old file back
     // though the new one was shown: a replacement not on the disk is no
@@ -138,6 +139,33 @@ QtFiles::Replacement QtFiles::replaceFile(const QString& path, const ContentWrit
         return Replacement::NotOnDisk;
     }
     return Replacement::Done;
+}
+
+bool QtFiles::renameOver(const QString& temporary, const QString& path, PathKind kind, FileError* error)
+{
+    if (m_calls.rename(temporary, path, error))
+        return true;
+    for (int retry = 0; retry < renameRetries; ++retry) {
+        if (!renameHeldByAnother(kind, error->kind, m_calls.renamesRefusedWhileHeld()))
+            return false;
+        QThread::msleep(renameRetryMilliseconds);
+        if (m_calls.rename(temporary, path, error))
+            return true;
+    }
+    return false;
+}
+
+bool QtFiles::rewriteFromTemporary(
+    const QString& path, const QString& temporary, const QString& refusedReason, QString* why)
+{
+    // The new content is whole in the temporary file: it is copied from
+    // there, as the writer that made it may not be able to run twice.
+    FileError error;
+    const std::unique_ptr<HandleDevice> source = openRegularFile(m_calls, temporary, &error);
+    if (!source)
+        return fail(why, writeFailure(path, refusedReason));
+    const auto copy = [&](QIODevice& out, QString* reason) { return copyAllTo(*source, temporary, out, reason); };
+    return rewriteInPlace(path, copy, refusedReason, why);
 }
 
 int QtFiles::createTemporaryBeside(const QString& path, QString* temporary, FileError* error)
@@ -156,16 +184,13 @@ int QtFiles::createTemporaryBeside(const QString& path, QString* temporary, File
     return -1;
 }
 
-bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QString* why)
+bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, const QString& noRights, QString* why)
 {
     FileError error;
     const int handle = m_calls.openForRewrite(path, &error);
     if (handle < 0) {
-        if (error.kind == FileError::Kind::NoPermission) {
-            return fail(why,
-                writeFailure(path,
-                    QStringLiteral("нет прав на запись ни в папку %1, ни в сам файл").arg(quotedPath(folderOf(path)))));
-        }
+        if (error.kind == FileError::Kind::NoPermission)
+            return fail(why, writeFailure(path, noRights));
         return fail(why, writeFailure(path, fileErrorReason(error)));
     }
     HandleDevice out(m_calls, handle, QIODevice::WriteOnly);
@@ -184,6 +209,10 @@ bool QtFiles::rewriteInPlace(const QString& path, const ContentWriter& write, QS
 
 bool QtFiles::replaceCopy(const QString& path, const ContentWriter& write, QString* why)
 {
+    // A copy is the program's own file under its own name: a read-only mark
+    // someone put on it must not keep the old copy in place for good.
+    FileError unmarked;
+    m_calls.clearReadOnly(path, &unmarked);
     const Replacement replacement = replaceFile(path, write, why);
     if (replacement == Replacement::NotOnDisk) {
         FileError ignored;
@@ -199,14 +228,16 @@ bool QtFiles::remove(const QString& path, QString* why)
     };
     switch (m_calls.kindOf(path)) {
     case PathKind::Missing:
-        return failure(QStringLiteral("файл не найден"));
+        return failure(fileErrorReason({FileError::Kind::NotFound, 0}));
     case PathKind::Folder:
-        return failure(QStringLiteral("это папка, а не файл"));
+        return failure(fileErrorReason({FileError::Kind::Folder, 0}));
     default:
         break;
     }
+    // Only the program's own files are removed: a read-only mark on one is
+    // no reason to keep it.
     FileError error;
-    if (!removeLeavingNothing(path, &error))
+    if (!m_calls.clearReadOnly(path, &error) || !removeLeavingNothing(path, &error))
         return failure(fileErrorReason(error));
     return true;
 }

@@ -42,4 +42,47 @@ FileError fileErrorOfErrno(int number)
     }
 }
 
+FileError fileErrorOfWindowsCode(quint32 code)
+{
+    using Kind = FileError::Kind;
+    // The codes of winerror.h, which only a Windows build has.
+    enum : quint32 {
+        fileNotFound = 2,
+        pathNotFound = 3,
+        accessDenied = 5,
+        writeProtect = 19,
+        sharingViolation = 32,
+        lockViolation = 33,
+        handleDiskFull = 39,
+        fileExists = 80,
+        diskFull = 112,
+        alreadyExists = 183,
+        filenameExcedRange = 206,
+    };
+    switch (code) {
+    case 0:
+        return {Kind::Other, 0};
+    case fileNotFound:
+    case pathNotFound:
+        return {Kind::NotFound, int(code)};
+    case accessDenied:
+        return {Kind::NoPermission, int(code)};
+    case sharingViolation:
+    case lockViolation:
+        return {Kind::Busy, int(code)};
+    case diskFull:
+    case handleDiskFull:
+        return {Kind::NoSpace, int(code)};
+    case writeProtect:
+        return {Kind::ReadOnlyDisk, int(code)};
+    case fileExists:
+    case alreadyExists:
+        return {Kind::AlreadyExists, int(code)};
+    case filenameExcedRange:
+        return {Kind::NameTooLong, int(code)};
+    default:
+        return {Kind::Other, int(code)};
+    }
+}
+
 } // namespace zornalit

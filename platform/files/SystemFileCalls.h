@@ -27,9 +27,12 @@ public:
     bool sync(int handle, FileError* error) override;
     bool close(int handle, FileError* error) override;
     bool rename(const QString& from, const QString& to, FileError* error) override;
+    bool renamesRefusedWhileHeld() const override;
     bool syncFolder(const QString& folder, FileError* error) override;
     bool remove(const QString& path, FileError* error) override;
     bool removeUnused(const QString& path, int quietSeconds, FileError* error) override;
+    int leastQuietSeconds() const override;
+    bool clearReadOnly(const QString& path, FileError* error) override;
 
 private:
 #ifndef Q_OS_WIN
@@ -43,5 +46,10 @@ private:
 
 // The kind of a C library error number (errno).
 FileError fileErrorOfErrno(int number);
+
+// The kind of a Windows error code (GetLastError, _doserrno); Kind::Other
+// for a code the messages have no words of their own for. Plain numbers,
+// so that the mapping is the same, and tested, everywhere.
+FileError fileErrorOfWindowsCode(quint32 code);
 
 } // namespace zornalit

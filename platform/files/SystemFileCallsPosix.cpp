@@ -211,6 +211,12 @@ bool SystemFileCalls::rename(const QString& from, const QString& to, FileError* 
     return true;
 }
 
+bool SystemFileCalls::renamesRefusedWhileHeld() const
+{
+    // A rename here replaces the name whoever has the old file open.
+    return false;
+}
+
 bool SystemFileCalls::syncFolder(const QString& folder, FileError* error)
 {
     // Quiet fallbacks, where the rename is as lasting as the file system
@@ -266,6 +272,19 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
         removed = ::unlink(name.constData()) == 0 || failWithErrno(error);
     ::close(handle);
     return removed;
+}
+
+int SystemFileCalls::leastQuietSeconds() const
+{
+    // A file in progress is locked from its creation to its rename.
+    return 0;
+}
+
+bool SystemFileCalls::clearReadOnly(const QString&, FileError*)
+{
+    // A file's own permissions stand in the way of neither a rename over it
+    // nor its removal here: the folder's do.
+    return true;
 }
 
 } // namespace zornalit

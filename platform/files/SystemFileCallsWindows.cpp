@@ -2,9 +2,14 @@
 // with the Win32 calls where the runtime has no equivalent.
 #include "SystemFileCalls.h"
 
+#include "FinalPath.h"
 #include "SystemFileCallsSupport.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <algorithm>
+#include <string>
 
 #include <fcntl.h>
 #include <io.h>
@@ -26,28 +31,39 @@ const wchar_t* wide(const QString& path)
 
 FileError fileErrorOfWin32(DWORD number)
 {
-    using Kind = FileError::Kind;
-    switch (number) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-        return {Kind::NotFound, int(number)};
-    case ERROR_ACCESS_DENIED:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-        return {Kind::NoPermission, int(number)};
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return {Kind::NoSpace, int(number)};
-    case ERROR_WRITE_PROTECT:
-        return {Kind::ReadOnlyDisk, int(number)};
-    case ERROR_FILE_EXISTS:
-    case ERROR_ALREADY_EXISTS:
-        return {Kind::AlreadyExists, int(number)};
-    case ERROR_FILENAME_EXCED_RANGE:
-        return {Kind::NameTooLong, int(number)};
-    default:
-        return {Kind::Other, int(number)};
+    return fileErrorOfWindowsCode(quint32(number));
+}
+
+// The mapping is written with plain numbers, so that it is tested on every
+// system; these are the names it stands for.
+static_assert(ERROR_FILE_NOT_FOUND == 2 && ERROR_PATH_NOT_FOUND == 3 && ERROR_ACCESS_DENIED == 5);
+static_assert(ERROR_WRITE_PROTECT == 19 && ERROR_SHARING_VIOLATION == 32 && ERROR_LOCK_VIOLATION == 33);
+static_assert(ERROR_HANDLE_DISK_FULL == 39 && ERROR_FILE_EXISTS == 80 && ERROR_DISK_FULL == 112);
+static_assert(ERROR_ALREADY_EXISTS == 183 && ERROR_FILENAME_EXCED_RANGE == 206);
+
+// The C runtime turns a Windows error into an errno that loses its cause
+// (a file in use and a file without rights are both EACCES); the Windows
+// code it keeps in _doserrno has it. Cleared before each runtime call, so
+// that a code left by an earlier one is never taken for this one's.
+void clearRuntimeCause()
+{
+    _doserrno = 0;
+}
+
+FileError runtimeFailure()
+{
+    const int number = errno;
+    if (_doserrno != 0) {
+        const FileError windows = fileErrorOfWin32(DWORD(_doserrno));
+        if (windows.kind != FileError::Kind::Other)
+            return windows;
     }
+    return fileErrorOfErrno(number);
+}
+
+bool failAtRuntime(FileError* error)
+{
+    return fail(error, runtimeFailure());
 }
 
 // Why an open by name failed. The C runtime says only "no such file" for a
@@ -56,18 +72,19 @@ FileError fileErrorOfWin32(DWORD number)
 void failToOpen(const QString& path, FileError* error)
 {
     const int number = errno;
+    const FileError cause = runtimeFailure();
     if ((number == ENOENT || number == EINVAL) && filecalls::pathTooLongForWindows(path)) {
         fail(error, {FileError::Kind::NameTooLong, number});
         return;
     }
-    if (number == EACCES) {
+    if (cause.kind == FileError::Kind::NoPermission) {
         const DWORD attributes = ::GetFileAttributesW(wide(path));
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
             fail(error, {FileError::Kind::Folder, number});
             return;
         }
     }
-    fail(error, fileErrorOfErrno(number));
+    fail(error, cause);
 }
 
 bool checkRegular(int handle, FileError* error)
@@ -92,6 +109,38 @@ bool changedWithin(const FILETIME& written, int seconds)
     return ticks(now) - ticks(written) < qint64(seconds) * ticksPerSecond;
 }
 
+// Whether an open handle is the file at path itself, by the name the system
+// gives the handle.
+bool isFileNamed(HANDLE file, const QString& path)
+{
+    std::wstring name(MAX_PATH, L'\0');
+    DWORD length = ::GetFinalPathNameByHandleW(file, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
+    if (length >= name.size()) {
+        name.resize(length + 1);
+        length = ::GetFinalPathNameByHandleW(file, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
+    }
+    if (length == 0 || length >= name.size())
+        return false;
+    // The path asked for may hold short (8.3) names; the handle's name
+    // never does.
+    QString expected = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    std::wstring longName(32768, L'\0');
+    const DWORD longLength = ::GetLongPathNameW(wide(expected), longName.data(), DWORD(longName.size()));
+    if (longLength > 0 && longLength < longName.size())
+        expected = QString::fromWCharArray(longName.data(), int(longLength));
+    return finalPathIs(QString::fromWCharArray(name.data(), int(length)), expected);
+}
+
+// Sets a file's attributes through its handle, its times left as they are.
+bool setAttributes(HANDLE file, DWORD attributes)
+{
+    FILE_BASIC_INFO basic{};
+    // No attribute at all is written as "normal": zero would mean "leave
+    // them as they are".
+    basic.FileAttributes = attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
+    return ::SetFileInformationByHandle(file, FileBasicInfo, &basic, sizeof basic);
+}
+
 } // namespace
 
 SystemFileCalls::~SystemFileCalls() = default;
@@ -112,6 +161,7 @@ PathKind SystemFileCalls::kindOf(const QString& path) const
 
 int SystemFileCalls::openForReading(const QString& path, FileError* error)
 {
+    clearRuntimeCause();
     const int handle = ::_wopen(wide(path), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     if (handle < 0) {
         failToOpen(path, error);
@@ -123,6 +173,7 @@ int SystemFileCalls::openForReading(const QString& path, FileError* error)
 int SystemFileCalls::createNew(const QString& path, FileError* error)
 {
     // _O_EXCL fails on anything already there, a link included.
+    clearRuntimeCause();
     const int handle = ::_wopen(
         wide(path), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
     if (handle < 0)
@@ -136,6 +187,7 @@ int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
         fail(error, {FileError::Kind::Link, 0});
         return -1;
     }
+    clearRuntimeCause();
     const int handle = ::_wopen(wide(path), _O_WRONLY | _O_BINARY | _O_NOINHERIT);
     if (handle < 0) {
         failToOpen(path, error);
@@ -163,18 +215,20 @@ int SystemFileCalls::openForRewrite(const QString& path, FileError* error)
 
 qint64 SystemFileCalls::read(int handle, char* data, qint64 size, FileError* error)
 {
+    clearRuntimeCause();
     const int got = ::_read(handle, data, unsigned(std::min(size, largestStep)));
     if (got < 0)
-        failWithErrno(error);
+        failAtRuntime(error);
     return got;
 }
 
 bool SystemFileCalls::write(int handle, const char* data, qint64 size, FileError* error)
 {
     while (size > 0) {
+        clearRuntimeCause();
         const int done = ::_write(handle, data, unsigned(std::min(size, largestStep)));
         if (done <= 0)
-            return done < 0 ? failWithErrno(error) : fail(error, {FileError::Kind::NoSpace, ENOSPC});
+            return done < 0 ? failAtRuntime(error) : fail(error, {FileError::Kind::NoSpace, ENOSPC});
         data += done;
         size -= done;
     }
@@ -215,6 +269,11 @@ bool SystemFileCalls::rename(const QString& from, const QString& to, FileError* 
     return fail(error, fileErrorOfWin32(::GetLastError()));
 }
 
+bool SystemFileCalls::renamesRefusedWhileHeld() const
+{
+    return true;
+}
+
 bool SystemFileCalls::syncFolder(const QString&, FileError*)
 {
     // Nothing is left to wait for: the file was flushed before it was closed
@@ -236,30 +295,72 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
     // before the rename, so a file in progress cannot be opened here with no
     // sharing at all. The moment between the close and the rename is
     // covered by leaving anything written in the last minute.
-    constexpr int closeToRename = 60;
-    const HANDLE file = ::CreateFileW(wide(path), DELETE | FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
-        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file = ::CreateFileW(wide(path), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, 0, nullptr,
+        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         const DWORD number = ::GetLastError();
         return number != ERROR_SHARING_VIOLATION && fail(error, fileErrorOfWin32(number));
     }
     BY_HANDLE_FILE_INFORMATION information{};
-    bool unused = ::GetFileInformationByHandle(file, &information);
+    // Only the file at this very name goes: where a link was followed after
+    // all (Wine follows them whatever it is asked), the handle is its
+    // target's, somewhere else, and that stays.
+    bool unused = isFileNamed(file, path) && ::GetFileInformationByHandle(file, &information);
     // A link (a symbolic link or a junction) is removed itself, as no
     // instance makes one; a folder stays.
     if (unused && !(information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         unused = !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            && !changedWithin(information.ftLastWriteTime, std::max(quietSeconds, closeToRename));
+            && !changedWithin(information.ftLastWriteTime, std::max(quietSeconds, leastQuietSeconds()));
     }
     bool removed = false;
     if (unused) {
+        // A read-only mark would refuse the removal: the program's own
+        // leftover carries one only if someone set it, and goes anyway.
+        const bool marked = information.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
         FILE_DISPOSITION_INFO disposition{};
         disposition.DeleteFile = TRUE;
-        removed = ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition)
-            || fail(error, fileErrorOfWin32(::GetLastError()));
+        removed = (!marked || setAttributes(file, information.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_READONLY)))
+            && ::SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+        if (!removed) {
+            fail(error, fileErrorOfWin32(::GetLastError()));
+            if (marked)
+                setAttributes(file, information.dwFileAttributes);
+        }
     }
     ::CloseHandle(file);
     return removed;
+}
+
+int SystemFileCalls::leastQuietSeconds() const
+{
+    // Windows keeps no lock on a new file between its writer's close and
+    // its rename: anything written in the last minute may be in that moment.
+    return 60;
+}
+
+bool SystemFileCalls::clearReadOnly(const QString& path, FileError* error)
+{
+    const HANDLE file = ::CreateFileW(wide(path), FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD number = ::GetLastError();
+        return number == ERROR_FILE_NOT_FOUND || number == ERROR_PATH_NOT_FOUND
+            || fail(error, fileErrorOfWin32(number));
+    }
+    // Only a regular file at this very name loses its mark: never a link,
+    // a folder, or a file a followed link led to.
+    BY_HANDLE_FILE_INFORMATION information{};
+    bool cleared = true;
+    if (isFileNamed(file, path) && ::GetFileInformationByHandle(file, &information)
+        && !(information.dwFileAttributes
+            & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE))
+        && (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        cleared = setAttributes(file, information.dwFileAttributes & ~DWORD(FILE_ATTRIBUTE_READONLY))
+            || fail(error, fileErrorOfWin32(::GetLastError()));
+    }
+    ::CloseHandle(file);
+    return cleared;
 }
 
 } // namespace zornalit

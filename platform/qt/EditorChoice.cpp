@@ -16,7 +16,56 @@ QString quotedIfNeeded(const QString& word)
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
+// Whether a Windows folder name is a full one: a drive letter with its
+// separator (C:\ or C:/), or a network share (\\server\share). "C:tools" is
+// relative to the drive's current folder, so it is not.
+bool isFullWindowsPath(const QString& folder)
+{
+    const auto separator = [](QChar character) { return character == u'\\' || character == u'/'; };
+    if (folder.size() >= 3 && folder[0].isLetter() && folder[0].unicode() < 128 && folder[1] == u':'
+        && separator(folder[2]))
+        return true;
+    return folder.size() >= 3 && separator(folder[0]) && separator(folder[1]) && !separator(folder[2]);
+}
+
+QString windowsFileIn(const QString& folder, const QString& name)
+{
+    const bool separated = folder.endsWith(u'\\') || folder.endsWith(u'/');
+    return folder + (separated ? QString() : QStringLiteral("\\")) + name;
+}
+
+// The folders of a PATH variable: separated by ';', except inside quotes,
+// which a folder with a ';' in its name is written in.
+QStringList pathFolders(const QString& searchPath)
+{
+    QStringList folders{QString()};
+    bool quoted = false;
+    for (const QChar character : searchPath) {
+        if (character == u'"')
+            quoted = !quoted;
+        else if (character == u';' && !quoted)
+            folders << QString();
+        else
+            folders.last() += character;
+    }
+    return folders;
+}
+
 } // namespace
+
+QString notepadToStart(const NotepadPlaces& places, const FileLookup& exists)
+{
+    QStringList folders{places.programFolder, places.systemFolder, places.windowsFolder};
+    folders << pathFolders(places.searchPath);
+    for (const QString& folder : std::as_const(folders)) {
+        if (!isFullWindowsPath(folder))
+            continue;
+        const QString candidate = windowsFileIn(folder, notepad);
+        if (exists(candidate))
+            return candidate;
+    }
+    return {};
+}
 
 QString notepadCommandLine(const QString& path)
 {

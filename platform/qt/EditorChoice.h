@@ -13,6 +13,25 @@ namespace zornalit {
 // holds spaces; notepad takes the rest of its command line as the file name.
 QString notepadCommandLine(const QString& path);
 
+// Where the standard editor is looked for on Windows.
+struct NotepadPlaces {
+    QString programFolder;
+    QString systemFolder;
+    QString windowsFolder;
+    // The PATH variable as it is: folders separated by ';'.
+    QString searchPath;
+};
+
+// Whether a file of that full name exists.
+using FileLookup = std::function<bool(const QString& file)>;
+
+// The full name of the "notepad.exe" to start: the first one found in the
+// program folder, the system folder, the Windows folder, then each folder
+// on PATH. Never one in the current folder, where a file someone left (a
+// downloads folder) would be run instead: a folder that is not a full path
+// (".", "tools", an empty entry) is passed over. Empty when none exists.
+QString notepadToStart(const NotepadPlaces& places, const FileLookup& exists);
+
 // One way of opening a text file: a program and its arguments, handed to
 // the system as they are, never through a shell.
 struct EditorCommand {

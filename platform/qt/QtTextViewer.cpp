@@ -2,11 +2,17 @@
 
 #include "EditorChoice.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
 #include <string>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace zornalit {
 
@@ -31,21 +37,46 @@ QString launchFailureReason(const QString& program)
 
 #ifdef Q_OS_WIN
 
+namespace {
+
+QString systemFolderOf(UINT(WINAPI* query)(LPWSTR, UINT))
+{
+    wchar_t folder[MAX_PATH + 1] = {};
+    const UINT length = query(folder, MAX_PATH + 1);
+    return length > 0 && length <= MAX_PATH ? QString::fromWCharArray(folder, int(length)) : QString();
+}
+
+NotepadPlaces notepadPlaces()
+{
+    return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()), systemFolderOf(::GetSystemDirectoryW),
+        systemFolderOf(::GetWindowsDirectoryW), qEnvironmentVariable("PATH")};
+}
+
+} // namespace
+
 LaunchOutcome QtTextViewer::open(const QString& path)
 {
     // Qt would build the command line from the program and its arguments
     // with two spaces between them; the editor gets exactly the classic one
-    // instead. CreateProcessW may write into the buffer, so it is our own
-    // and outlives the start.
+    // instead. The program itself is named in full, so that Windows does
+    // not look for it in the current folder. CreateProcessW may write into
+    // the command line, so it is our own and outlives the start.
     const QString commandLine = notepadCommandLine(path);
+    const QString program = notepadToStart(
+        notepadPlaces(), [](const QString& file) { return QFileInfo(file).isFile(); });
+    if (program.isEmpty())
+        return {false, QStringLiteral("%1 (%2)").arg(commandLine, launchFailureReason(QString()))};
+    const std::wstring application = program.toStdWString();
     std::wstring buffer = commandLine.toStdWString();
     QProcess process;
-    process.setProgram(QStringLiteral("notepad.exe"));
-    process.setCreateProcessArgumentsModifier(
-        [&buffer](QProcess::CreateProcessArguments* arguments) { arguments->arguments = buffer.data(); });
+    process.setProgram(program);
+    process.setCreateProcessArgumentsModifier([&application, &buffer](QProcess::CreateProcessArguments* arguments) {
+        arguments->applicationName = application.c_str();
+        arguments->arguments = buffer.data();
+    });
     if (process.startDetached())
         return {true, commandLine};
-    return {false, QStringLiteral("%1 (%2)").arg(commandLine, launchFailureReason(process.program()))};
+    return {false, QStringLiteral("%1 (%2)").arg(commandLine, launchFailureReason(program))};
 }
 
 #else

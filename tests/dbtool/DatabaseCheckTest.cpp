@@ -181,6 +181,26 @@ TEST(DatabaseCheck, EmptyDatabase)
     EXPECT_EQ(check(databaseLines({u"только заголовок файла"_qs})).of(Problem::Empty).count, 1);
 }
 
+// Notepad saves a new file as UTF-8: the check says so, rather than that
+// there is no header, whether or not the file begins with a byte order mark.
+TEST(DatabaseCheck, ADatabaseSavedAsUtf8IsToldAsSuch)
+{
+    for (const QByteArray& start : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        const QByteArray utf8 = start + u"Неисправности\r\nСЕГМ 5.3.\r\nОбрыв шины\r\n@\r\n"_qs.toUtf8();
+        const CheckReport report = check(utf8);
+        ASSERT_EQ(report.of(Problem::Empty).count, 1);
+        const QString text = report.of(Problem::Empty).first[0].text;
+        EXPECT_TRUE(text.contains(u"UTF-8") && text.contains(u"строка 2") && text.contains(u"Windows-1251"))
+            << text.toStdString();
+    }
+    EXPECT_TRUE(beginsWithUtf8Keyword("\xEF\xBB\xBF\xD0\xA1\xD0\x95\xD0\x93\xD0\x9C 1.1."));
+    EXPECT_FALSE(beginsWithUtf8Keyword("\xD1\xC5\xC3\xCC 1.1."));
+    EXPECT_FALSE(beginsWithUtf8Keyword(" \xD0\xA1\xD0\x95\xD0\x93\xD0\x9C"));
+    // A file in Windows-1251 with no header keeps its own finding.
+    const QString plain = check(databaseLines({u"только заголовок файла"_qs})).of(Problem::Empty).first[0].text;
+    EXPECT_FALSE(plain.contains(u"UTF-8")) << plain.toStdString();
+}
+
 TEST(DatabaseCheck, KeepsOnlyTheFirstFindingsOfAKind)
 {
     QStringList lines = soundStart;

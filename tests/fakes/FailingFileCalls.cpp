@@ -110,6 +110,12 @@ bool FailingFileCalls::rename(const QString& from, const QString& to, FileError*
     if (failsNow(named("rename", from) + QStringLiteral(" -> ") + QFileInfo(to).fileName(),
             FileError::Kind::InputOutput, error))
         return false;
+    if (renamesHeld && heldRenames > 0 && QFileInfo::exists(to)) {
+        --heldRenames;
+        if (error)
+            *error = {FileError::Kind::Busy, EBUSY};
+        return false;
+    }
     return SystemFileCalls::rename(from, to, error);
 }
 

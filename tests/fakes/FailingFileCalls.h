@@ -17,6 +17,11 @@ public:
     bool failFromThenOn = false;
     // Creating a file fails for want of rights, as in a read-only folder.
     bool refuseNewFiles = false;
+    // These calls act as Windows does while another program holds the
+    // target of a rename: they say renames are refused that way, and refuse
+    // the next heldRenames renames over an existing file as "in use".
+    bool renamesHeld = false;
+    int heldRenames = 0;
 
     QStringList steps;
     bool fired() const { return m_fired; }
@@ -31,6 +36,7 @@ public:
     bool sync(int handle, FileError* error) override;
     bool close(int handle, FileError* error) override;
     bool rename(const QString& from, const QString& to, FileError* error) override;
+    bool renamesRefusedWhileHeld() const override { return renamesHeld; }
     bool syncFolder(const QString& folder, FileError* error) override;
     bool remove(const QString& path, FileError* error) override;
 

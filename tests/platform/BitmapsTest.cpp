@@ -46,7 +46,8 @@ protected:
         LogCapture log;
         EXPECT_TRUE(load(file).isNull());
         ASSERT_EQ(log.lines().size(), 1) << log.lines().join('|');
-        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(file))) << log.lines().first();
+        EXPECT_TRUE(log.lines().first().contains(QStringLiteral("«%1»").arg(QDir::toNativeSeparators(file))))
+            << log.lines().first();
         EXPECT_FALSE(log.lines().first().contains(QLatin1Char('\n')));
     }
 

@@ -85,5 +85,36 @@ TEST(EditorChoice, NotepadCommandLineIsTheProgramOneSpaceAndThePathUnquoted)
         QStringLiteral("notepad.exe D:\\a&b %PATH%\\SegmInfo.txt"));
 }
 
+// A Windows desktop: the program folder, System32, the Windows folder and
+// a PATH with a relative entry, an empty one and a quoted one.
+const NotepadPlaces places{QStringLiteral("C:\\Программы\\Зорналит 2"), QStringLiteral("C:\\Windows\\system32"),
+    QStringLiteral("C:\\Windows"), QStringLiteral(".;;tools;\"D:\\Редакторы; старые\";\\\\server\\share\\bin\\")};
+
+FileLookup existing(const QStringList& files)
+{
+    return [files](const QString& file) { return files.contains(file); };
+}
+
+TEST(EditorChoice, NotepadIsLookedForInTheProgramSystemAndWindowsFoldersThenOnPath)
+{
+    const QStringList everywhere{QStringLiteral("C:\\Программы\\Зорналит 2\\notepad.exe"),
+        QStringLiteral("C:\\Windows\\system32\\notepad.exe"), QStringLiteral("C:\\Windows\\notepad.exe"),
+        QStringLiteral("D:\\Редакторы; старые\\notepad.exe"), QStringLiteral("\\\\server\\share\\bin\\notepad.exe")};
+    for (qsizetype first = 0; first < everywhere.size(); ++first)
+        EXPECT_EQ(notepadToStart(places, existing(everywhere.mid(first))), everywhere[first]);
+}
+
+// The current folder is never searched: not as ".", not as an empty PATH
+// entry, not through a folder named relative to it.
+TEST(EditorChoice, NotepadInTheCurrentFolderIsNeverChosen)
+{
+    const QStringList relative{QStringLiteral(".\\notepad.exe"), QStringLiteral("\\notepad.exe"),
+        QStringLiteral("notepad.exe"), QStringLiteral("tools\\notepad.exe")};
+    EXPECT_EQ(notepadToStart(places, existing(relative)), QString());
+    EXPECT_EQ(notepadToStart({QString(), QString(), QString(), QStringLiteral("C:tools;.")},
+                  existing({QStringLiteral("C:tools\\notepad.exe"), QStringLiteral(".\\notepad.exe")})),
+        QString());
+}
+
 } // namespace
 } // namespace zornalit

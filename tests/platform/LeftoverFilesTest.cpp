@@ -206,5 +206,43 @@ TEST_F(LeftoverFilesTest, RemovesThousandsOfLeftoversInOneCleaning)
     EXPECT_EQ(m_folder.entries(), QStringList{QStringLiteral("SEGM_WIN_ALL.txt")});
 }
 
+TEST(LeftoverAge, TheListingsTimeDecidesOnlyWhenThereIsATimeToKeepTo)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    EXPECT_TRUE(writtenWithin(now.addSecs(-599), now, 600));
+    EXPECT_FALSE(writtenWithin(now.addSecs(-600), now, 600));
+    // A clock set back: a file from the future is fresh.
+    EXPECT_TRUE(writtenWithin(now.addSecs(30), now, 600));
+    EXPECT_FALSE(writtenWithin(QDateTime(), now, 600));
+    EXPECT_FALSE(writtenWithin(now.addSecs(30), now, 0));
+}
+
+// Calls that keep a minute, as Windows does, and note every file they are
+// asked to remove (which, on Windows, they open alone for that moment).
+class NotingFileCalls : public SystemFileCalls {
+public:
+    QStringList opened;
+    int leastQuietSeconds() const override { return 60; }
+    bool removeUnused(const QString& path, int quietSeconds, FileError* error) override
+    {
+        opened << QFileInfo(path).fileName();
+        return SystemFileCalls::removeUnused(path, quietSeconds, error);
+    }
+};
+
+TEST_F(LeftoverFilesTest, AFreshCandidateIsPassedOverByItsListedAgeWithoutBeingOpened)
+{
+    plant(QStringLiteral("Ostatsa.wav"), 60);
+    plant(QStringLiteral("Mgnoven.wav"), LeftoverFiles::copyQuietSeconds + 60);
+    plant(QStringLiteral("SegmInfo.txt.0a1b2c.tmp"), 10);
+    plant(QStringLiteral("SegmInfo.txt.3d4e5f.tmp"), 120);
+    NotingFileCalls calls;
+    EXPECT_EQ(LeftoverFiles(calls, written, copies).removeFrom(m_folder.path()), 2);
+    calls.opened.sort();
+    EXPECT_EQ(calls.opened, (QStringList{QStringLiteral("Mgnoven.wav"), QStringLiteral("SegmInfo.txt.3d4e5f.tmp")}));
+    EXPECT_EQ(
+        m_folder.entries(), (QStringList{QStringLiteral("Ostatsa.wav"), QStringLiteral("SegmInfo.txt.0a1b2c.tmp")}));
+}
+
 } // namespace
 } // namespace zornalit

@@ -55,6 +55,22 @@ TEST(ExecutableFolder, AFolderWhoseBytesAreNoTextIsRefusedNotReplaced)
         QStringLiteral("/tmp/prog"));
 }
 
+// Windows drops a trailing dot or space from every name of a path it is
+// given, so such a folder's files could never be found by their names.
+TEST(ExecutableFolder, AWindowsFolderWhoseNameEndsInADotOrASpaceIsRefused)
+{
+    for (const QString& folder : {QStringLiteral("\\\\server\\Программы.\\Зорналит"),
+             QStringLiteral("C:\\Программы\\Зорналит 2 "), QStringLiteral("C:/Зорналит./bin")}) {
+        SCOPED_TRACE(folder.toStdString());
+        const QString problem = windowsFolderNameProblem(folder);
+        EXPECT_TRUE(problem.contains(QStringLiteral("«%1»").arg(folder))) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(QStringLiteral("переименуйте папку"))) << problem.toStdString();
+    }
+    for (const QString& folder : {QStringLiteral("C:\\Программы\\Зорналит 2"), QStringLiteral("C:\\"),
+             QStringLiteral("\\\\?\\C:\\Зорн.ал ит\\v1.0\\x"), QStringLiteral("C:\\Зорналит\\.\\bin")})
+        EXPECT_EQ(windowsFolderNameProblem(folder), QString()) << folder.toStdString();
+}
+
 TEST(QtProgramFolder, NamesFilesInTheFolderItWasGiven)
 {
     const QtProgramFolder folder(QStringLiteral("/opt/Program Folder"));

@@ -2,8 +2,8 @@
 # every check (made once, kept in the build folder), the program unpacked
 # from the Windows zip into a folder whose path has Cyrillic letters and a
 # space, the Russian locale so that Wine's ANSI code page is 1251, a virtual
-# display with a window manager, and a stand-in notepad.exe found ahead of
-# Wine's own. Each check sources this file, then calls start_program. The
+# display with a window manager, and a stand-in notepad.exe in the program
+# folder, where the program looks for the editor before Wine's own. Each check sources this file, then calls start_program. The
 # clicks, typing and waits are those of the Linux checks
 # (tests/e2e/lib/window-driving.sh), at a slower pace.
 #
@@ -45,11 +45,6 @@ stop_display() {
     stop_virtual_display_and_wine
 }
 
-# A Linux path as Wine's Z: drive shows it.
-windows_path() {
-    printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"
-}
-
 # Wine takes its code page from the locale (sets russian, the command
 # prefix that runs a program in it); the shell keeps its own.
 prepare_locale() {
@@ -61,15 +56,21 @@ prepare_prefix() {
     wine_prepare_prefix || fail "could not make the Wine prefix"
 }
 
-# The stand-in editor, built once with mingw.
-prepare_editor() {
-    local built="$state/notepad.exe"
-    if [ ! -f "$built" ] || [ "$here/notepad.cpp" -nt "$built" ]; then
+# A small Windows helper of the checks (NAME.cpp here), built once with
+# mingw into the kept folder; prints the built program's path.
+build_helper() {
+    local built="$state/$1.exe"
+    mkdir -p "$state"
+    if [ ! -f "$built" ] || [ "$here/$1.cpp" -nt "$built" ]; then
         x86_64-w64-mingw32-g++-posix -std=c++20 -Wall -Wextra -Wpedantic -Werror -O1 -municode -static -s \
-            -o "$built" "$here/notepad.cpp" || fail "could not build the stand-in notepad.exe"
+            -o "$built" "$here/$1.cpp" || fail "could not build the helper $1.exe"
     fi
-    mkdir -p "$editor_dir"
-    cp "$built" "$editor_dir/notepad.exe"
+    printf '%s' "$built"
+}
+
+# The stand-in editor.
+prepare_editor() {
+    build_helper notepad >/dev/null
     : > "$FAKE_NOTEPAD_LOG"
 }
 
@@ -83,9 +84,10 @@ start_display() {
     start_virtual_display "$work" || fail "Xvfb did not start"
 }
 
-# Starts the unpacked program. The stand-in editor's folder is both the
-# current folder and first on Wine's PATH, so that notepad.exe is found
-# there before Wine's own; E2E_WINE_NOTEPAD=1 leaves Wine's own in place.
+# Starts the unpacked program from a folder of its own (the current folder),
+# with the stand-in editor in the program folder; E2E_WINE_NOTEPAD=1 leaves
+# it out, so that Wine's own is found, and E2E_NOTEPAD_IN_CURRENT_FOLDER=1
+# puts it in the current folder instead, where the program must never look.
 # Prints nothing; sets window, and startup_ms (launch to window mapped).
 start_program() {
     mkdir -p "$state"
@@ -95,11 +97,17 @@ start_program() {
     unpack_program
     start_display
     local started
-    if [ "${E2E_WINE_NOTEPAD:-0}" = 1 ]; then
-        rm -rf "$editor_dir"
-        mkdir -p "$editor_dir"
-    else
-        export WINEPATH="$(windows_path "$editor_dir")"
+    rm -rf "$editor_dir"
+    mkdir -p "$editor_dir"
+    if [ "${E2E_WINE_NOTEPAD:-0}" != 1 ]; then
+        cp "$state/notepad.exe" "$program_dir/notepad.exe"
+    fi
+    if [ "${E2E_NOTEPAD_IN_CURRENT_FOLDER:-0}" = 1 ]; then
+        cp "$state/notepad.exe" "$editor_dir/notepad.exe"
+    fi
+    # A check may put files into the program folder before the program starts.
+    if declare -F before_start >/dev/null; then
+        before_start
     fi
     # The server and the desktop process start first, so that the time
     # measured is the program's own.
