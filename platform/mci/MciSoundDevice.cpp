@@ -1,20 +1,56 @@
 #include "MciSoundDevice.h"
 
 #include "MciErrorText.h"
+#include "MciPath.h"
+#include "WavLength.h"
 
 #include "platform/FileErrorText.h"
 #include "platform/RegularFile.h"
 #include "platform/SoundFileBudget.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace zornalit {
 
 namespace {
 
+// How often the device is asked whether the sound has ended: a sound's end
+// is noticed this late at most.
+constexpr quint32 pollMilliseconds = 20;
+
 QString cannotOpen(const QString& path, const QString& reason)
 {
     return QStringLiteral("Не удалось открыть звуковой файл %1: %2").arg(quotedPath(path), reason);
+}
+
+QString cannotPlay(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2").arg(quotedPath(path), reason);
+}
+
+QString tooLong()
+{
+    return QStringLiteral("звук длиннее %1 с, а окно программы не отвечает, пока он звучит")
+        .arg(longestMciSoundMilliseconds / 1000);
+}
+
+// Why the file's own chunks give no length within the limit; empty when
+// they do.
+QString lengthProblem(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("файл не открывается для чтения");
+    const WavLength length = wavLength(file);
+    if (!length.problem.isEmpty())
+        return length.problem;
+    if (length.milliseconds > longestMciSoundMilliseconds)
+        return tooLong();
+    return {};
 }
 
 } // namespace
@@ -38,19 +74,28 @@ bool MciSoundDevice::open(const QString& path, QString* why)
         return fail(why, cannotOpen(path, problem));
     if (const QString problem = soundFileSizeProblem(QFileInfo(path).size()); !problem.isEmpty())
         return fail(why, cannotOpen(path, problem));
+    if (const QString problem = lengthProblem(path); !problem.isEmpty())
+        return fail(why, cannotOpen(path, problem));
+
+    const QString native = QDir::toNativeSeparators(path);
+    const MciPath given = mciPath(native, m_calls->shortPath(native),
+        [this](const QString& candidate) { return m_calls->survivesCodePage(candidate); });
+    if (!given.problem.isEmpty())
+        return fail(why, cannotOpen(path, given.problem));
 
     MciCalls::Device device = 0;
-    if (const MciCalls::Error error = m_calls->open(path, &device))
+    if (const MciCalls::Error error = m_calls->open(given.path, &device))
         return fail(why, cannotOpen(path, mciErrorText(error)));
     m_device = device;
 
+    // The device's own length comes from the header's byte rate; a sound it
+    // takes to be too long is refused as well.
     quint32 milliseconds = 0;
     QString refusal;
     if (const MciCalls::Error error = m_calls->length(device, &milliseconds))
         refusal = mciErrorText(error);
     else if (milliseconds > longestMciSoundMilliseconds)
-        refusal = QStringLiteral("звук длиннее %1 с, а окно программы не отвечает, пока он звучит")
-                      .arg(longestMciSoundMilliseconds / 1000);
+        refusal = tooLong();
     if (refusal.isEmpty())
         return true;
     close();
@@ -61,12 +106,33 @@ bool MciSoundDevice::play(QString* why)
 {
     if (!m_device)
         return fail(why, QStringLiteral("Звуковой файл не открыт"));
-    if (const MciCalls::Error error = m_calls->playToEnd(*m_device)) {
-        return fail(why,
-            QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
-                .arg(quotedPath(m_path), mciErrorText(error)));
+    if (const MciCalls::Error error = m_calls->play(*m_device))
+        return fail(why, cannotPlay(m_path, mciErrorText(error)));
+    return waitForTheEnd(why);
+}
+
+bool MciSoundDevice::waitForTheEnd(QString* why)
+{
+    const qint64 started = m_calls->now();
+    for (;;) {
+        bool playing = false;
+        QString problem;
+        if (const MciCalls::Error error = m_calls->playing(*m_device, &playing))
+            problem = mciErrorText(error);
+        else if (!playing)
+            return true;
+        const qint64 waited = m_calls->now() - started;
+        if (problem.isEmpty() && waited >= longestMciSoundMilliseconds) {
+            problem = QStringLiteral("звук не закончился за %1 с и остановлен: окно программы не отвечает, "
+                                     "пока он звучит")
+                          .arg(longestMciSoundMilliseconds / 1000);
+        }
+        if (!problem.isEmpty()) {
+            m_calls->stop(*m_device);
+            return fail(why, cannotPlay(m_path, problem));
+        }
+        m_calls->sleep(quint32(std::min<qint64>(pollMilliseconds, longestMciSoundMilliseconds - waited)));
     }
-    return true;
 }
 
 void MciSoundDevice::close()
