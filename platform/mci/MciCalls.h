@@ -26,6 +26,8 @@ public:
     virtual Error play(Device device) = 0;
     // Whether the device is still playing.
     virtual Error playing(Device device, bool* stillPlaying) = 0;
+    // How far into the opened sound the device is, in milliseconds.
+    virtual Error position(Device device, quint32* milliseconds) = 0;
     // Stops the sound; the device stays open.
     virtual Error stop(Device device) = 0;
     // Closes the device and releases the file.

@@ -120,7 +120,7 @@ bool MciSoundDevice::waitForTheEnd(QString* why)
         if (const MciCalls::Error error = m_calls->playing(*m_device, &playing))
             problem = mciErrorText(error);
         else if (!playing)
-            return true;
+            return playedToTheEnd(why);
         const qint64 waited = m_calls->now() - started;
         if (problem.isEmpty() && waited >= longestMciSoundMilliseconds) {
             problem = QStringLiteral("звук не закончился за %1 с и остановлен: окно программы не отвечает, "
@@ -133,6 +133,26 @@ bool MciSoundDevice::waitForTheEnd(QString* why)
         }
         m_calls->sleep(quint32(std::min<qint64>(pollMilliseconds, longestMciSoundMilliseconds - waited)));
     }
+}
+
+bool MciSoundDevice::playedToTheEnd(QString* why)
+{
+    // Both asked now: the device may have set its byte rate right while it
+    // played.
+    quint32 length = 0;
+    quint32 position = 0;
+    MciCalls::Error error = m_calls->length(*m_device, &length);
+    if (!error)
+        error = m_calls->position(*m_device, &position);
+    if (error)
+        return fail(why, cannotPlay(m_path, mciErrorText(error)));
+    if (position < length) {
+        return fail(why,
+            cannotPlay(m_path,
+                QStringLiteral("звук оборвался, не доиграв: устройство вывода звука не открылось или было "
+                               "остановлено")));
+    }
+    return true;
 }
 
 void MciSoundDevice::close()

@@ -29,6 +29,10 @@ private:
     // limit is up, whatever the device and the file's header said its
     // length was.
     bool waitForTheEnd(QString* why);
+    // Whether the sound that stopped playing stopped at its end: a device
+    // that plays without waiting tells no error of the sound output, only
+    // that it stopped short.
+    bool playedToTheEnd(QString* why);
 
     std::unique_ptr<MciCalls> m_calls;
     QString m_path;

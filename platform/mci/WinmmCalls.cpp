@@ -72,6 +72,17 @@ MciCalls::Error WinmmCalls::playing(Device device, bool* stillPlaying)
     return error;
 }
 
+MciCalls::Error WinmmCalls::position(Device device, quint32* milliseconds)
+{
+    // The time format is milliseconds since length() set it.
+    MCI_STATUS_PARMS status{};
+    status.dwItem = MCI_STATUS_POSITION;
+    const Error error = send(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, &status);
+    if (!error)
+        *milliseconds = static_cast<quint32>(status.dwReturn);
+    return error;
+}
+
 MciCalls::Error WinmmCalls::stop(Device device)
 {
     MCI_GENERIC_PARMS parameters{};

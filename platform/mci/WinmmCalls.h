@@ -13,6 +13,7 @@ public:
     Error length(Device device, quint32* milliseconds) override;
     Error play(Device device) override;
     Error playing(Device device, bool* stillPlaying) override;
+    Error position(Device device, quint32* milliseconds) override;
     Error stop(Device device) override;
     Error close(Device device) override;
 

@@ -10,8 +10,8 @@
 namespace zornalit::testing {
 
 // MCI as a list of the commands sent ("open PATH", "length 7", "play 7",
-// "stop 7", "close 7"; the questions whether a device still plays are not
-// listed), each answering with the error code set for it (0 by default).
+// "stop 7", "close 7"; the questions whether a device still plays and how
+// far it is are not listed), each answering with the error code set for it (0 by default).
 // Devices are numbered from 7 up, one new number for each open. Time is a
 // counter that only sleeping moves on; a sound plays for playsFor
 // milliseconds of it, or until it is stopped.
@@ -25,6 +25,10 @@ public:
         Error playingError = 0;
         quint32 milliseconds = 1500;
         qint64 playsFor = 1500;
+        // Whether a sound that stops playing on its own stops short of its
+        // end, as when no sound output opens.
+        bool breaksOff = false;
+        Error positionError = 0;
         // Every path comes through the code page unless told otherwise;
         // no path has a short form unless one is given.
         std::function<bool(const QString&)> survivesCodePage = [](const QString&) { return true; };
@@ -70,6 +74,14 @@ public:
         if (m_script.playingError)
             return m_script.playingError;
         *stillPlaying = m_script.clock < m_endsAt;
+        return 0;
+    }
+
+    Error position(Device, quint32* milliseconds) override
+    {
+        if (m_script.positionError)
+            return m_script.positionError;
+        *milliseconds = m_script.breaksOff ? 0 : m_script.milliseconds;
         return 0;
     }
 

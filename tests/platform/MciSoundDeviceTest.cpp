@@ -55,8 +55,9 @@ TEST_F(MciSoundDeviceTest, EachSoundIsOpenedPlayedToItsEndAndClosed)
     device.close();
     EXPECT_EQ(mci.sent,
         (QStringList{opening(QStringLiteral("Ostatsa.wav")), QStringLiteral("length 7"), QStringLiteral("play 7"),
-            QStringLiteral("close 7"), opening(QStringLiteral("Mgnoven.wav")), QStringLiteral("length 8"),
-            QStringLiteral("play 8"), QStringLiteral("close 8")}));
+            QStringLiteral("length 7"), QStringLiteral("close 7"), opening(QStringLiteral("Mgnoven.wav")),
+            QStringLiteral("length 8"), QStringLiteral("play 8"), QStringLiteral("length 8"),
+            QStringLiteral("close 8")}));
     // Each play waited for its sound's end, and no longer than one look at
     // the device after it.
     EXPECT_GE(mci.clock, 2 * mci.playsFor);
@@ -89,6 +90,28 @@ TEST_F(MciSoundDeviceTest, ASoundStillPlayingAtTheLimitIsStoppedAndTold)
         QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
             .arg(quoted(QStringLiteral("Mgnoven.wav")), mciErrorText(mciError::hardware)));
     EXPECT_EQ(mci.sent.last(), QStringLiteral("stop 8"));
+}
+
+TEST_F(MciSoundDeviceTest, ASoundThatStopsShortOfItsEndOrWhosePositionIsUnknownIsTold)
+{
+    // The device tells no error when no sound output opens for a sound
+    // played without waiting: it only stops at once.
+    QString why;
+    mci.breaksOff = true;
+    ASSERT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why.toStdString();
+    EXPECT_FALSE(device.play(&why));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось воспроизвести звуковой файл %1: звук оборвался, не доиграв: устройство вывода "
+                       "звука не открылось или было остановлено")
+            .arg(quoted(QStringLiteral("Ostatsa.wav"))));
+
+    mci.breaksOff = false;
+    mci.positionError = mciError::deviceNotReady;
+    ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why)) << why.toStdString();
+    EXPECT_FALSE(device.play(&why));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
+            .arg(quoted(QStringLiteral("Mgnoven.wav")), mciErrorText(mciError::deviceNotReady)));
 }
 
 TEST_F(MciSoundDeviceTest, ASoundWhoseChunksGiveNoLengthWithinTheLimitIsRefusedBeforeMciIsAsked)
