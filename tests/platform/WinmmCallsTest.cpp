@@ -10,6 +10,7 @@
 #ifdef Q_OS_WIN
 
 #include "platform/mci/MciErrorText.h"
+#include "platform/mci/MciSoundDevice.h"
 #include "platform/mci/WinmmCalls.h"
 
 #include "support/ScratchFolder.h"
@@ -101,6 +102,32 @@ TEST(WinmmCalls, AFolderOutsideTheCodePageIsReachedByItsShortPath)
     EXPECT_EQ(calls.close(device), 0u);
     EXPECT_TRUE(QFile::remove(path));
     EXPECT_FALSE(calls.shortPath(path).has_value());
+}
+
+// The sound device on winmm: a sound in a folder outside the code page
+// opens (MCI given the long path says the file is not found, under Wine at
+// least), and a sound whose header lies about its byte rate, which MCI
+// would take for one second, is refused for its 100 s.
+TEST(WinmmCalls, TheDeviceOpensAFolderOutsideTheCodePageAndRefusesAHeaderThatLies)
+{
+    testing::ScratchFolder scratch;
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("中文 😀 Зорн")));
+    const QString wide = scratch.path(QStringLiteral("中文 😀 Зорн/Ostatsa.wav"));
+    ASSERT_TRUE(scratch.write(QStringLiteral("中文 😀 Зорн/Ostatsa.wav"), testing::silentWav(500)));
+    const testing::WavFormat lying{1, 1, 8000, 800000, 1, 8, {}};
+    const QString lyingPath = scratch.path(QStringLiteral("lying.wav"));
+    ASSERT_TRUE(scratch.write(
+        QStringLiteral("lying.wav"), testing::wavFile({testing::formatChunk(lying), testing::dataChunk(800000)})));
+
+    MciSoundDevice device(std::make_unique<WinmmCalls>());
+    QString why;
+    EXPECT_TRUE(device.open(wide, &why)) << why.toStdString();
+    device.close();
+    EXPECT_FALSE(device.open(lyingPath, &why));
+    EXPECT_TRUE(why.endsWith(QStringLiteral("звук длиннее 60 с, а окно программы не отвечает, пока он звучит")))
+        << why.toStdString();
+    EXPECT_TRUE(QFile::remove(wide));
+    EXPECT_TRUE(QFile::remove(lyingPath));
 }
 
 } // namespace
