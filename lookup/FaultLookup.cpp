@@ -47,7 +47,7 @@ void showReport(const Platform& platform, QIODevice& database, qint64 blockStart
         if (copy.result == BlockCopy::Result::ReadFailed && why) {
             *why = readFailure(platform.folder.fileNamed(faultDatabaseFileName), copy.error);
         } else if (copy.result == BlockCopy::Result::WriteFailed && why) {
-            *why = QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), copy.error);
+            *why = writeFailure(path, copy.error);
         }
         return copy.result == BlockCopy::Result::Copied;
     };

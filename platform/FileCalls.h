@@ -10,6 +10,8 @@ namespace zornalit {
 struct FileError {
     enum class Kind {
         None,
+        // An empty name: nothing was asked for.
+        NoName,
         NotFound,
         NoPermission,
         NoSpace,

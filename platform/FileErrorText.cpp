@@ -8,6 +8,8 @@ QString fileErrorReason(const FileError& error)
 {
     using Kind = FileError::Kind;
     switch (error.kind) {
+    case Kind::NoName:
+        return QStringLiteral("не указано имя файла");
     case Kind::NotFound:
         return QStringLiteral("файл не найден");
     case Kind::NoPermission:
@@ -49,6 +51,11 @@ QString quotedPath(const QString& path)
 QString readFailure(const QString& path, const QString& reason)
 {
     return QStringLiteral("Не удалось прочитать файл %1: %2").arg(quotedPath(path), reason);
+}
+
+QString writeFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), reason);
 }
 
 bool fail(QString* why, const QString& text)

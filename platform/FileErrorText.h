@@ -18,6 +18,9 @@ QString quotedPath(const QString& path);
 // The one sentence for a file that could not be read, with the reason.
 QString readFailure(const QString& path, const QString& reason);
 
+// The one sentence for a file that could not be written, with the reason.
+QString writeFailure(const QString& path, const QString& reason);
+
 // Hands the reason of a failure to the caller that asked for it (why may be
 // null) and returns false, so that a failing step reads return fail(…).
 bool fail(QString* why, const QString& text);

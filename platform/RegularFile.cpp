@@ -1,25 +1,38 @@
 #include "RegularFile.h"
 
+#include "FileErrorText.h"
+
 #include <QFileInfo>
 
 namespace zornalit {
 
-QString regularFileProblem(const QString& path)
+namespace {
+
+FileError regularFileError(const QString& path)
 {
+    using Kind = FileError::Kind;
     if (path.isEmpty())
-        return QStringLiteral("не указано имя файла");
+        return {Kind::NoName, 0};
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("файл не найден");
+        return {Kind::NotFound, 0};
     if (info.isDir())
-        return QStringLiteral("это папка, а не файл");
+        return {Kind::Folder, 0};
     // QFileInfo::isFile() is true only for regular files (or links to
     // them); FIFOs, sockets and devices fall through to here.
     if (!info.isFile())
-        return QStringLiteral("это не обычный файл");
+        return {Kind::NotRegular, 0};
     if (!info.isReadable())
-        return QStringLiteral("нет прав на чтение");
+        return {Kind::NoPermission, 0};
     return {};
+}
+
+} // namespace
+
+QString regularFileProblem(const QString& path)
+{
+    const FileError error = regularFileError(path);
+    return error.kind == FileError::Kind::None ? QString() : fileErrorReason(error);
 }
 
 } // namespace zornalit

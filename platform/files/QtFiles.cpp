@@ -2,6 +2,7 @@
 
 #include "platform/FileErrorText.h"
 #include "HandleDevice.h"
+#include "RegularFileReading.h"
 #include "SystemFileCalls.h"
 #include "TemporaryName.h"
 
@@ -16,11 +17,6 @@ namespace {
 QString openFailure(const QString& path, const QString& reason)
 {
     return QStringLiteral("Не удалось открыть файл %1: %2").arg(quotedPath(path), reason);
-}
-
-QString writeFailure(const QString& path, const QString& reason)
-{
-    return QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), reason);
 }
 
 QString folderOf(const QString& path)
@@ -72,17 +68,11 @@ QtFiles::~QtFiles() = default;
 
 std::unique_ptr<QIODevice> QtFiles::openForReading(const QString& path, QString* why)
 {
-    if (path.isEmpty()) {
-        fail(why, openFailure(path, QStringLiteral("не указано имя файла")));
-        return nullptr;
-    }
     FileError error;
-    const int handle = m_calls.openForReading(path, &error);
-    if (handle < 0) {
+    std::unique_ptr<HandleDevice> device = openRegularFile(m_calls, path, &error);
+    if (!device)
         fail(why, openFailure(path, fileErrorReason(error)));
-        return nullptr;
-    }
-    return std::make_unique<HandleDevice>(m_calls, handle, QIODevice::ReadOnly);
+    return device;
 }
 
 bool QtFiles::replaceContents(const QString& path, const ContentWriter& write, QString* why)
@@ -199,9 +189,9 @@ bool QtFiles::remove(const QString& path, QString* why)
     };
     switch (m_calls.kindOf(path)) {
     case PathKind::Missing:
-        return failure(QStringLiteral("файл не найден"));
+        return failure(fileErrorReason({FileError::Kind::NotFound, 0}));
     case PathKind::Folder:
-        return failure(QStringLiteral("это папка, а не файл"));
+        return failure(fileErrorReason({FileError::Kind::Folder, 0}));
     default:
         break;
     }

@@ -1,9 +1,8 @@
 #include "SndfileDecoder.h"
 
+#include "platform/DeviceFailure.h"
 #include "platform/FileErrorText.h"
-#include "platform/RegularFile.h"
-
-#include <QFile>
+#include "platform/files/RegularFileReading.h"
 
 #include <sndfile.h>
 
@@ -99,7 +98,7 @@ QString tooLarge()
 
 bool refuse(const QString& path, const QString& reason, QString* why)
 {
-    return fail(why, QStringLiteral("Не удалось открыть звуковой файл «%1»: %2").arg(path, reason));
+    return fail(why, QStringLiteral("Не удалось открыть звуковой файл %1: %2").arg(quotedPath(path), reason));
 }
 
 } // namespace
@@ -149,21 +148,28 @@ bool decodeSound(const QByteArray& bytes, DecodedSound* sound, QString* reason)
 
 bool decodeSoundFile(const QString& path, DecodedSound* sound, QString* why)
 {
-    if (const QString problem = regularFileProblem(path); !problem.isEmpty())
+    FileError error;
+    const std::unique_ptr<QIODevice> file = openRegularFile(path, &error);
+    if (!file)
+        return refuse(path, fileErrorReason(error), why);
+    if (const QString problem = soundFileSizeProblem(file->size()); !problem.isEmpty())
         return refuse(path, problem, why);
-
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(path, QStringLiteral("нет доступа к файлу"), why);
-    if (const QString problem = soundFileSizeProblem(file.size()); !problem.isEmpty())
-        return refuse(path, problem, why);
-    // The file may grow after its size was looked at.
-    const QByteArray bytes = file.read(soundFileBudgetBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refuse(path, QStringLiteral("ошибка чтения"), why);
+    // The file may grow after its size was looked at: no more than one byte
+    // past the budget is ever read.
+    QByteArray bytes;
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    while (bytes.size() <= soundFileBudgetBytes) {
+        const qint64 got = file->read(
+            chunk.data(), std::min<qint64>(chunk.size(), soundFileBudgetBytes + 1 - bytes.size()));
+        if (got < 0)
+            return refuse(path, readFailureReason(*file), why);
+        if (got == 0)
+            break;
+        bytes.append(chunk.constData(), got);
+    }
     if (const QString problem = soundFileSizeProblem(bytes.size()); !problem.isEmpty())
         return refuse(path, problem, why);
-    file.close();
+    file->close();
 
     QString reason;
     if (!decodeSound(bytes, sound, &reason))
