@@ -5,14 +5,13 @@
 #include "WavLength.h"
 
 #include "platform/FileErrorText.h"
-#include "platform/RegularFile.h"
 #include "platform/SoundFileBudget.h"
+#include "platform/files/RegularFileReading.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
+#include <memory>
 
 namespace zornalit {
 
@@ -38,14 +37,19 @@ QString tooLong()
         .arg(longestMciSoundMilliseconds / 1000);
 }
 
-// Why the file's own chunks give no length within the limit; empty when
-// they do.
-QString lengthProblem(const QString& path)
+// Why the file at path is no sound to hand the device: it cannot be read as
+// a regular file, is too large, or its own chunks give no length within the
+// limit. Empty when it is one. The file is closed again before the device
+// opens it.
+QString soundProblem(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("файл не открывается для чтения");
-    const WavLength length = wavLength(file);
+    FileError error;
+    const std::unique_ptr<QIODevice> file = openRegularFile(path, &error);
+    if (!file)
+        return fileErrorReason(error);
+    if (const QString problem = soundFileSizeProblem(file->size()); !problem.isEmpty())
+        return problem;
+    const WavLength length = wavLength(*file);
     if (!length.problem.isEmpty())
         return length.problem;
     if (length.milliseconds > longestMciSoundMilliseconds)
@@ -70,11 +74,7 @@ bool MciSoundDevice::open(const QString& path, QString* why)
     // A device holds one file: opening another closes the one before.
     close();
     m_path = path;
-    if (const QString problem = regularFileProblem(path); !problem.isEmpty())
-        return fail(why, cannotOpen(path, problem));
-    if (const QString problem = soundFileSizeProblem(QFileInfo(path).size()); !problem.isEmpty())
-        return fail(why, cannotOpen(path, problem));
-    if (const QString problem = lengthProblem(path); !problem.isEmpty())
+    if (const QString problem = soundProblem(path); !problem.isEmpty())
         return fail(why, cannotOpen(path, problem));
 
     const QString native = QDir::toNativeSeparators(path);

@@ -7,6 +7,7 @@
 #include "platform/SoundFileBudget.h"
 
 #include "fakes/FakeMciCalls.h"
+#include "support/Fifo.h"
 #include "support/PlayInTurn.h"
 #include "support/QStringPrinting.h"
 #include "support/ScratchFolder.h"
@@ -246,7 +247,14 @@ TEST_F(MciSoundDeviceTest, FilesThatAreNoSoundToOpenAreRefusedBeforeMciIsAsked)
     EXPECT_EQ(why,
         QStringLiteral("Не удалось открыть звуковой файл %1: файл больше 16 МБ")
             .arg(quoted(QStringLiteral("overCap.wav"))));
-    for (const QString& name : {QStringLiteral("folder.wav"), QStringLiteral("missing.wav")}) {
+    QStringList refused{QStringLiteral("folder.wav"), QStringLiteral("missing.wav")};
+    // A FIFO would keep the window waiting for a writer if it were opened
+    // like a file.
+    if (testing::fifosExist) {
+        ASSERT_TRUE(testing::makeFifo(path(QStringLiteral("fifo.wav"))));
+        refused << QStringLiteral("fifo.wav");
+    }
+    for (const QString& name : refused) {
         why.clear();
         EXPECT_FALSE(device.open(path(name), &why));
         EXPECT_TRUE(why.startsWith(QStringLiteral("Не удалось открыть звуковой файл %1: ").arg(quoted(name))))
