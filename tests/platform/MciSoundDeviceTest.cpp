@@ -1,14 +1,16 @@
 // The multimedia control on Windows: the commands it sends to MCI, in which
-// order, what it refuses before MCI is asked, and how MCI's errors reach
-// the operator.
+// order, how long it waits for a sound, what it refuses before MCI is
+// asked, which path MCI is given, and how MCI's errors reach the operator.
 
 #include "platform/mci/MciErrorText.h"
 #include "platform/mci/MciSoundDevice.h"
 #include "platform/SoundFileBudget.h"
 
 #include "fakes/FakeMciCalls.h"
+#include "support/Fifo.h"
 #include "support/PlayInTurn.h"
 #include "support/ScratchFolder.h"
+#include "support/SoundTestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,11 +27,16 @@ class MciSoundDeviceTest : public ::testing::Test {
 protected:
     MciSoundDeviceTest()
     {
-        folder.write(QStringLiteral("Ostatsa.wav"), "RIFF");
-        folder.write(QStringLiteral("Mgnoven.wav"), "RIFF");
+        folder.write(QStringLiteral("Ostatsa.wav"), testing::silentWav(1500));
+        folder.write(QStringLiteral("Mgnoven.wav"), testing::silentWav(1500));
     }
 
     QString path(const QString& name) const { return folder.path(name); }
+    // How MCI is told to open a file.
+    QString opening(const QString& name) const
+    {
+        return QStringLiteral("open ") + QDir::toNativeSeparators(path(name));
+    }
     QString quoted(const QString& name) const
     {
         return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path(name)));
@@ -47,9 +54,117 @@ TEST_F(MciSoundDeviceTest, EachSoundIsOpenedPlayedToItsEndAndClosed)
     ASSERT_NO_FATAL_FAILURE(testing::playInTurn(device, {first, second}));
     device.close();
     EXPECT_EQ(mci.sent,
-        (QStringList{QStringLiteral("open ") + first, QStringLiteral("length 7"), QStringLiteral("play 7"),
-            QStringLiteral("close 7"), QStringLiteral("open ") + second, QStringLiteral("length 8"),
-            QStringLiteral("play 8"), QStringLiteral("close 8")}));
+        (QStringList{opening(QStringLiteral("Ostatsa.wav")), QStringLiteral("length 7"), QStringLiteral("play 7"),
+            QStringLiteral("length 7"), QStringLiteral("close 7"), opening(QStringLiteral("Mgnoven.wav")),
+            QStringLiteral("length 8"), QStringLiteral("play 8"), QStringLiteral("length 8"),
+            QStringLiteral("close 8")}));
+    // Each play waited for its sound's end, and no longer than one look at
+    // the device after it.
+    EXPECT_GE(mci.clock, 2 * mci.playsFor);
+    EXPECT_LE(mci.clock, 2 * mci.playsFor + 2 * mci.longestSleep);
+    EXPECT_LE(mci.longestSleep, 50);
+}
+
+TEST_F(MciSoundDeviceTest, ASoundStillPlayingAtTheLimitIsStoppedAndTold)
+{
+    QString why;
+    mci.playsFor = 35 * 60 * 1000;
+    ASSERT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why.toStdString();
+    EXPECT_FALSE(device.play(&why));
+    EXPECT_EQ(mci.clock, longestMciSoundMilliseconds);
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось воспроизвести звуковой файл %1: звук не закончился за 60 с и остановлен: окно "
+                       "программы не отвечает, пока он звучит")
+            .arg(quoted(QStringLiteral("Ostatsa.wav"))));
+    device.close();
+    EXPECT_EQ(
+        mci.sent.mid(2), (QStringList{QStringLiteral("play 7"), QStringLiteral("stop 7"), QStringLiteral("close 7")}));
+
+    // A device that cannot say whether it still plays is stopped at once.
+    mci.clock = 0;
+    mci.playingError = mciError::hardware;
+    ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why)) << why.toStdString();
+    EXPECT_FALSE(device.play(&why));
+    EXPECT_EQ(mci.clock, 0);
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
+            .arg(quoted(QStringLiteral("Mgnoven.wav")), mciErrorText(mciError::hardware)));
+    EXPECT_EQ(mci.sent.last(), QStringLiteral("stop 8"));
+}
+
+TEST_F(MciSoundDeviceTest, ASoundThatStopsShortOfItsEndOrWhosePositionIsUnknownIsTold)
+{
+    // The device tells no error when no sound output opens for a sound
+    // played without waiting: it only stops at once.
+    QString why;
+    mci.breaksOff = true;
+    ASSERT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why.toStdString();
+    EXPECT_FALSE(device.play(&why));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось воспроизвести звуковой файл %1: звук оборвался, не доиграв: устройство вывода "
+                       "звука не открылось или было остановлено")
+            .arg(quoted(QStringLiteral("Ostatsa.wav"))));
+
+    mci.breaksOff = false;
+    mci.positionError = mciError::deviceNotReady;
+    ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why)) << why.toStdString();
+    EXPECT_FALSE(device.play(&why));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
+            .arg(quoted(QStringLiteral("Mgnoven.wav")), mciErrorText(mciError::deviceNotReady)));
+}
+
+TEST_F(MciSoundDeviceTest, ASoundWhoseChunksGiveNoLengthWithinTheLimitIsRefusedBeforeMciIsAsked)
+{
+    // 100 s of 8 kHz whose byte rate says 1 s; a block size that is not one
+    // 8-bit sample; a text.
+    testing::WavFormat lying{1, 1, 8000, 800000, 1, 8, {}};
+    folder.write(
+        QStringLiteral("lying.wav"), testing::wavFile({testing::formatChunk(lying), testing::dataChunk(800000)}));
+    lying.blockSize = 2;
+    folder.write(
+        QStringLiteral("block.wav"), testing::wavFile({testing::formatChunk(lying), testing::dataChunk(1600)}));
+    folder.write(QStringLiteral("text.wav"), "Это не звук, а текст с расширением wav.");
+
+    const QList<std::pair<QString, QString>> refusals{
+        {QStringLiteral("lying.wav"),
+            QStringLiteral("звук длиннее 60 с, а окно программы не отвечает, пока он звучит")},
+        {QStringLiteral("block.wav"), QStringLiteral("размер блока звука не сходится с числом каналов и разрядностью")},
+        {QStringLiteral("text.wav"), QStringLiteral("это не звук в формате WAV")}};
+    for (const auto& [name, reason] : refusals) {
+        QString why;
+        EXPECT_FALSE(device.open(path(name), &why));
+        EXPECT_EQ(why, QStringLiteral("Не удалось открыть звуковой файл %1: %2").arg(quoted(name), reason));
+    }
+    EXPECT_EQ(mci.sent, QStringList());
+}
+
+TEST_F(MciSoundDeviceTest, APathOutsideTheCodePageReachesMciByItsShortFormOrIsRefusedNamingTheFolder)
+{
+    const QString folderName = QStringLiteral("中文 😀 Зорн");
+    ASSERT_TRUE(QDir(folder.path()).mkdir(folderName));
+    const QString name = folderName + QStringLiteral("/Ostatsa.wav");
+    ASSERT_TRUE(folder.write(name, testing::silentWav(500)));
+    mci.survivesCodePage = [](const QString& candidate) { return !candidate.contains(u'中'); };
+    mci.shortPath = QStringLiteral("C:\\ATAKA~1\\A5B1~1\\OSTATSA.WAV");
+
+    QString why;
+    ASSERT_TRUE(device.open(path(name), &why)) << why.toStdString();
+    EXPECT_EQ(mci.sent.first(), QStringLiteral("open ") + *mci.shortPath);
+    // An error after that names the file by its own path.
+    mci.playError = mciError::hardware;
+    EXPECT_FALSE(device.play(&why));
+    EXPECT_TRUE(why.contains(quoted(name))) << why.toStdString();
+    device.close();
+
+    mci.sent.clear();
+    mci.shortPath.reset();
+    EXPECT_FALSE(device.open(path(name), &why));
+    EXPECT_EQ(why,
+        QStringLiteral("Не удалось открыть звуковой файл %1: имя папки нельзя передать звуковому устройству: в нём "
+                       "есть знаки вне кодовой страницы Windows, а короткого имени (8.3) у неё нет")
+            .arg(quoted(name)));
+    EXPECT_EQ(mci.sent, QStringList());
 }
 
 TEST_F(MciSoundDeviceTest, ADeviceLeftOpenIsClosedByTheNextOpenAndAtTheEnd)
@@ -102,8 +217,8 @@ TEST_F(MciSoundDeviceTest, ASoundTooLongToWaitForOrOfUnknownLengthIsClosedAndRef
                                    .arg(quoted(QStringLiteral("Ostatsa.wav")))))
         << why;
     EXPECT_EQ(mci.sent,
-        (QStringList{QStringLiteral("close 7"), QStringLiteral("open ") + path(QStringLiteral("Ostatsa.wav")),
-            QStringLiteral("length 8"), QStringLiteral("close 8")}));
+        (QStringList{QStringLiteral("close 7"), opening(QStringLiteral("Ostatsa.wav")), QStringLiteral("length 8"),
+            QStringLiteral("close 8")}));
     EXPECT_FALSE(device.play(&why));
 
     mci.lengthError = mciError::hardware;
@@ -114,13 +229,14 @@ TEST_F(MciSoundDeviceTest, ASoundTooLongToWaitForOrOfUnknownLengthIsClosedAndRef
 
 TEST_F(MciSoundDeviceTest, FilesThatAreNoSoundToOpenAreRefusedBeforeMciIsAsked)
 {
+    // A short sound with a chunk beside it that fills the file to the cap;
+    // one byte more is over it.
     const qint64 cap = soundFileBudgetBytes;
-    QFile atCap(path(QStringLiteral("atCap.wav")));
-    ASSERT_TRUE(atCap.open(QIODevice::WriteOnly) && atCap.resize(cap));
-    atCap.close();
-    QFile overCap(path(QStringLiteral("overCap.wav")));
-    ASSERT_TRUE(overCap.open(QIODevice::WriteOnly) && overCap.resize(cap + 1));
-    overCap.close();
+    const QByteArray atCap = testing::wavFile(
+        {testing::formatChunk({}), testing::dataChunk(1600), {"junk", QByteArray(int(cap - 1652), '\0'), {}, true}});
+    ASSERT_EQ(atCap.size(), cap);
+    ASSERT_TRUE(folder.write(QStringLiteral("atCap.wav"), atCap));
+    ASSERT_TRUE(folder.write(QStringLiteral("overCap.wav"), atCap + '\0'));
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder.wav")));
 
     QString why;
@@ -130,7 +246,14 @@ TEST_F(MciSoundDeviceTest, FilesThatAreNoSoundToOpenAreRefusedBeforeMciIsAsked)
     EXPECT_EQ(why,
         QStringLiteral("Не удалось открыть звуковой файл %1: файл больше 16 МБ")
             .arg(quoted(QStringLiteral("overCap.wav"))));
-    for (const QString& name : {QStringLiteral("folder.wav"), QStringLiteral("missing.wav")}) {
+    QStringList refused{QStringLiteral("folder.wav"), QStringLiteral("missing.wav")};
+    // A FIFO would keep the window waiting for a writer if it were opened
+    // like a file.
+    if (testing::fifosExist) {
+        ASSERT_TRUE(testing::makeFifo(path(QStringLiteral("fifo.wav"))));
+        refused << QStringLiteral("fifo.wav");
+    }
+    for (const QString& name : refused) {
         why.clear();
         EXPECT_FALSE(device.open(path(name), &why));
         EXPECT_TRUE(why.startsWith(QStringLiteral("Не удалось открыть звуковой файл %1: ").arg(quoted(name)))) << why;

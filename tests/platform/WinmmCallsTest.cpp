@@ -1,54 +1,30 @@
 // winmm's MCI itself, on Windows (under Wine in CI): a sound on a path with
 // Cyrillic letters and a space is opened by its full path, its length is
-// read, and once the device is closed the file can be deleted. Playing is
-// left to the end-to-end check, which has a sound output to play to.
+// read, and once the device is closed the file can be deleted; which paths
+// come through the ANSI code page, and a folder outside it reached by its
+// short path. Playing is left to the end-to-end check, which has a sound
+// output to play to.
 
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
 
 #include "platform/mci/MciErrorText.h"
+#include "platform/mci/MciSoundDevice.h"
 #include "platform/mci/WinmmCalls.h"
 
 #include "support/ScratchFolder.h"
+#include "support/SoundTestFiles.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 namespace zornalit {
 namespace {
-
-// A WAV file of 16-bit mono PCM at 8000 Hz holding the given milliseconds
-// of silence.
-QByteArray silence(int milliseconds)
-{
-    const quint32 data = 8000 * 2 * quint32(milliseconds) / 1000;
-    QByteArray bytes;
-    const auto put32 = [&bytes](quint32 value) {
-        for (int i = 0; i < 4; ++i)
-            bytes.append(char((value >> (8 * i)) & 0xFF));
-    };
-    const auto put16 = [&bytes](quint16 value) {
-        bytes.append(char(value & 0xFF));
-        bytes.append(char(value >> 8));
-    };
-    bytes.append("RIFF");
-    put32(36 + data);
-    bytes.append("WAVEfmt ");
-    put32(16);
-    put16(1);
-    put16(1);
-    put32(8000);
-    put32(16000);
-    put16(2);
-    put16(16);
-    bytes.append("data");
-    put32(data);
-    bytes.append(QByteArray(int(data), '\0'));
-    return bytes;
-}
 
 TEST(WinmmCalls, ASoundOnACyrillicPathOpensByItsFullPathAndIsFreeOnceClosed)
 {
@@ -58,7 +34,7 @@ TEST(WinmmCalls, ASoundOnACyrillicPathOpensByItsFullPathAndIsFreeOnceClosed)
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_EQ(file.write(silence(750)), 44 + 12000);
+        ASSERT_EQ(file.write(testing::silentWav(750)), 44 + 12000);
     }
 
     WinmmCalls mci;
@@ -87,6 +63,71 @@ TEST(WinmmCalls, AMissingOrBrokenFileIsRefusedAndLeftFree)
         EXPECT_FALSE(mciErrorText(error).isEmpty());
     }
     EXPECT_TRUE(QFile::remove(scratch.path(QStringLiteral("broken.wav"))));
+}
+
+// The unit tests run with code page 1251, as a Russian Windows has it.
+TEST(WinmmCalls, PathsComeThroughTheCodePageOnlyWithItsLetters)
+{
+    if (GetACP() != 1251)
+        GTEST_SKIP() << "the ANSI code page here is " << GetACP() << ", not 1251";
+    WinmmCalls calls;
+    EXPECT_TRUE(calls.survivesCodePage(QStringLiteral("C:/Программы/Зорналит 2/Ostatsa.wav")));
+    EXPECT_TRUE(calls.survivesCodePage(QStringLiteral("C:\\Атака\\%PATH%&^,=\\Ostatsa.wav")));
+    for (const QString& path : {QStringLiteral("C:\\中文\\Ostatsa.wav"), QStringLiteral("C:\\😀\\Ostatsa.wav"),
+             // Best fit would turn these into a plain a and a plain e.
+             QStringLiteral("C:\\ä\\Ostatsa.wav"), QStringLiteral("C:\\ē\\Ostatsa.wav")}) {
+        EXPECT_FALSE(calls.survivesCodePage(path)) << path.toStdString();
+    }
+}
+
+TEST(WinmmCalls, AFolderOutsideTheCodePageIsReachedByItsShortPath)
+{
+    testing::ScratchFolder scratch;
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("中文 😀 Зорн")));
+    const QString path = QDir::toNativeSeparators(scratch.path(QStringLiteral("中文 😀 Зорн/Ostatsa.wav")));
+    ASSERT_TRUE(scratch.write(QStringLiteral("中文 😀 Зорн/Ostatsa.wav"), testing::silentWav(500)));
+
+    WinmmCalls calls;
+    const std::optional<QString> shortPath = calls.shortPath(path);
+    ASSERT_TRUE(shortPath.has_value());
+    if (!calls.survivesCodePage(*shortPath))
+        GTEST_SKIP() << "this file system gives no short name within the code page: " << shortPath->toStdString();
+    EXPECT_FALSE(calls.survivesCodePage(path));
+    MciCalls::Device device = 0;
+    const MciCalls::Error opened = calls.open(*shortPath, &device);
+    ASSERT_EQ(opened, 0u) << mciErrorText(opened).toStdString();
+    quint32 milliseconds = 0;
+    EXPECT_EQ(calls.length(device, &milliseconds), 0u);
+    EXPECT_NEAR(double(milliseconds), 500.0, 2.0);
+    EXPECT_EQ(calls.close(device), 0u);
+    EXPECT_TRUE(QFile::remove(path));
+    EXPECT_FALSE(calls.shortPath(path).has_value());
+}
+
+// The sound device on winmm: a sound in a folder outside the code page
+// opens (MCI given the long path says the file is not found, under Wine at
+// least), and a sound whose header lies about its byte rate, which MCI
+// would take for one second, is refused for its 100 s.
+TEST(WinmmCalls, TheDeviceOpensAFolderOutsideTheCodePageAndRefusesAHeaderThatLies)
+{
+    testing::ScratchFolder scratch;
+    ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("中文 😀 Зорн")));
+    const QString wide = scratch.path(QStringLiteral("中文 😀 Зорн/Ostatsa.wav"));
+    ASSERT_TRUE(scratch.write(QStringLiteral("中文 😀 Зорн/Ostatsa.wav"), testing::silentWav(500)));
+    const testing::WavFormat lying{1, 1, 8000, 800000, 1, 8, {}};
+    const QString lyingPath = scratch.path(QStringLiteral("lying.wav"));
+    ASSERT_TRUE(scratch.write(
+        QStringLiteral("lying.wav"), testing::wavFile({testing::formatChunk(lying), testing::dataChunk(800000)})));
+
+    MciSoundDevice device(std::make_unique<WinmmCalls>());
+    QString why;
+    EXPECT_TRUE(device.open(wide, &why)) << why.toStdString();
+    device.close();
+    EXPECT_FALSE(device.open(lyingPath, &why));
+    EXPECT_TRUE(why.endsWith(QStringLiteral("звук длиннее 60 с, а окно программы не отвечает, пока он звучит")))
+        << why.toStdString();
+    EXPECT_TRUE(QFile::remove(wide));
+    EXPECT_TRUE(QFile::remove(lyingPath));
 }
 
 } // namespace

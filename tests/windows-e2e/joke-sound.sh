@@ -7,32 +7,15 @@
 # monitor is recorded: the recording must not be silent. With
 # E2E_NO_SOUND_SERVER=1 Wine has no server to play to, and MCI must refuse
 # in Russian words. With the stored sounds missing, one Russian error box,
-# and no copy either.
+# and no copy either. E2E_PROGRAM_FOLDER unpacks the program elsewhere
+# (lib.bash).
 source "$(dirname "$0")/lib/lib.bash"
 
-pulse=0
-recorder=""
 if [ "${E2E_NO_SOUND_SERVER:-0}" = 1 ]; then
     # Wine's sound driver finds no server to play to.
     export PULSE_SERVER="unix:/nonexistent/zornalit-wine-e2e-socket"
-elif command -v pulseaudio >/dev/null && command -v parec >/dev/null && command -v sox >/dev/null; then
-    mkdir -m 700 "$work/runtime" "$work/pulse-home"
-    export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse"
-    export PULSE_STATE_PATH="$work/pulse-state" PULSE_SERVER="unix:$work/runtime/pulse/native"
-    HOME="$work/pulse-home" pulseaudio -D --system=false --exit-idle-time=-1 --disallow-exit -n \
-        --load="module-null-sink sink_name=zornalit_check" --load="module-native-protocol-unix" \
-        --log-target="file:$work/pulse.log" 2>/dev/null || fail "pulseaudio did not start"
-    for _ in $(seq 100); do
-        pactl info >/dev/null 2>&1 && { pulse=1; break; }
-        sleep 0.1
-    done
-    [ "$pulse" = 1 ] || fail "pulseaudio does not answer"
-    stop_pulse() {
-        [ -n "$recorder" ] && kill "$recorder" 2>/dev/null || true
-        [ -s "$PULSE_RUNTIME_PATH/pid" ] && kill "$(cat "$PULSE_RUNTIME_PATH/pid")" 2>/dev/null || true
-        cleanup
-    }
-    trap stop_pulse EXIT
+else
+    start_sound_server
 fi
 start_program
 

@@ -34,9 +34,11 @@ typing_delay=60
 wine_environment "${ZORNALIT_WINE_DIR:-$root/build-windows/wine}/prefix"
 
 # The program folder, as Windows and as Linux see it; a check may set both
-# before start_program to unpack the program elsewhere.
-program_windows='C:\Программы\Зорналит 2'
-program_dir="$WINEPREFIX/drive_c/Программы/Зорналит 2"
+# before start_program to unpack the program elsewhere, or have them set by
+# E2E_PROGRAM_FOLDER, a folder under C:\ given with forward slashes.
+program_folder="${E2E_PROGRAM_FOLDER:-Программы/Зорналит 2}"
+program_windows="C:\\${program_folder//\//\\}"
+program_dir="$WINEPREFIX/drive_c/$program_folder"
 
 editor_dir="$work/editor"
 failure_screenshot="/tmp/zornalit-wine-e2e-failure-$(basename "$0").png"
@@ -82,6 +84,34 @@ unpack_program() {
 
 start_display() {
     start_virtual_display "$work" || fail "Xvfb did not start"
+}
+
+# Starts a private PulseAudio server whose null sink Wine plays into, so
+# that what the program plays can be recorded from the sink's monitor; the
+# server is stopped at exit. Sets pulse to 1 when it runs, leaves it 0 when
+# pulseaudio, parec or sox are missing.
+pulse=0
+recorder=""
+start_sound_server() {
+    command -v pulseaudio >/dev/null && command -v parec >/dev/null && command -v sox >/dev/null || return 0
+    mkdir -m 700 "$work/runtime" "$work/pulse-home"
+    export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse"
+    export PULSE_STATE_PATH="$work/pulse-state" PULSE_SERVER="unix:$work/runtime/pulse/native"
+    HOME="$work/pulse-home" pulseaudio -D --system=false --exit-idle-time=-1 --disallow-exit -n \
+        --load="module-null-sink sink_name=zornalit_check" --load="module-native-protocol-unix" \
+        --log-target="file:$work/pulse.log" 2>/dev/null || fail "pulseaudio did not start"
+    for _ in $(seq 100); do
+        pactl info >/dev/null 2>&1 && { pulse=1; break; }
+        sleep 0.1
+    done
+    [ "$pulse" = 1 ] || fail "pulseaudio does not answer"
+    trap stop_sound_server EXIT
+}
+
+stop_sound_server() {
+    [ -n "$recorder" ] && kill "$recorder" 2>/dev/null || true
+    [ -s "$PULSE_RUNTIME_PATH/pid" ] && kill "$(cat "$PULSE_RUNTIME_PATH/pid")" 2>/dev/null || true
+    cleanup
 }
 
 # Starts the unpacked program from a folder of its own (the current folder),
