@@ -16,12 +16,10 @@ namespace {
 constexpr qsizetype namedLines = 5;
 
 // The bytes a header, a terminator or a look-alike of a header can begin
-// with: С and с, Latin C and c, "@", a space and a tab. Lines that begin
-// otherwise are only counted.
+// with. Lines that begin otherwise are only counted.
 const LineScan::FirstBytes& firstBytesThatMayMatter()
 {
-    static const LineScan::FirstBytes bytes(QByteArrayView("\xD1\xF1"
-                                                           "Cc@ \t"));
+    static const LineScan::FirstBytes bytes(QByteArray(headerKeyword, 1) + blockTerminator + lookAlikeFirstBytes());
     return bytes;
 }
 
@@ -78,7 +76,7 @@ public:
             return;
         if (beginsWithKeyword(line)) {
             header(number, line);
-        } else if (line.front() == '@') {
+        } else if (endsBlock(line)) {
             if (m_block.header != 0)
                 closeBlock(number - 1, false);
         } else {
