@@ -35,14 +35,9 @@ const ScannedLine* LineStartSearch::next()
         const char* chunk = bytes();
         const qsizetype at = chunk[m_position] == m_first ? m_position : findLineStartingWith();
         if (at >= 0) {
+            // The line is read as any other: taking a short one in a pass
+            // of its own was measured to gain nothing.
             m_position = at;
-            // A line that ends in the chunk and holds no LF or 0x98 is taken
-            // at once; headers are short, so one pass over them is quickest.
-            qsizetype end = at;
-            while (end < m_size && !endsLine(chunk[end]) && chunk[end] != lineFeed && chunk[end] != unassignedByte)
-                ++end;
-            if (end < m_size && endsLine(chunk[end]))
-                return plainLine(end);
             return readLine(nullptr);
         }
         if (const qsizetype end = lastLineEnd(m_position); end >= 0) {
