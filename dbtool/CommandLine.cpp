@@ -18,33 +18,49 @@ namespace zornalit::dbtool {
 
 namespace {
 
-const QString helpText = QStringLiteral(
-    "Использование: zornalit-db [параметры] КОМАНДА [АРГУМЕНТЫ]\n"
-    "Проверяет базу описаний неисправностей по тем же правилам, по которым её читает Зорналит.\n"
-    "\n"
-    "Команды:\n"
-    "  check                  найти всё, из-за чего описание не находится или находится не то;\n"
-    "                         код выхода 0 — замечаний нет, 1 — есть замечания, 2 — файл не прочитать\n"
-    "  coverage               для каждого сегмента показать, какой блок программа выдаёт\n"
-    "                         на каждый из 32 шагов; код выхода 0, или 2 — файл не прочитать\n"
-    "  lookup СЕГМЕНТ ШАГ     найти описание, как его находит окно программы, и вывести его;\n"
-    "                         код выхода 0 — найдено, 1 — не найдено, 2 — неверный запрос,\n"
-    "                         3 — базу не прочитать\n"
-    "  search СЛОВО…          найти блоки, в строках которых есть все слова (без учёта регистра,\n"
-    "                         «ё» равно «е»); код выхода 0 — найдено, 1 — ничего не найдено,\n"
-    "                         2 — файл не прочитать\n"
-    "\n"
-    "Параметры:\n"
-    "  --database ФАЙЛ        база описаний; без параметра — SEGM_WIN_ALL.txt рядом с программой\n"
-    "  --raw                  (lookup) вывести ровно те байты, что программа пишет в SegmInfo.txt\n"
-    "                         (Windows-1251, CR LF), а не текст UTF-8\n"
-    "  -h, --help             показать эту справку\n"
-    "  -v, --version          показать версию\n");
+// The help; every exit status in it is the enum's own number.
+QString helpText()
+{
+    const auto code = [](ExitStatus status) { return QString::number(exitCode(status)); };
+    return QStringLiteral("Использование: zornalit-db [параметры] КОМАНДА [АРГУМЕНТЫ]\n"
+                          "Проверяет базу описаний неисправностей по тем же правилам, по которым её читает Зорналит.\n"
+                          "\n"
+                          "Команды:\n"
+                          "  check                  найти всё, из-за чего описание не находится или находится не то;\n")
+        + QStringLiteral("                         код выхода %1 — замечаний нет, %2 — есть замечания, %3 — файл не "
+                         "прочитать\n")
+              .arg(code(ExitStatus::Clean), code(ExitStatus::Problems), code(ExitStatus::Unreadable))
+        + QStringLiteral("  coverage               для каждого сегмента показать, какой блок программа выдаёт\n")
+        + QStringLiteral("                         на каждый из 32 шагов; код выхода %1, или %2 — файл не прочитать\n")
+              .arg(code(ExitStatus::Clean), code(ExitStatus::Unreadable))
+        + QStringLiteral("  lookup СЕГМЕНТ ШАГ     найти описание, как его находит окно программы, и вывести его;\n")
+        + QStringLiteral("                         код выхода %1 — найдено, %2 — не найдено, %3 — неверный запрос,\n"
+                         "                         %4 — базу не прочитать\n")
+              .arg(code(ExitStatus::Found), code(ExitStatus::NotFound), code(ExitStatus::InvalidQuery),
+                  code(ExitStatus::LookupUnreadable))
+        + QStringLiteral(
+            "  search СЛОВО…          найти блоки, в строках которых есть все слова (без учёта регистра,\n")
+        + QStringLiteral("                         «ё» равно «е»); код выхода %1 — найдено, %2 — ничего не найдено,\n"
+                         "                         %3 — файл не прочитать\n")
+              .arg(code(ExitStatus::Found), code(ExitStatus::NotFound), code(ExitStatus::Unreadable))
+        + QStringLiteral(
+            "\n"
+            "Параметры:\n"
+            "  --database ФАЙЛ        база описаний; без параметра — SEGM_WIN_ALL.txt рядом с программой\n"
+            "  --raw                  (lookup) вывести ровно те байты, что программа пишет в SegmInfo.txt\n"
+            "                         (Windows-1251, CR LF), а не текст UTF-8\n"
+            "  -h, --help             показать эту справку\n"
+            "  -v, --version          показать версию\n"
+            "\n")
+        + QStringLiteral("Любая команда может завершиться и с кодом %1 — результат не удалось вывести\n"
+                         "(например, диск заполнен), или %2 — не удалось определить папку программы\n")
+              .arg(code(ExitStatus::OutputFailed), code(ExitStatus::NoProgramFolder));
+}
 
-int usageError(const Terminal& terminal, const QString& why)
+ExitStatus usageError(const Terminal& terminal, const QString& why)
 {
     terminal.complain(QStringLiteral("zornalit-db: %1\nСправка: zornalit-db --help\n").arg(why));
-    return exitUsage;
+    return ExitStatus::Usage;
 }
 
 class Commands {
@@ -56,7 +72,7 @@ public:
     {
     }
 
-    int run(const QString& command, const QStringList& arguments)
+    ExitStatus run(const QString& command, const QStringList& arguments)
     {
         if (command == u"check" && arguments.isEmpty())
             return check();
@@ -76,7 +92,7 @@ public:
     }
 
 private:
-    int usage(const QString& why) const { return usageError(m_terminal, why); }
+    ExitStatus usage(const QString& why) const { return usageError(m_terminal, why); }
 
     std::unique_ptr<QIODevice> open() const
     {
@@ -87,46 +103,46 @@ private:
         return file;
     }
 
-    int unreadable(const QString& error) const
+    ExitStatus unreadable(const QString& error) const
     {
         m_terminal.complain(readFailure(m_path, error) + u'\n');
-        return exitUnreadable;
+        return ExitStatus::Unreadable;
     }
 
     // Opens the database, reads it with read and shows the outcome with show;
     // a database that cannot be opened or read ends the command either way.
     template <typename Read, typename Show>
-    int withDatabase(Read read, Show show) const
+    ExitStatus withDatabase(Read read, Show show) const
     {
         const std::unique_ptr<QIODevice> file = open();
         if (!file)
-            return exitUnreadable;
+            return ExitStatus::Unreadable;
         const auto outcome = read(*file);
         if (outcome.readFailed)
             return unreadable(outcome.error);
         return show(outcome);
     }
 
-    int check() const
+    ExitStatus check() const
     {
         return withDatabase([this](QIODevice& file) { return checkDatabase(file, m_codes); },
             [this](const CheckReport& report) {
                 m_terminal.print(
                     QStringLiteral("База: %1\n\n").arg(QDir::toNativeSeparators(m_path)) + checkText(report, m_codes));
-                return report.problemCount() == 0 ? exitClean : exitProblems;
+                return report.problemCount() == 0 ? ExitStatus::Clean : ExitStatus::Problems;
             });
     }
 
-    int coverage() const
+    ExitStatus coverage() const
     {
         return withDatabase([this](QIODevice& file) { return coverDatabase(file, m_codes); },
             [this](const CoverageTable& table) {
                 m_terminal.print(coverageText(table, m_codes));
-                return exitClean;
+                return ExitStatus::Clean;
             });
     }
 
-    int lookup(const QString& segment, const QString& step) const
+    ExitStatus lookup(const QString& segment, const QString& step) const
     {
         const bool raw = m_parser.isSet(QStringLiteral("raw"));
         const ReportSink report = [this, raw](QByteArrayView bytes) {
@@ -136,12 +152,12 @@ private:
                 m_terminal.print(reportText(bytes));
         };
         const LookupAnswer answer = lookUpQuery(m_path, {segment, step}, m_codes, report);
-        if (answer.status != LookupStatus::Found)
+        if (answer.status != ExitStatus::Found)
             m_terminal.complain(answer.message + u'\n');
-        return static_cast<int>(answer.status);
+        return answer.status;
     }
 
-    int search(const QStringList& words) const
+    ExitStatus search(const QStringList& words) const
     {
         for (const QString& word : words) {
             if (word.trimmed().isEmpty())
@@ -152,10 +168,10 @@ private:
             [this](const WordSearchSummary& summary) {
                 if (summary.found == 0) {
                     m_terminal.complain(QStringLiteral("Ни в одном блоке нет всех этих слов.\n"));
-                    return exitNothingFound;
+                    return ExitStatus::NotFound;
                 }
                 m_terminal.print(QStringLiteral("Найдено блоков: %1.\n").arg(summary.found));
-                return exitFound;
+                return ExitStatus::Found;
             });
     }
 
@@ -167,7 +183,9 @@ private:
 
 } // namespace
 
-int runCommandLine(const QStringList& arguments, const QString& programFolder, const Terminal& terminal)
+namespace {
+
+ExitStatus runCommand(const QStringList& arguments, const QString& programFolder, const Terminal& terminal)
 {
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("показать справку"));
@@ -186,12 +204,12 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, c
         return usageError(terminal, QStringLiteral("после --database нужно имя файла"));
     }
     if (parser.isSet(help)) {
-        terminal.print(helpText);
-        return exitClean;
+        terminal.print(helpText());
+        return ExitStatus::Clean;
     }
     if (parser.isSet(version)) {
         terminal.print(QStringLiteral("zornalit-db %1\n").arg(QCoreApplication::applicationVersion()));
-        return exitClean;
+        return ExitStatus::Clean;
     }
 
     QStringList positional = parser.positionalArguments();
@@ -202,6 +220,13 @@ int runCommandLine(const QStringList& arguments, const QString& programFolder, c
         return usageError(terminal, QStringLiteral("параметр --raw относится только к команде lookup"));
     const QString path = parser.isSet(database) ? parser.value(database) : programFolder + u'/' + faultDatabaseFileName;
     return Commands(parser, path, terminal).run(command, positional);
+}
+
+} // namespace
+
+int runCommandLine(const QStringList& arguments, const QString& programFolder, const Terminal& terminal)
+{
+    return exitCode(runCommand(arguments, programFolder, terminal));
 }
 
 } // namespace zornalit::dbtool

@@ -30,8 +30,8 @@ CoverageTable coverDatabase(QIODevice& database, const StepCodes& codes, qsizety
     // them, passing over the lines in between. Only the start of a header is
     // kept: enough to show it, and a header line of any length costs no more
     // memory than a short one.
-    LineScan lines(database, chunkBytes, shownHeaderBytes);
-    while (const ScannedLine* line = lines.nextStartingWith(headerKeyword[0])) {
+    LineStartSearch lines(database, headerKeyword[0], chunkBytes, shownHeaderBytes);
+    while (const ScannedLine* line = lines.next()) {
         if (beginsWithKeyword(line->start) && !index.repeatsAPair(line->start))
             index.add(0, line->start);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "HeaderIndex.h"
-#include "lookup/LineScan.h"
+#include "lookup/LineStartSearch.h"
 #include "lookup/StepCodes.h"
 
 #include <QIODevice>
@@ -29,7 +29,7 @@ struct CoverageTable {
 // the block the lookup shows for each step code. Lines are not counted: the
 // headers carry no line numbers.
 CoverageTable coverDatabase(
-    QIODevice& database, const StepCodes& codes, qsizetype chunkBytes = LineScan::headerSearchChunkBytes);
+    QIODevice& database, const StepCodes& codes, qsizetype chunkBytes = LineStartSearch::searchChunkBytes);
 
 // The block shown for each step code, from the first header of each step.
 std::array<FirstHeader, StepCodes::count> throughFallback(

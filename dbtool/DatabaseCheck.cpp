@@ -16,23 +16,26 @@ namespace {
 constexpr qsizetype namedLines = 5;
 
 // The bytes a header, a terminator or a look-alike of a header can begin
-// with: С and с, Latin C and c, "@", a space and a tab.
-constexpr char bytesThatMayMatter[] = "\xD1\xF1"
-                                      "Cc@ \t";
+// with.
+QByteArray bytesThatMayMatter()
+{
+    return QByteArray(headerKeyword, 1) + blockTerminator + lookAlikeFirstBytes();
+}
+
+const LineScan::FirstBytes& firstBytesThatMayMatter()
+{
+    static const LineScan::FirstBytes bytes(bytesThatMayMatter());
+    return bytes;
+}
+
 // The first bytes of the keyword as UTF-8 writes it, with or without a byte
 // order mark before it: such lines tell a database saved in UTF-8.
 constexpr char utf8KeywordStarts[] = "\xD0\xEF";
 
-const LineScan::FirstBytes& firstBytesThatMayMatter()
-{
-    static const LineScan::FirstBytes bytes{QByteArrayView(bytesThatMayMatter)};
-    return bytes;
-}
-
 // The lines the check is handed; those that begin otherwise are only counted.
 const LineScan::FirstBytes& firstBytesToLookAt()
 {
-    static const LineScan::FirstBytes bytes{QByteArray(bytesThatMayMatter) + utf8KeywordStarts};
+    static const LineScan::FirstBytes bytes(bytesThatMayMatter() + utf8KeywordStarts);
     return bytes;
 }
 
@@ -91,7 +94,7 @@ public:
             return;
         if (beginsWithKeyword(line)) {
             header(number, line);
-        } else if (line.front() == '@') {
+        } else if (endsBlock(line)) {
             if (m_block.header != 0)
                 closeBlock(number - 1, false);
         } else {

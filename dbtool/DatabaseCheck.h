@@ -23,9 +23,9 @@ enum class Problem {
     MissingTerminator, // a block runs on past other headers or to the end
     LookAlike,         // looks like a header, but is none
     UnassignedByte,    // byte 98, which Windows-1251 leaves undefined
-    Empty,             // no header at all
+    Empty,             // no header at all; stays the last kind
 };
-inline constexpr int problemKinds = 9;
+inline constexpr int problemKinds = static_cast<int>(Problem::Empty) + 1;
 
 struct Finding {
     qint64 line = 0; // 0 when the finding concerns the whole file

@@ -28,6 +28,9 @@ constexpr LetterForms keywordLetters[] = {
 };
 static_assert(static_cast<qsizetype>(std::size(keywordLetters)) == headerKeywordLength);
 
+// What a look-alike may be indented with.
+constexpr QByteArrayView indentBytes(" \t");
+
 // After the keyword, a segment of one to three characters, a dot and the
 // first character of a step, with at most two spaces in front.
 bool headerShapedAfterKeyword(QByteArrayView rest)
@@ -50,7 +53,7 @@ bool headerShapedAfterKeyword(QByteArrayView rest)
 QString lookAlikeReason(QByteArrayView line)
 {
     qsizetype indent = 0;
-    while (indent < line.size() && (line[indent] == ' ' || line[indent] == '\t'))
+    while (indent < line.size() && indentBytes.contains(line[indent]))
         ++indent;
     const QByteArrayView word = line.sliced(indent);
     if (word.size() < headerKeywordLength || (indent == 0 && beginsWithKeyword(word)))
@@ -83,6 +86,19 @@ QString lookAlikeReason(QByteArrayView line)
     if (lower)
         reasons << QStringLiteral("строчные буквы");
     return reasons.join(QStringLiteral(", "));
+}
+
+QByteArray lookAlikeFirstBytes()
+{
+    const LetterForms& first = keywordLetters[0];
+    QByteArray bytes = indentBytes.toByteArray();
+    bytes += first.upper;
+    bytes += first.lower;
+    if (first.latinUpper != 0) {
+        bytes += first.latinUpper;
+        bytes += first.latinLower;
+    }
+    return bytes;
 }
 
 } // namespace zornalit::dbtool

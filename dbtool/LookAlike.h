@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -9,5 +10,9 @@ namespace zornalit::dbtool {
 // header to a reader (Latin letters in the keyword, lower case, a space
 // before it), or an empty text when it does not look like one.
 QString lookAlikeReason(QByteArrayView line);
+
+// Every byte a line that lookAlikeReason() finds can begin with: the forms
+// of the keyword's first letter, and what it may be indented with.
+QByteArray lookAlikeFirstBytes();
 
 } // namespace zornalit::dbtool

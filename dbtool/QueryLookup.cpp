@@ -57,22 +57,22 @@ LookupAnswer lookUpQuery(const QString& path, const QueryBoxes& typed, const Ste
 {
     const QueryCheck check = normaliseQuery(typed, codes);
     if (!check.passed())
-        return {LookupStatus::InvalidQuery, queryPrompt(check.problem)};
+        return {ExitStatus::InvalidQuery, queryPrompt(check.problem)};
 
     QString why;
     const std::unique_ptr<QIODevice> database = openDatabase(path, &why);
     if (!database)
-        return {LookupStatus::Unreadable, why};
+        return {ExitStatus::LookupUnreadable, why};
     const WindowReport found = windowReport(*database, check.boxes, codes, report);
     switch (found.result) {
     case SearchOutcome::Result::Found:
-        return {LookupStatus::Found, {}};
+        return {ExitStatus::Found, {}};
     case SearchOutcome::Result::NotFound:
-        return {LookupStatus::NotFound, notFoundTitle(check.boxes) + QStringLiteral(": ") + notFoundPrompt};
+        return {ExitStatus::NotFound, notFoundTitle(check.boxes) + QStringLiteral(": ") + notFoundPrompt};
     case SearchOutcome::Result::ReadFailed:
         break;
     }
-    return {LookupStatus::Unreadable, readFailure(path, found.error)};
+    return {ExitStatus::LookupUnreadable, readFailure(path, found.error)};
 }
 
 } // namespace zornalit::dbtool

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExitStatus.h"
 #include "lookup/QueryInput.h"
 #include "lookup/StepCodes.h"
 
@@ -10,16 +11,9 @@
 
 namespace zornalit::dbtool {
 
-// The exit statuses of the lookup command.
-enum class LookupStatus {
-    Found = 0,
-    NotFound = 1,
-    InvalidQuery = 2,
-    Unreadable = 3,
-};
-
 struct LookupAnswer {
-    LookupStatus status = LookupStatus::NotFound;
+    // Found, NotFound, InvalidQuery or LookupUnreadable.
+    ExitStatus status = ExitStatus::NotFound;
     // Unless found, what the window would say, or why the file cannot be read.
     QString message;
 };

@@ -34,7 +34,7 @@ public:
         if (beginsWithKeyword(line)) {
             close();
             open(number, line);
-        } else if (!line.isEmpty() && line.front() == '@') {
+        } else if (endsBlock(line)) {
             close();
             return;
         }

@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     const zornalit::ExecutableFolder folder = zornalit::findExecutableFolder();
     if (!folder.problem.isEmpty()) {
         write(stderr, QStringLiteral("zornalit-db: %1.\n").arg(folder.problem).toUtf8());
-        return zornalit::dbtool::exitNoProgramFolder;
+        return zornalit::dbtool::exitCode(zornalit::dbtool::ExitStatus::NoProgramFolder);
     }
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zornalit-db"));
@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     // A full disk behind the output is a failure too, not a success.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         write(stderr, QStringLiteral("zornalit-db: не удалось вывести результат\n").toUtf8());
-        return zornalit::dbtool::exitOutputFailed;
+        return zornalit::dbtool::exitCode(zornalit::dbtool::ExitStatus::OutputFailed);
     }
     return status;
 }

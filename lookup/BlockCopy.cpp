@@ -1,5 +1,6 @@
 #include "BlockCopy.h"
 
+#include "HeaderLine.h"
 #include "LineScan.h"
 #include "platform/DeviceFailure.h"
 
@@ -24,7 +25,7 @@ BlockCopy copyBlock(QIODevice& database, qint64 blockStart, QIODevice& report, q
     // any length is never held whole; the terminator line ends the reading
     // at its first piece.
     const LineScan::Pieces copy = [&](QByteArrayView piece) {
-        if (!lineStarted && !headerLine && piece.front() == '@')
+        if (!lineStarted && !headerLine && endsBlock(piece))
             return false;
         lineStarted = true;
         return write(piece.data(), piece.size());

@@ -22,7 +22,7 @@ struct BlockCopy {
 // Writes the report of the block whose header line starts at position
 // blockStart of the database: the header line, then every line after it up
 // to the first that begins with "@" (not copied) or to the end of the file,
-// each exactly as read and followed by CR LF. Lines end as for LineScan.
+// each exactly as read and followed by CR LF. Lines end as for LineReader.
 // Streams the block through a buffer of chunkBytes, so a block of any number
 // of lines of any length takes no more memory than a short one. Every write
 // is checked; the first that fails ends the copy.

@@ -56,8 +56,8 @@ SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const S
     std::optional<qsizetype> best;
     // Only header lines matter, and only their heads are kept, so no line is
     // ever held whole. The block itself is copied later from its position.
-    LineScan lines(database, chunkBytes, headerHeadBytes);
-    while (const ScannedLine* line = lines.nextStartingWith(headerKeyword[0])) {
+    LineStartSearch lines(database, headerKeyword[0], chunkBytes, headerHeadBytes);
+    while (const ScannedLine* line = lines.next()) {
         if (!beginsWithKeyword(line->start))
             continue;
         const HeaderFields fields = readHeaderFields(line->start);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineScan.h"
+#include "LineStartSearch.h"
 #include "QueryInput.h"
 #include "StepCodes.h"
 
@@ -34,6 +34,6 @@ struct SearchOutcome {
 // and the position of the best header seen so far. The header's segment must equal the segment exactly; its step,
 // without surrounding spaces, must equal the step tried.
 SearchOutcome searchFaults(QIODevice& database, const QueryBoxes& query, const StepCodes& codes,
-    qsizetype chunkBytes = LineScan::headerSearchChunkBytes);
+    qsizetype chunkBytes = LineStartSearch::searchChunkBytes);
 
 } // namespace zornalit

@@ -20,6 +20,14 @@ struct HeaderFields {
 inline constexpr char headerKeyword[] = "\xD1\xC5\xC3\xCC";
 inline constexpr qsizetype headerKeywordLength = sizeof(headerKeyword) - 1;
 
+// A line that begins with "@" ends the block above it.
+inline constexpr char blockTerminator = '@';
+
+inline bool endsBlock(QByteArrayView line)
+{
+    return !line.isEmpty() && line.front() == blockTerminator;
+}
+
 // Inline: the search and the check read every header with it.
 inline HeaderFields readHeaderFields(QByteArrayView line);
 

@@ -102,6 +102,9 @@ TEST_F(CommandLine, HelpVersionAndMistakes)
 {
     EXPECT_EQ(run({u"--help"_qs}), 0);
     EXPECT_TRUE(outText().startsWith(u"Использование: zornalit-db"));
+    for (const int status : {0, 1, 2, 3, 4, 5})
+        EXPECT_TRUE(outText().contains(QStringLiteral("%1 — ").arg(status)))
+            << "exit status " << status << " explained";
     EXPECT_EQ(run({u"--version"_qs}), 0);
     EXPECT_TRUE(outText().startsWith(u"zornalit-db "));
 

@@ -166,6 +166,17 @@ TEST(DatabaseCheck, LookAlikeKeywords)
     EXPECT_EQ(report.problemCount(), 3);
 }
 
+// The check passes over lines by their first byte: a look-alike must be
+// found whichever form of the first letter, or indentation, it begins with.
+TEST(DatabaseCheck, LookAlikesWhateverTheyBeginWith)
+{
+    for (const QString& line :
+        {u"Сегм 5.4."_qs, u"сЕГМ 5.4."_qs, u"CЕГМ 5.4."_qs, u"cЕГМ 5.4."_qs, u" СЕГМ 5.4."_qs, u"\tСЕГМ 5.4."_qs}) {
+        const CheckReport report = check(databaseLines(soundStart + QStringList{line}));
+        EXPECT_EQ(linesOf(report, Problem::LookAlike), (QList<qint64>{5})) << line.toStdString();
+    }
+}
+
 TEST(DatabaseCheck, UnassignedByte)
 {
     QByteArray bytes = databaseLines(soundStart);

@@ -68,17 +68,19 @@ TEST(LookupCommand, AnswersAsTheWindowOnRandomDatabases)
             };
             EXPECT_EQ(report, window.report) << context();
             switch (answer.status) {
-            case LookupStatus::Found:
+            case ExitStatus::Found:
                 EXPECT_TRUE(window.messages.isEmpty()) << context();
                 break;
-            case LookupStatus::NotFound:
+            case ExitStatus::NotFound:
                 EXPECT_EQ(QStringList{answer.message}, window.messages) << context();
                 break;
-            case LookupStatus::InvalidQuery:
+            case ExitStatus::InvalidQuery:
                 ASSERT_EQ(window.messages.size(), 1) << context();
                 EXPECT_EQ(window.messages[0], QStringLiteral("Ошибка!: ") + answer.message) << context();
                 break;
-            case LookupStatus::Unreadable:
+            case ExitStatus::LookupUnreadable:
+            case ExitStatus::OutputFailed:
+            case ExitStatus::NoProgramFolder:
                 ADD_FAILURE() << context() << ": " << answer.message;
                 break;
             }
@@ -92,11 +94,11 @@ TEST(LookupCommand, UnreadableDatabase)
     StepCodes codes;
     QTemporaryDir folder;
     const LookupAnswer missing = lookUpQuery(folder.filePath(u"нет.txt"_qs), {u"5"_qs, u"3"_qs}, codes, ignored);
-    EXPECT_EQ(missing.status, LookupStatus::Unreadable);
+    EXPECT_EQ(missing.status, ExitStatus::LookupUnreadable);
     EXPECT_TRUE(missing.message.contains(u"файл не найден"));
-    EXPECT_EQ(lookUpQuery(folder.path(), {u"5"_qs, u"3"_qs}, codes, ignored).status, LookupStatus::Unreadable);
+    EXPECT_EQ(lookUpQuery(folder.path(), {u"5"_qs, u"3"_qs}, codes, ignored).status, ExitStatus::LookupUnreadable);
     // The query is judged first, as in the window.
-    EXPECT_EQ(lookUpQuery(folder.path(), {u"5"_qs, u"1G"_qs}, codes, ignored).status, LookupStatus::InvalidQuery);
+    EXPECT_EQ(lookUpQuery(folder.path(), {u"5"_qs, u"1G"_qs}, codes, ignored).status, ExitStatus::InvalidQuery);
 }
 
 } // namespace
