@@ -173,7 +173,7 @@ TEST(DatabaseCheck, LookAlikesWhateverTheyBeginWith)
     for (const QString& line :
         {u"Сегм 5.4."_qs, u"сЕГМ 5.4."_qs, u"CЕГМ 5.4."_qs, u"cЕГМ 5.4."_qs, u" СЕГМ 5.4."_qs, u"\tСЕГМ 5.4."_qs}) {
         const CheckReport report = check(databaseLines(soundStart + QStringList{line}));
-        EXPECT_EQ(linesOf(report, Problem::LookAlike), (QList<qint64>{5})) << line.toStdString();
+        EXPECT_EQ(linesOf(report, Problem::LookAlike), (QList<qint64>{5})) << line;
     }
 }
 
@@ -202,14 +202,14 @@ TEST(DatabaseCheck, ADatabaseSavedAsUtf8IsToldAsSuch)
         ASSERT_EQ(report.of(Problem::Empty).count, 1);
         const QString text = report.of(Problem::Empty).first[0].text;
         EXPECT_TRUE(text.contains(u"UTF-8") && text.contains(u"строка 2") && text.contains(u"Windows-1251"))
-            << text.toStdString();
+            << text;
     }
     EXPECT_TRUE(beginsWithUtf8Keyword("\xEF\xBB\xBF\xD0\xA1\xD0\x95\xD0\x93\xD0\x9C 1.1."));
     EXPECT_FALSE(beginsWithUtf8Keyword("\xD1\xC5\xC3\xCC 1.1."));
     EXPECT_FALSE(beginsWithUtf8Keyword(" \xD0\xA1\xD0\x95\xD0\x93\xD0\x9C"));
     // A file in Windows-1251 with no header keeps its own finding.
     const QString plain = check(databaseLines({u"только заголовок файла"_qs})).of(Problem::Empty).first[0].text;
-    EXPECT_FALSE(plain.contains(u"UTF-8")) << plain.toStdString();
+    EXPECT_FALSE(plain.contains(u"UTF-8")) << plain;
 }
 
 TEST(DatabaseCheck, KeepsOnlyTheFirstFindingsOfAKind)

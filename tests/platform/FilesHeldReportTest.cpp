@@ -55,7 +55,7 @@ protected:
 TEST_F(QtFilesWithAHeldReport, AHolderThatLetsGoSoonIsWaitedFor)
 {
     m_calls.heldRenames = renameRetries;
-    ASSERT_TRUE(replace(newReport)) << m_why.toStdString();
+    ASSERT_TRUE(replace(newReport)) << m_why;
     EXPECT_EQ(m_folder.read(report), newReport);
     EXPECT_EQ(renamesTried(), renameRetries + 1);
     EXPECT_FALSE(m_calls.steps.join(u' ').contains(QStringLiteral("rewrite")));
@@ -65,7 +65,7 @@ TEST_F(QtFilesWithAHeldReport, AHolderThatLetsGoSoonIsWaitedFor)
 TEST_F(QtFilesWithAHeldReport, AReportHeldThroughoutIsWrittenInPlace)
 {
     m_calls.heldRenames = 1000;
-    ASSERT_TRUE(replace(newReport)) << m_why.toStdString();
+    ASSERT_TRUE(replace(newReport)) << m_why;
     EXPECT_EQ(m_folder.read(report), newReport);
     EXPECT_EQ(renamesTried(), renameRetries + 1);
     EXPECT_EQ(m_folder.entries(), QStringList{report});
@@ -82,7 +82,7 @@ TEST_F(QtFilesWithAHeldReport, AHeldCopyGetsTheWholeSourceThoughItIsReadOnce)
     ASSERT_TRUE(m_files.copyReplacing(
         m_folder.path(QStringLiteral("statsa.dll")), m_folder.path(QStringLiteral("Ostatsa.wav")),
         [](qint64) { return QString(); }, &m_why))
-        << m_why.toStdString();
+        << m_why;
     EXPECT_EQ(m_folder.read(QStringLiteral("Ostatsa.wav")), sound);
     EXPECT_EQ(m_folder.entries(), (QStringList{QStringLiteral("Ostatsa.wav"), report, QStringLiteral("statsa.dll")}));
 }
@@ -98,8 +98,8 @@ TEST_F(QtFilesWithAHeldReport, WhenTheInPlaceWriteIsRefusedTooTheOldReportStaysW
         GTEST_SKIP() << "this file system makes no hard links";
     m_calls.heldRenames = 1000;
     EXPECT_FALSE(replace(newReport));
-    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»").arg(m_folder.path(report)))) << m_why.toStdString();
-    EXPECT_TRUE(m_why.contains(QStringLiteral("у файла есть и другие имена"))) << m_why.toStdString();
+    EXPECT_TRUE(m_why.contains(QStringLiteral("«%1»").arg(m_folder.path(report)))) << m_why;
+    EXPECT_TRUE(m_why.contains(QStringLiteral("у файла есть и другие имена"))) << m_why;
     EXPECT_EQ(m_folder.read(report), QByteArray("elsewhere"));
     EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
     EXPECT_EQ(m_folder.entries(), QStringList{report});
@@ -116,7 +116,7 @@ TEST_F(QtFilesWithAHeldReport, ALinkIsNeverWrittenThroughWhileHeld)
     EXPECT_FALSE(replace(newReport));
     EXPECT_EQ(renamesTried(), 1);
     EXPECT_TRUE(m_why.contains(QStringLiteral("не удалось заменить старый файл новым (файл занят другой программой)")))
-        << m_why.toStdString();
+        << m_why;
     EXPECT_EQ(outside.read(QStringLiteral("target.txt")), QByteArray("elsewhere"));
     EXPECT_TRUE(QFileInfo(m_folder.path(report)).isSymLink());
     EXPECT_EQ(m_folder.entries(), QStringList{report});

@@ -51,7 +51,7 @@ TEST(MciPath, WithoutAShortFormThatComesThroughNoPathIsGivenAndTheFolderIsBlamed
     for (const std::optional<QString>& shortPath :
         {std::optional<QString>(), std::optional(chinese), std::optional(QString()), std::optional(stillChinese)}) {
         const MciPath given = mciPath(chinese, shortPath, survives1251);
-        EXPECT_EQ(given.path, QString()) << shortPath.value_or(QStringLiteral("none")).toStdString();
+        EXPECT_EQ(given.path, QString()) << shortPath.value_or(QStringLiteral("none"));
         EXPECT_EQ(given.problem, noShortName);
     }
 }

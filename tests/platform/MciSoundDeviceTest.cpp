@@ -69,7 +69,7 @@ TEST_F(MciSoundDeviceTest, ASoundStillPlayingAtTheLimitIsStoppedAndTold)
 {
     QString why;
     mci.playsFor = 35 * 60 * 1000;
-    ASSERT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why.toStdString();
+    ASSERT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why;
     EXPECT_FALSE(device.play(&why));
     EXPECT_EQ(mci.clock, longestMciSoundMilliseconds);
     EXPECT_EQ(why,
@@ -83,7 +83,7 @@ TEST_F(MciSoundDeviceTest, ASoundStillPlayingAtTheLimitIsStoppedAndTold)
     // A device that cannot say whether it still plays is stopped at once.
     mci.clock = 0;
     mci.playingError = mciError::hardware;
-    ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why)) << why.toStdString();
+    ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why)) << why;
     EXPECT_FALSE(device.play(&why));
     EXPECT_EQ(mci.clock, 0);
     EXPECT_EQ(why,
@@ -98,7 +98,7 @@ TEST_F(MciSoundDeviceTest, ASoundThatStopsShortOfItsEndOrWhosePositionIsUnknownI
     // played without waiting: it only stops at once.
     QString why;
     mci.breaksOff = true;
-    ASSERT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why.toStdString();
+    ASSERT_TRUE(device.open(path(QStringLiteral("Ostatsa.wav")), &why)) << why;
     EXPECT_FALSE(device.play(&why));
     EXPECT_EQ(why,
         QStringLiteral("Не удалось воспроизвести звуковой файл %1: звук оборвался, не доиграв: устройство вывода "
@@ -107,7 +107,7 @@ TEST_F(MciSoundDeviceTest, ASoundThatStopsShortOfItsEndOrWhosePositionIsUnknownI
 
     mci.breaksOff = false;
     mci.positionError = mciError::deviceNotReady;
-    ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why)) << why.toStdString();
+    ASSERT_TRUE(device.open(path(QStringLiteral("Mgnoven.wav")), &why)) << why;
     EXPECT_FALSE(device.play(&why));
     EXPECT_EQ(why,
         QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2")
@@ -149,12 +149,12 @@ TEST_F(MciSoundDeviceTest, APathOutsideTheCodePageReachesMciByItsShortFormOrIsRe
     mci.shortPath = QStringLiteral("C:\\ATAKA~1\\A5B1~1\\OSTATSA.WAV");
 
     QString why;
-    ASSERT_TRUE(device.open(path(name), &why)) << why.toStdString();
+    ASSERT_TRUE(device.open(path(name), &why)) << why;
     EXPECT_EQ(mci.sent.first(), QStringLiteral("open ") + *mci.shortPath);
     // An error after that names the file by its own path.
     mci.playError = mciError::hardware;
     EXPECT_FALSE(device.play(&why));
-    EXPECT_TRUE(why.contains(quoted(name))) << why.toStdString();
+    EXPECT_TRUE(why.contains(quoted(name))) << why;
     device.close();
 
     mci.sent.clear();

@@ -61,14 +61,14 @@ TEST(ExecutableFolder, AWindowsFolderWhoseNameEndsInADotOrASpaceIsRefused)
 {
     for (const QString& folder : {QStringLiteral("\\\\server\\Программы.\\Зорналит"),
              QStringLiteral("C:\\Программы\\Зорналит 2 "), QStringLiteral("C:/Зорналит./bin")}) {
-        SCOPED_TRACE(folder.toStdString());
+        SCOPED_TRACE(folder);
         const QString problem = windowsFolderNameProblem(folder);
-        EXPECT_TRUE(problem.contains(QStringLiteral("«%1»").arg(folder))) << problem.toStdString();
-        EXPECT_TRUE(problem.contains(QStringLiteral("переименуйте папку"))) << problem.toStdString();
+        EXPECT_TRUE(problem.contains(QStringLiteral("«%1»").arg(folder))) << problem;
+        EXPECT_TRUE(problem.contains(QStringLiteral("переименуйте папку"))) << problem;
     }
     for (const QString& folder : {QStringLiteral("C:\\Программы\\Зорналит 2"), QStringLiteral("C:\\"),
              QStringLiteral("\\\\?\\C:\\Зорн.ал ит\\v1.0\\x"), QStringLiteral("C:\\Зорналит\\.\\bin")})
-        EXPECT_EQ(windowsFolderNameProblem(folder), QString()) << folder.toStdString();
+        EXPECT_EQ(windowsFolderNameProblem(folder), QString()) << folder;
 }
 
 TEST(QtProgramFolder, NamesFilesInTheFolderItWasGiven)

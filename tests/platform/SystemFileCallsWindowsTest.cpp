@@ -194,8 +194,8 @@ TEST_F(WindowsFileCalls, AFileHeldWithoutSharingIsInUseOnEveryPath)
     QtFiles files;
     QString why;
     EXPECT_FALSE(files.replaceContents(report, QByteArray("new"), &why));
-    EXPECT_TRUE(why.contains(QStringLiteral("файл занят другой программой"))) << why.toStdString();
-    EXPECT_FALSE(why.contains(QStringLiteral("нет прав"))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QStringLiteral("файл занят другой программой"))) << why;
+    EXPECT_FALSE(why.contains(QStringLiteral("нет прав"))) << why;
     ::CloseHandle(held);
     EXPECT_EQ(m_folder.read(QStringLiteral("SegmInfo.txt")), QByteArray("old"));
     EXPECT_EQ(m_folder.entries(), QStringList{QStringLiteral("SegmInfo.txt")});
@@ -211,7 +211,7 @@ TEST_F(WindowsFileCalls, AReportHeldByAViewerIsStillWritten)
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     QtFiles files;
     QString why;
-    EXPECT_TRUE(files.replaceContents(report, QByteArray("new report"), &why)) << why.toStdString();
+    EXPECT_TRUE(files.replaceContents(report, QByteArray("new report"), &why)) << why;
     ::CloseHandle(held);
     EXPECT_EQ(m_folder.read(QStringLiteral("SegmInfo.txt")), QByteArray("new report"));
     EXPECT_EQ(m_folder.entries(), QStringList{QStringLiteral("SegmInfo.txt")});
@@ -229,11 +229,11 @@ TEST_F(WindowsFileCalls, ReadOnlyCopiesAreReplacedRemovedAndCleaned)
     EXPECT_TRUE(files.copyReplacing(
         m_folder.path(QStringLiteral("statsa.dll")), m_folder.path(QStringLiteral("Ostatsa.wav")),
         [](qint64) { return QString(); }, &why))
-        << why.toStdString();
+        << why;
     EXPECT_EQ(m_folder.read(QStringLiteral("Ostatsa.wav")), QByteArray("RIFF the sound"));
 
     ASSERT_TRUE(markReadOnly(m_folder.path(QStringLiteral("Ostatsa.wav"))));
-    EXPECT_TRUE(files.remove(m_folder.path(QStringLiteral("Ostatsa.wav")), &why)) << why.toStdString();
+    EXPECT_TRUE(files.remove(m_folder.path(QStringLiteral("Ostatsa.wav")), &why)) << why;
 
     ASSERT_TRUE(m_folder.write(QStringLiteral("Mgnoven.wav"), "RIFF left behind"));
     age(m_folder.path(QStringLiteral("Mgnoven.wav")), 3600);

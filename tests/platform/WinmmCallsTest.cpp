@@ -76,7 +76,7 @@ TEST(WinmmCalls, PathsComeThroughTheCodePageOnlyWithItsLetters)
     for (const QString& path : {QStringLiteral("C:\\中文\\Ostatsa.wav"), QStringLiteral("C:\\😀\\Ostatsa.wav"),
              // Best fit would turn these into a plain a and a plain e.
              QStringLiteral("C:\\ä\\Ostatsa.wav"), QStringLiteral("C:\\ē\\Ostatsa.wav")}) {
-        EXPECT_FALSE(calls.survivesCodePage(path)) << path.toStdString();
+        EXPECT_FALSE(calls.survivesCodePage(path)) << path;
     }
 }
 
@@ -91,11 +91,11 @@ TEST(WinmmCalls, AFolderOutsideTheCodePageIsReachedByItsShortPath)
     const std::optional<QString> shortPath = calls.shortPath(path);
     ASSERT_TRUE(shortPath.has_value());
     if (!calls.survivesCodePage(*shortPath))
-        GTEST_SKIP() << "this file system gives no short name within the code page: " << shortPath->toStdString();
+        GTEST_SKIP() << "this file system gives no short name within the code page: " << *shortPath;
     EXPECT_FALSE(calls.survivesCodePage(path));
     MciCalls::Device device = 0;
     const MciCalls::Error opened = calls.open(*shortPath, &device);
-    ASSERT_EQ(opened, 0u) << mciErrorText(opened).toStdString();
+    ASSERT_EQ(opened, 0u) << mciErrorText(opened);
     quint32 milliseconds = 0;
     EXPECT_EQ(calls.length(device, &milliseconds), 0u);
     EXPECT_NEAR(double(milliseconds), 500.0, 2.0);
@@ -121,11 +121,11 @@ TEST(WinmmCalls, TheDeviceOpensAFolderOutsideTheCodePageAndRefusesAHeaderThatLie
 
     MciSoundDevice device(std::make_unique<WinmmCalls>());
     QString why;
-    EXPECT_TRUE(device.open(wide, &why)) << why.toStdString();
+    EXPECT_TRUE(device.open(wide, &why)) << why;
     device.close();
     EXPECT_FALSE(device.open(lyingPath, &why));
     EXPECT_TRUE(why.endsWith(QStringLiteral("звук длиннее 60 с, а окно программы не отвечает, пока он звучит")))
-        << why.toStdString();
+        << why;
     EXPECT_TRUE(QFile::remove(wide));
     EXPECT_TRUE(QFile::remove(lyingPath));
 }
