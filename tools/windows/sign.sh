@@ -13,10 +13,17 @@ command -v osslsigncode >/dev/null 2>&1 || {
     echo "Нет osslsigncode: установите пакет Debian osslsigncode (tools/lib/packages.sh)." >&2
     exit 1
 }
+# The password goes through a file only we may read, not the command line
+# that any process list shows; a certificate without one is read without.
+password=()
+if [ -n "${ZORNALIT_SIGN_PASSWORD:-}" ]; then
+    password_file="$(mktemp)"
+    trap 'rm -f "$password_file"' EXIT
+    printf '%s' "$ZORNALIT_SIGN_PASSWORD" >"$password_file"
+    password=(-readpass "$password_file")
+fi
 for file in "$@"; do
-    # The password goes through a pipe, not the command line that any
-    # process list shows.
-    osslsigncode sign -pkcs12 "$pfx" -readpass <(printf '%s' "${ZORNALIT_SIGN_PASSWORD:-}") \
+    osslsigncode sign -pkcs12 "$pfx" "${password[@]}" \
         -h sha256 -n "Зорналит" -in "$file" -out "$file.signed" >/dev/null || {
         rm -f "$file.signed"
         echo "Не удалось подписать «$file» сертификатом «$pfx»." >&2

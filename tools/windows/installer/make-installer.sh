@@ -80,7 +80,7 @@ if [ -n "${ZORNALIT_SIGN_PFX:-}" ]; then
     sign=("-DSIGN=$(cd "$here/.." && pwd)/sign.sh")
 fi
 rm -f "$installer"
-makensis -V2 -INPUTCHARSET UTF8 \
+makensis -V2 -WX -INPUTCHARSET UTF8 \
     "-DVERSION=$version" "-DVERSION_QUAD=$quad" "-DOUTFILE=$installer" "-DICON=$icon" "-DFILES=$work" \
     "${sign[@]}" "$here/zornalit.nsi" >"$work/makensis.log" 2>&1 || {
     cat "$work/makensis.log" >&2

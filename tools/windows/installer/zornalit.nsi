@@ -34,6 +34,8 @@ SetCompressor /SOLID lzma
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+; An upgrade suggests the folder of the install it upgrades.
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PRODUCT} ${VERSION}"
 ShowInstDetails show
 ShowUninstDetails show
@@ -42,8 +44,9 @@ ShowUninstDetails show
 AllowSkipFiles off
 
 !ifdef SIGN
-!finalize '${SIGN} "%1"'
-!uninstfinalize '${SIGN} "%1"'
+; A signing that fails stops the build.
+!finalize '"${SIGN}" "%1"' = 0
+!uninstfinalize '"${SIGN}" "%1"' = 0
 !endif
 
 VIProductVersion "${VERSION_QUAD}"
@@ -71,6 +74,7 @@ VIAddVersionKey /LANG=${LANG_RUSSIAN} "CompanyName" "${PRODUCT}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileDescription" "Установка программы ${PRODUCT} ${VERSION}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_RUSSIAN} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "${PRODUCT}"
 
 !include "${FILES}\program-files.nsh"
 !include "${FILES}\data-files.nsh"
@@ -242,6 +246,18 @@ SectionEnd
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Section "Uninstall"
+    ; A running program's files cannot be removed: half an uninstall would
+    ; leave a program that no longer starts, and no entry to remove it by.
+    ${If} ${FileExists} "$INSTDIR\zornalit.exe"
+        ClearErrors
+        FileOpen $1 "$INSTDIR\zornalit.exe" a
+        ${If} ${Errors}
+            MessageBox MB_OK|MB_ICONSTOP "Программа «$INSTDIR\zornalit.exe» сейчас запущена или занята. Закройте её и запустите удаление снова." /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+        FileClose $1
+    ${EndIf}
     Call un.RemoveListedFiles
     ; The report and what an interrupted run of the program may leave
     ; behind (the names app/ProgramLeftovers.cpp cleans up).
