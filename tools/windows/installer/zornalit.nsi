@@ -59,6 +59,7 @@ VIFileVersion "${VERSION_QUAD}"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zornalit.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Запустить Зорналит"
 
+!define MUI_WELCOMEPAGE_TEXT "Программа установит Зорналит ${VERSION} для вас: права администратора не нужны.$\r$\n$\r$\nЕсли Зорналит уже установлен, он будет обновлён. База неисправностей и справочные файлы, которые уже есть в папке программы, останутся как есть.$\r$\n$\r$\nЕсли Зорналит сейчас открыт, закройте его. Нажмите «Далее», чтобы продолжить."
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE CheckFolderPage
 !insertmacro MUI_PAGE_DIRECTORY
