@@ -4,6 +4,10 @@
 # lib.bash; its name does not end in .sh, so that running every check here
 # leaves it out.
 
+# Whatever this check started in the background and left running (a Wine
+# program after a failure) is ended with it, before the display is.
+trap 'kill $(jobs -p) 2>/dev/null || true; cleanup' EXIT
+
 # The sample files a deployment replaces: those of the repository's data/.
 data_files() {
     (cd "$root/data" && find . -type f ! -name CMakeLists.txt | sed 's|^\./||' | LC_ALL=C sort)
@@ -129,16 +133,22 @@ expected_leftover_listing() {
     } | LC_ALL=C sort | LC_ALL=C comm -13 "$work/before.list" -
 }
 
-# Closes the program's window and waits until every process of the prefix
-# has ended.
+# Closes the program's window and waits for the program to end, then ends
+# what Wine itself keeps running, so that the installer finds nothing busy.
 close_program() {
     # Alt+F4 as a user closes it; X's own closing would destroy the window
     # under Wine's feet and leave the program running.
     xdotool windowactivate --sync "$window" 2>/dev/null || true
     xdotool key --clearmodifiers alt+F4
     wait_until_gone "$window"
-    timeout 60 wineserver -w || fail "the program did not end within a minute of its window closing"
+    for _ in $(seq 1200); do
+        kill -0 "$program_pid" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill -0 "$program_pid" 2>/dev/null && fail "the program did not end within a minute of its window closing"
+    wait "$program_pid" 2>/dev/null || true
     program_pid=""
+    wineserver -k 2>/dev/null || true
 }
 
 # With ZORNALIT_SIGN_CERT (the certificate of a signed build), checks the
