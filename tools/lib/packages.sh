@@ -53,4 +53,7 @@ TEST_PACKAGES=(
     # page 1251, screenshots.
     ninja-build binutils-mingw-w64-x86-64 zip
     wine wine64 unzip locales imagemagick
+    # The installer (NSIS), its signing and the throw-away certificate CI
+    # signs with, and the reader of the images' resources.
+    nsis osslsigncode openssl icoutils
 )

@@ -4,6 +4,11 @@
 #
 #   build-windows/program/                  zornalit.exe, zornalit-db.exe, the data files, the DLLs
 #   build-windows/zornalit-windows-x64.zip  the same folder's contents
+#   build-windows/zornalit-setup-<version>-x64.exe  the per-user installer
+#                                           (tools/windows/installer/)
+#
+# With ZORNALIT_SIGN_PFX (and ZORNALIT_SIGN_PASSWORD) set, our own images
+# and the installer are signed (tools/windows/signing.sh).
 #
 # The Qt for MinGW is the tarball in ../shared/windows/, unpacked once into
 # ~/.cache/zornalit/, or the one QT_MINGW_PREFIX names.
@@ -34,6 +39,12 @@ if command -v ccache >/dev/null 2>&1; then
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
+# The icon maker runs on this machine while the program is built for
+# Windows: it is built first, with this machine's own compiler.
+host_tools="$out/host-tools"
+cmake -S "$root/tools/make_icon" -B "$host_tools" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+cmake --build "$host_tools" -j"$jobs" >/dev/null
+
 # Warnings are errors here: the Windows build must stay as free of them as
 # the Linux one.
 cmake -S "$root" -B "$build" -G Ninja \
@@ -42,6 +53,7 @@ cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
     -DZORNALIT_TESTS="$tests" -DZORNALIT_BENCH=OFF \
+    -DZORNALIT_MAKE_ICON="$host_tools/make_icon" \
     "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$jobs"
 
@@ -62,6 +74,8 @@ copy_imported_dlls "$program" "$qt/bin" "${MINGW_RUNTIME_DIRS[@]}"
 # Data files under .dll names (the stored sounds) are left as they are.
 pe_images "$program" | xargs -0 "$MINGW_TRIPLE-strip" --strip-unneeded
 check_imported_dlls "$program"
+source "$root/tools/windows/signing.sh"
+sign_own_images "$build" "$program"
 
 # Names are stored as UTF-8 with the flag that says so, so that Windows'
 # own unpacking shows the Cyrillic file names.
@@ -69,6 +83,8 @@ rm -f "$zip"
 (cd "$program" && find . -type f | sed 's|^\./||' | LC_ALL=C sort | zip -q -X -UN=UTF8 "$zip" -@)
 echo "Программа для Windows: $program"
 echo "Архив: $zip ($(du -k "$zip" | cut -f1) КБ, файлов: $(find "$program" -type f | wc -l))"
+installer="$("$root/tools/windows/installer/make-installer.sh" "$build" "$program" "$out")"
+echo "Установщик: $installer ($(du -k "$installer" | cut -f1) КБ)"
 
 if [ "$tests" = ON ]; then
     # The test programs run from a folder laid out as the program's, with
