@@ -26,6 +26,18 @@ MciCalls::Error send(MciCalls::Device device, UINT message, DWORD_PTR flags, voi
     return mciSendCommandW(device, message, flags, reinterpret_cast<DWORD_PTR>(parameters));
 }
 
+// Asks an open device for one item of its status; value is set only when
+// the device answers.
+MciCalls::Error status(MciCalls::Device device, DWORD item, DWORD_PTR* value)
+{
+    MCI_STATUS_PARMS parameters{};
+    parameters.dwItem = item;
+    const MciCalls::Error error = send(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, &parameters);
+    if (!error)
+        *value = parameters.dwReturn;
+    return error;
+}
+
 } // namespace
 
 MciCalls::Error WinmmCalls::open(const QString& path, Device* device)
@@ -46,11 +58,10 @@ MciCalls::Error WinmmCalls::length(Device device, quint32* milliseconds)
     format.dwTimeFormat = MCI_FORMAT_MILLISECONDS;
     if (const Error error = send(device, MCI_SET, MCI_SET_TIME_FORMAT | MCI_WAIT, &format))
         return error;
-    MCI_STATUS_PARMS status{};
-    status.dwItem = MCI_STATUS_LENGTH;
-    const Error error = send(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, &status);
+    DWORD_PTR answer = 0;
+    const Error error = status(device, MCI_STATUS_LENGTH, &answer);
     if (!error)
-        *milliseconds = static_cast<quint32>(status.dwReturn);
+        *milliseconds = static_cast<quint32>(answer);
     return error;
 }
 
@@ -64,22 +75,20 @@ MciCalls::Error WinmmCalls::play(Device device)
 
 MciCalls::Error WinmmCalls::playing(Device device, bool* stillPlaying)
 {
-    MCI_STATUS_PARMS status{};
-    status.dwItem = MCI_STATUS_MODE;
-    const Error error = send(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, &status);
+    DWORD_PTR answer = 0;
+    const Error error = status(device, MCI_STATUS_MODE, &answer);
     if (!error)
-        *stillPlaying = status.dwReturn == MCI_MODE_PLAY;
+        *stillPlaying = answer == MCI_MODE_PLAY;
     return error;
 }
 
 MciCalls::Error WinmmCalls::position(Device device, quint32* milliseconds)
 {
     // The time format is milliseconds since length() set it.
-    MCI_STATUS_PARMS status{};
-    status.dwItem = MCI_STATUS_POSITION;
-    const Error error = send(device, MCI_STATUS, MCI_STATUS_ITEM | MCI_WAIT, &status);
+    DWORD_PTR answer = 0;
+    const Error error = status(device, MCI_STATUS_POSITION, &answer);
     if (!error)
-        *milliseconds = static_cast<quint32>(status.dwReturn);
+        *milliseconds = static_cast<quint32>(answer);
     return error;
 }
 

@@ -42,8 +42,8 @@ fi
 # The icon maker runs on this machine while the program is built for
 # Windows: it is built first, with this machine's own compiler.
 host_tools="$out/host-tools"
-cmake -S "$root/tools/make_icon" -B "$host_tools" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
-cmake --build "$host_tools" -j"$jobs" >/dev/null
+cmake -S "$root/tools" -B "$host_tools" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+cmake --build "$host_tools" -j"$jobs" --target make_icon >/dev/null
 
 # Warnings are errors here: the Windows build must stay as free of them as
 # the Linux one.
@@ -53,7 +53,7 @@ cmake -S "$root" -B "$build" -G Ninja \
     -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
     -DZORNALIT_TESTS="$tests" -DZORNALIT_BENCH=OFF \
-    -DZORNALIT_MAKE_ICON="$host_tools/make_icon" \
+    -DZORNALIT_MAKE_ICON="$host_tools/make_icon/make_icon" \
     "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$jobs"
 
