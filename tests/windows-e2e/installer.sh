@@ -49,11 +49,8 @@ LC_ALL=C grep -q 'zornalit\.exe' "$shortcut" || fail "the shortcut does not poin
 check_uninstall_entry "$(windows_path_of "$installed")"
 
 # The installed program: its window, a lookup, the report and the editor.
-# The stand-in editor is both on the path and in the installed folder, so
-# that it is found whichever way the program looks for it; it leaves the
-# folder before the uninstall.
-prepare_editor
-cp "$editor_dir/notepad.exe" "$installed/notepad.exe"
+# start_program puts the stand-in editor into the installed folder, where
+# the program looks for it first; it leaves the folder before the upgrade.
 unpack_program() { :; }
 program_dir="$installed"
 program_windows="$(windows_path_of "$installed")"

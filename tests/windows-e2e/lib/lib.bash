@@ -58,6 +58,11 @@ prepare_prefix() {
     wine_prepare_prefix || fail "could not make the Wine prefix"
 }
 
+# A Linux path as Wine's Z: drive shows it.
+windows_path() {
+    printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"
+}
+
 # A small Windows helper of the checks (NAME.cpp here), built once with
 # mingw into the kept folder; prints the built program's path.
 build_helper() {
