@@ -16,7 +16,7 @@ struct Fields {
 
 void PrintTo(const Fields& f, std::ostream* os)
 {
-    *os << '[' << f.keyword.toStdString() << "|" << f.segment.toStdString() << "|" << f.step.toStdString() << ']';
+    *os << '[' << f.keyword << "|" << f.segment << "|" << f.step << ']';
 }
 
 Fields fieldsOf(const QString& line)
@@ -52,7 +52,7 @@ TEST(HeaderLine, FieldsAreReadAtTheirPositions)
         {QString(), {}},
     };
     for (const auto& [line, fields] : cases)
-        EXPECT_EQ(fieldsOf(line), fields) << line.toStdString();
+        EXPECT_EQ(fieldsOf(line), fields) << line;
 }
 
 TEST(HeaderLine, KeywordIsTheCyrillicCapitals)
