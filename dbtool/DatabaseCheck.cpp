@@ -32,7 +32,8 @@ const LineScan::FirstBytes& firstBytesThatMayMatter()
 // order mark before it: such lines tell a database saved in UTF-8.
 constexpr char utf8KeywordStarts[] = "\xD0\xEF";
 
-// The lines the check is handed; those that begin otherwise are only counted.
+// The lines the check is handed while no header has been found; those that
+// begin otherwise are only counted.
 const LineScan::FirstBytes& firstBytesToLookAt()
 {
     static const LineScan::FirstBytes bytes(bytesThatMayMatter() + utf8KeywordStarts);
@@ -75,6 +76,12 @@ public:
     {
     }
 
+    // Whether lines that begin as UTF-8 may still tell something: the hint
+    // names the first of them, and only for a file with no header at all,
+    // so once a header is found the usual description text is skipped
+    // again, however it begins.
+    bool looksForUtf8() const { return m_report.blocks == 0 && m_utf8Header == 0; }
+
     void take(const ScannedLine& scanned)
     {
         const qint64 number = scanned.number;
@@ -87,7 +94,7 @@ public:
                     .arg(scanned.unassigned);
             });
 
-        if (m_utf8Header == 0 && beginsWithUtf8Keyword(line))
+        if (looksForUtf8() && beginsWithUtf8Keyword(line))
             m_utf8Header = number;
         // Most lines are description text that no rule below is about.
         if (line.isEmpty() || !mayMatter(line.front()))
@@ -267,8 +274,9 @@ CheckReport checkDatabase(QIODevice& database, const StepCodes& codes, qsizetype
 {
     Checker checker(codes);
     LineScan reader(database, chunkBytes);
-    const LineScan::FirstBytes& firstBytes = firstBytesToLookAt();
-    while (const ScannedLine* line = reader.nextNotable(firstBytes))
+    const LineScan::FirstBytes& usual = firstBytesThatMayMatter();
+    const LineScan::FirstBytes& withUtf8 = firstBytesToLookAt();
+    while (const ScannedLine* line = reader.nextNotable(checker.looksForUtf8() ? withUtf8 : usual))
         checker.take(*line);
     CheckReport report = checker.finish(reader.linesRead());
     if (reader.failed()) {
