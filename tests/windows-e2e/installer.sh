@@ -76,7 +76,9 @@ cp "$installed/SEGM_WIN_ALL.txt" "$work/changed-database"
 rm "$installed/YTP.txt"
 cp "$installed/zornalit-db.exe" "$installed/zornalit.exe"
 printf 'old' >"$installed/old-plugin.dll"
-printf 'old-plugin.dll\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$installed/uninstall-files.txt"
+# A damaged list names a wildcard, a data file and a name Windows trims:
+# none of them may take a deployment's file with it.
+printf 'old-plugin.dll\r\n*\r\nSEGM_WIN_ALL.txt\r\nYSK.txt.\r\n' | iconv -f UTF-8 -t UTF-16LE >>"$installed/uninstall-files.txt"
 printf 'своё' >"$installed/Мои заметки.txt"
 run_windows "$(windows_path "$installer")" /S || fail "the silent upgrade ended with status $?"
 settle_prefix

@@ -67,6 +67,13 @@ nsis_name() {
         echo '    ${EndIf}'
     done <"$work/data.list"
     echo '!macroend'
+    echo '!macro SKIP_DATA_FILE name'
+    while IFS= read -r name; do
+        echo "    \${If} \${name} == \"$(nsis_name "$name")\""
+        echo '        ${Continue}'
+        echo '    ${EndIf}'
+    done <"$work/data.list"
+    echo '!macroend'
     echo '!macro REMOVE_DATA_FILES'
     while IFS= read -r name; do
         echo "    Delete \"\$INSTDIR\\$(nsis_name "$name")\""

@@ -158,8 +158,10 @@ Function ${un}RemoveListedFiles
         ${If} $4 == "\"
             ${Continue}
         ${EndIf}
+        ; A data file is the deployment's own, whatever a list says.
+        !insertmacro SKIP_DATA_FILE $3
         Push $3
-        Call ${un}HasParentStep
+        Call ${un}IsUnsafeName
         Pop $4
         ${If} $4 == 1
             ${Continue}
@@ -173,11 +175,14 @@ Function ${un}RemoveListedFiles
     FileClose $2
 FunctionEnd
 
-; 1 when a path has a ".." part or a drive, 0 otherwise.
-Function ${un}HasParentStep
+; 1 when a listed name could reach more than the one program file it
+; names: a ".." part, a drive, a wildcard, a short (8.3) name, or a last
+; dot or space that Windows drops; 0 otherwise.
+Function ${un}IsUnsafeName
     Exch $5
     Push $6
     Push $7
+    Push $8
     StrCpy $7 0
     StrLen $6 $5
     ${DoWhile} $6 > 0
@@ -185,11 +190,26 @@ Function ${un}HasParentStep
         StrCpy $8 $5 2 $6
         ${If} $8 == ".."
         ${OrIf} $8 == ":\"
+        ${OrIf} $8 == ".\"
+            StrCpy $7 1
+            ${Break}
+        ${EndIf}
+        StrCpy $8 $5 1 $6
+        ${If} $8 == "*"
+        ${OrIf} $8 == "?"
+        ${OrIf} $8 == "~"
+        ${OrIf} $8 == ":"
             StrCpy $7 1
             ${Break}
         ${EndIf}
     ${Loop}
+    StrCpy $8 $5 1 -1
+    ${If} $8 == "."
+    ${OrIf} $8 == " "
+        StrCpy $7 1
+    ${EndIf}
     StrCpy $5 $7
+    Pop $8
     Pop $7
     Pop $6
     Exch $5
