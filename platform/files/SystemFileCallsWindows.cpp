@@ -9,6 +9,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include <fcntl.h>
@@ -109,26 +110,41 @@ bool changedWithin(const FILETIME& written, int seconds)
     return ticks(now) - ticks(written) < qint64(seconds) * ticksPerSecond;
 }
 
-// Whether an open handle is the file at path itself, by the name the system
-// gives the handle.
-bool isFileNamed(HANDLE file, const QString& path)
+// The name the system gives an open handle: with mapped and substituted
+// drives, junctions and short names resolved.
+std::optional<QString> finalNameOf(HANDLE handle)
 {
     std::wstring name(MAX_PATH, L'\0');
-    DWORD length = ::GetFinalPathNameByHandleW(file, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
+    DWORD length = ::GetFinalPathNameByHandleW(handle, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
     if (length >= name.size()) {
         name.resize(length + 1);
-        length = ::GetFinalPathNameByHandleW(file, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
+        length = ::GetFinalPathNameByHandleW(handle, name.data(), DWORD(name.size()), FILE_NAME_NORMALIZED);
     }
     if (length == 0 || length >= name.size())
+        return std::nullopt;
+    return QString::fromWCharArray(name.data(), int(length));
+}
+
+// Whether an open handle is the file at path itself, by the name the system
+// gives the handle. The folder's name is taken from the system the same way,
+// so that a folder reached through a mapped or substituted drive, a junction
+// or a short name still matches.
+bool isFileNamed(HANDLE file, const QString& path)
+{
+    const QFileInfo info(path);
+    const HANDLE folder = ::CreateFileW(wide(QDir::toNativeSeparators(info.absolutePath())), 0,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+        nullptr);
+    if (folder == INVALID_HANDLE_VALUE)
         return false;
-    // The path asked for may hold short (8.3) names; the handle's name
-    // never does.
-    QString expected = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    std::wstring longName(32768, L'\0');
-    const DWORD longLength = ::GetLongPathNameW(wide(expected), longName.data(), DWORD(longName.size()));
-    if (longLength > 0 && longLength < longName.size())
-        expected = QString::fromWCharArray(longName.data(), int(longLength));
-    return finalPathIs(QString::fromWCharArray(name.data(), int(length)), expected);
+    const std::optional<QString> folderName = finalNameOf(folder);
+    ::CloseHandle(folder);
+    const std::optional<QString> fileName = finalNameOf(file);
+    if (!folderName || !fileName)
+        return false;
+    // A drive's root is named with its separator, any other folder without.
+    const QString separator = folderName->endsWith(u'\\') ? QString() : QStringLiteral("\\");
+    return finalPathIs(*fileName, *folderName + separator + info.fileName());
 }
 
 // Sets a file's attributes through its handle, its times left as they are.
