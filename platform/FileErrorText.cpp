@@ -60,6 +60,16 @@ QString writeFailure(const QString& path, const QString& reason)
     return QStringLiteral("Не удалось записать файл %1: %2").arg(quotedPath(path), reason);
 }
 
+QString soundOpenFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Не удалось открыть звуковой файл %1: %2").arg(quotedPath(path), reason);
+}
+
+QString soundPlayFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2").arg(quotedPath(path), reason);
+}
+
 bool fail(QString* why, const QString& text)
 {
     if (why)

@@ -21,6 +21,11 @@ QString readFailure(const QString& path, const QString& reason);
 // The one sentence for a file that could not be written, with the reason.
 QString writeFailure(const QString& path, const QString& reason);
 
+// The sentences for a sound that could not be opened or played, whichever
+// sound system the platform has, with the reason.
+QString soundOpenFailure(const QString& path, const QString& reason);
+QString soundPlayFailure(const QString& path, const QString& reason);
+
 // Hands the reason of a failure to the caller that asked for it (why may be
 // null) and returns false, so that a failing step reads return fail(…).
 bool fail(QString* why, const QString& text);

@@ -21,16 +21,6 @@ namespace {
 // is noticed this late at most.
 constexpr quint32 pollMilliseconds = 20;
 
-QString cannotOpen(const QString& path, const QString& reason)
-{
-    return QStringLiteral("Не удалось открыть звуковой файл %1: %2").arg(quotedPath(path), reason);
-}
-
-QString cannotPlay(const QString& path, const QString& reason)
-{
-    return QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2").arg(quotedPath(path), reason);
-}
-
 QString tooLong()
 {
     return QStringLiteral("звук длиннее %1 с, а окно программы не отвечает, пока он звучит")
@@ -75,17 +65,17 @@ bool MciSoundDevice::open(const QString& path, QString* why)
     close();
     m_path = path;
     if (const QString problem = soundProblem(path); !problem.isEmpty())
-        return fail(why, cannotOpen(path, problem));
+        return fail(why, soundOpenFailure(path, problem));
 
     const QString native = QDir::toNativeSeparators(path);
     const MciPath given = mciPath(native, m_calls->shortPath(native),
         [this](const QString& candidate) { return m_calls->survivesCodePage(candidate); });
     if (!given.problem.isEmpty())
-        return fail(why, cannotOpen(path, given.problem));
+        return fail(why, soundOpenFailure(path, given.problem));
 
     MciCalls::Device device = 0;
     if (const MciCalls::Error error = m_calls->open(given.path, &device))
-        return fail(why, cannotOpen(path, mciErrorText(error)));
+        return fail(why, soundOpenFailure(path, mciErrorText(error)));
     m_device = device;
 
     // The device's own length comes from the header's byte rate; a sound it
@@ -99,7 +89,7 @@ bool MciSoundDevice::open(const QString& path, QString* why)
     if (refusal.isEmpty())
         return true;
     close();
-    return fail(why, cannotOpen(path, refusal));
+    return fail(why, soundOpenFailure(path, refusal));
 }
 
 bool MciSoundDevice::play(QString* why)
@@ -107,7 +97,7 @@ bool MciSoundDevice::play(QString* why)
     if (!m_device)
         return fail(why, QStringLiteral("Звуковой файл не открыт"));
     if (const MciCalls::Error error = m_calls->play(*m_device))
-        return fail(why, cannotPlay(m_path, mciErrorText(error)));
+        return fail(why, soundPlayFailure(m_path, mciErrorText(error)));
     return waitForTheEnd(why);
 }
 
@@ -129,7 +119,7 @@ bool MciSoundDevice::waitForTheEnd(QString* why)
         }
         if (!problem.isEmpty()) {
             m_calls->stop(*m_device);
-            return fail(why, cannotPlay(m_path, problem));
+            return fail(why, soundPlayFailure(m_path, problem));
         }
         m_calls->sleep(quint32(std::min<qint64>(pollMilliseconds, longestMciSoundMilliseconds - waited)));
     }
@@ -145,10 +135,10 @@ bool MciSoundDevice::playedToTheEnd(QString* why)
     if (!error)
         error = m_calls->position(*m_device, &position);
     if (error)
-        return fail(why, cannotPlay(m_path, mciErrorText(error)));
+        return fail(why, soundPlayFailure(m_path, mciErrorText(error)));
     if (position < length) {
         return fail(why,
-            cannotPlay(m_path,
+            soundPlayFailure(m_path,
                 QStringLiteral("звук оборвался, не доиграв: устройство вывода звука не открылось или было "
                                "остановлено")));
     }

@@ -47,7 +47,7 @@ bool QtSoundDevice::play(QString* why)
         if (m_queue->enqueue(*m_open, &reason))
             return true;
         if (why)
-            *why = QStringLiteral("Не удалось воспроизвести звуковой файл %1: %2").arg(quotedPath(m_path), reason);
+            *why = soundPlayFailure(m_path, reason);
         return false;
     } catch (const std::bad_alloc&) {
         return outOfMemory(why);
@@ -58,7 +58,7 @@ bool QtSoundDevice::outOfMemory(QString* why)
 {
     m_open.reset();
     if (why)
-        *why = QStringLiteral("Не удалось воспроизвести звуковой файл %1: недостаточно памяти").arg(quotedPath(m_path));
+        *why = soundPlayFailure(m_path, QStringLiteral("недостаточно памяти"));
     return false;
 }
 

@@ -98,7 +98,7 @@ QString tooLarge()
 
 bool refuse(const QString& path, const QString& reason, QString* why)
 {
-    return fail(why, QStringLiteral("Не удалось открыть звуковой файл %1: %2").arg(quotedPath(path), reason));
+    return fail(why, soundOpenFailure(path, reason));
 }
 
 } // namespace
