@@ -1,7 +1,6 @@
 #include "platform/ExecutableFolder.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <cerrno>
@@ -54,7 +53,7 @@ ExecutableFolder folderOfExecutableWide(const std::wstring& executable)
 
 QString windowsFolderNameProblem(const QString& folder)
 {
-    const QStringList names = folder.split(QRegularExpression(QStringLiteral("[\\\\/]")));
+    const QStringList names = QString(folder).replace(u'\\', u'/').split(u'/');
     for (const QString& name : names) {
         if (name == u'.' || name == QStringLiteral(".."))
             continue;

@@ -41,6 +41,8 @@ int LeftoverFiles::removeFrom(const QString& folder) const
     const QDir dir(folder);
     int looked = 0;
     int removed = 0;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const int leastQuietSeconds = m_calls.leastQuietSeconds();
     while (entries.hasNext() && looked < mostAtOnce) {
         entries.next();
         const QString name = entries.fileName();
@@ -53,8 +55,7 @@ int LeftoverFiles::removeFrom(const QString& folder) const
         // another instance's rename or play of the same name.
         const QFileInfo listed = entries.fileInfo();
         if (!listed.isSymLink()
-            && writtenWithin(listed.lastModified(), QDateTime::currentDateTimeUtc(),
-                std::max(quietSeconds, m_calls.leastQuietSeconds())))
+            && writtenWithin(listed.lastModified(), now, std::max(quietSeconds, leastQuietSeconds)))
             continue;
         FileError ignored;
         if (m_calls.removeUnused(dir.filePath(name), quietSeconds, &ignored))
