@@ -181,10 +181,6 @@ private:
     StepCodes m_codes;
 };
 
-} // namespace
-
-namespace {
-
 ExitStatus runCommand(const QStringList& arguments, const QString& programFolder, const Terminal& terminal)
 {
     QCommandLineParser parser;

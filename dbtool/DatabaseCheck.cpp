@@ -2,6 +2,7 @@
 
 #include "LookAlike.h"
 #include "ShownText.h"
+#include "lookup/Cp1251.h"
 #include "lookup/HeaderLine.h"
 
 #include <QStringList>
@@ -28,15 +29,27 @@ const LineScan::FirstBytes& firstBytesThatMayMatter()
     return bytes;
 }
 
-// The first bytes of the keyword as UTF-8 writes it, with or without a byte
-// order mark before it: such lines tell a database saved in UTF-8.
-constexpr char utf8KeywordStarts[] = "\xD0\xEF";
+// The keyword as an editor saving UTF-8 writes it, and the byte order mark
+// some editors put at the start of the file.
+const QByteArray& utf8Keyword()
+{
+    static const QByteArray keyword = cp1251::decode(QByteArrayView(headerKeyword, headerKeywordLength)).toUtf8();
+    return keyword;
+}
 
-// The lines the check is handed while no header has been found; those that
-// begin otherwise are only counted.
+const QByteArray& utf8ByteOrderMark()
+{
+    static const QByteArray mark("\xEF\xBB\xBF");
+    return mark;
+}
+
+// The lines the check is handed while no header has been found: those that
+// may matter, and those that may begin as the keyword saved in UTF-8. The
+// others are only counted.
 const LineScan::FirstBytes& firstBytesToLookAt()
 {
-    static const LineScan::FirstBytes bytes(bytesThatMayMatter() + utf8KeywordStarts);
+    static const LineScan::FirstBytes bytes(
+        bytesThatMayMatter() + utf8Keyword().front() + utf8ByteOrderMark().front());
     return bytes;
 }
 
@@ -253,13 +266,9 @@ private:
 
 bool beginsWithUtf8Keyword(QByteArrayView line)
 {
-    // The keyword as an editor saving UTF-8 writes it, after the byte order
-    // mark some editors put at the start of the file.
-    static const QByteArray keyword = QStringLiteral("СЕГМ").toUtf8();
-    static const QByteArray byteOrderMark("\xEF\xBB\xBF");
-    if (line.startsWith(byteOrderMark))
-        line = line.sliced(byteOrderMark.size());
-    return line.startsWith(keyword);
+    if (line.startsWith(utf8ByteOrderMark()))
+        line = line.sliced(utf8ByteOrderMark().size());
+    return line.startsWith(utf8Keyword());
 }
 
 qint64 CheckReport::problemCount() const

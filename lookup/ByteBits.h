@@ -12,7 +12,17 @@
 
 namespace zornalit {
 
-// Bit i tells whether bytes[i] equals byte, for i from 0 to 63.
+// Bit i tells whether bytes[i] equals byte, for the bytes from bytes to end,
+// at most 64.
+inline quint64 bitsOf(const char* bytes, const char* end, char byte)
+{
+    quint64 bits = 0;
+    for (int i = 0; bytes + i < end; ++i)
+        bits |= static_cast<quint64>(bytes[i] == byte) << i;
+    return bits;
+}
+
+// The same for 64 bytes.
 inline quint64 bitsOf(const char* bytes, char byte)
 {
 #ifdef ZORNALIT_SSE2
@@ -24,20 +34,8 @@ inline quint64 bitsOf(const char* bytes, char byte)
     }
     return bits;
 #else
-    quint64 bits = 0;
-    for (int i = 0; i < 64; ++i)
-        bits |= static_cast<quint64>(bytes[i] == byte) << i;
-    return bits;
+    return bitsOf(bytes, bytes + 64, byte);
 #endif
-}
-
-// The same for the bytes from bytes to end, fewer than 64.
-inline quint64 bitsOf(const char* bytes, const char* end, char byte)
-{
-    quint64 bits = 0;
-    for (int i = 0; bytes + i < end; ++i)
-        bits |= static_cast<quint64>(bytes[i] == byte) << i;
-    return bits;
 }
 
 } // namespace zornalit
