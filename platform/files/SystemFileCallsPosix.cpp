@@ -265,8 +265,11 @@ bool SystemFileCalls::removeUnused(const QString& path, int quietSeconds, FileEr
     struct stat opened {};
     const bool sameFile = ::fstat(handle, &opened) == 0 && opened.st_dev == named.st_dev
         && opened.st_ino == named.st_ino;
-    // A clock set back makes a file look new: it is kept, which is the safe way.
-    const bool quiet = std::time(nullptr) - opened.st_mtime >= quietSeconds;
+    // A clock set back makes a file look new: it is kept, which is the safe
+    // way. Without a time to keep to, the clock is not asked: the coarse
+    // clock time() reads may still stand in the second before the one the
+    // file was just written in.
+    const bool quiet = quietSeconds <= 0 || std::time(nullptr) - opened.st_mtime >= quietSeconds;
     bool removed = false;
     if (sameFile && quiet && ::flock(handle, LOCK_EX | LOCK_NB) == 0)
         removed = ::unlink(name.constData()) == 0 || failWithErrno(error);
