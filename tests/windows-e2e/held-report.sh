@@ -5,17 +5,11 @@
 # the new block into it, byte for byte, and starts the editor on it, with
 # no message and no temporary file left.
 source "$(dirname "$0")/lib/lib.bash"
-holder="$(build_helper hold-file)"
 start_program
 
 report="$program_dir/SegmInfo.txt"
 printf '\321\305\303\314 1.1.\r\nthe report of an earlier lookup, longer than most\r\n' > "$report"
-release="$work/release"
-"${russian[@]}" wine "$holder" "$program_windows\\SegmInfo.txt" "$(printf 'Z:%s' "$release" | tr / '\\')" \
-    >"$work/holder.out" 2>"$work/holder.err" &
-holder_pid=$!
-held() { grep -q '^held' "$work/holder.out" 2>/dev/null; }
-within "$startup_steps" held || fail "the report could not be held: $(cat "$work/holder.err")"
+hold_file "$program_windows\\SegmInfo.txt"
 
 look_up 05 3
 wait_for_editor_calls 1
@@ -23,9 +17,8 @@ expected_call="notepad.exe $program_windows\\SegmInfo.txt"
 [ "$(editor_call 1)" = "$expected_call" ] || fail "the editor was started as '$(editor_call 1)', not '$expected_call'"
 database_block 5.3 "$program_dir/SEGM_WIN_ALL.txt" > "$work/expected"
 cmp -s "$work/expected" "$report" || fail "the held report is not the database's block"
-kill -0 "$holder_pid" 2>/dev/null || fail "the holder let the report go too early: $(cat "$work/holder.err")"
+still_held
 ls "$program_dir" | grep -q '\.tmp$' && fail "a temporary file was left in the program folder"
 [ -z "$(visible_window '^Ошибка!$')" ] || fail "an error was shown: $(error_box_text "$(visible_window '^Ошибка!$')")"
-touch "$release"
-wait "$holder_pid" || fail "the holder failed: $(cat "$work/holder.err")"
+release_file
 echo "a held report under Wine: ok"

@@ -68,6 +68,22 @@ close_program
 rm -f "$installed/notepad.exe" "$installed/notepad.log"*
 settle_prefix
 
+# A zornalit-db.exe in use (held open here) stops an upgrade and an
+# uninstall before either touches a file: the program stays whole. The
+# uninstaller runs in place (_?=) so that its status is its own.
+hold_file "$(windows_path_of "$installed")\\zornalit-db.exe"
+status=0
+run_windows "$(windows_path "$installer")" /S || status=$?
+[ "$status" -ne 0 ] || fail "an upgrade over a zornalit-db.exe in use reported success"
+status=0
+run_windows "$(windows_path_of "$installed")\\uninstall.exe" /S "_?=$(windows_path_of "$installed")" || status=$?
+[ "$status" -ne 0 ] || fail "an uninstall while zornalit-db.exe was in use reported success"
+still_held
+release_file
+settle_prefix
+check_same_files "$built" "$installed"
+check_uninstall_entry "$(windows_path_of "$installed")"
+
 # An upgrade over a deployment: its own database, a sample removed, an
 # older program, a file only the old version had, a user's own file, a
 # report and leftovers of an interrupted run.

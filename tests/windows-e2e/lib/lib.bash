@@ -81,6 +81,34 @@ prepare_editor() {
     : > "$FAKE_NOTEPAD_LOG"
 }
 
+# Holds a file, given by its Windows path, open from another Wine process
+# as a viewer, a backup agent or a virus scanner holds it (lib/hold-file.cpp),
+# until release_file; sets holder_pid.
+holder_pid=""
+hold_file() {
+    local holder
+    holder="$(build_helper hold-file)"
+    rm -f "$work/release" "$work/holder.out"
+    "${russian[@]}" wine "$holder" "$1" "$(windows_path "$work/release")" >"$work/holder.out" 2>"$work/holder.err" &
+    holder_pid=$!
+    within "$startup_steps" file_held || fail "$1 could not be held: $(cat "$work/holder.err")"
+}
+
+file_held() {
+    grep -q '^held' "$work/holder.out" 2>/dev/null
+}
+
+# Fails when the holder has let the file go already.
+still_held() {
+    kill -0 "$holder_pid" 2>/dev/null || fail "the holder let the file go too early: $(cat "$work/holder.err")"
+}
+
+release_file() {
+    touch "$work/release"
+    wait "$holder_pid" || fail "the holder failed: $(cat "$work/holder.err")"
+    holder_pid=""
+}
+
 unpack_program() {
     rm -rf "$program_dir"
     mkdir -p "$program_dir"

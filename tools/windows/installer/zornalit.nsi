@@ -80,6 +80,31 @@ VIAddVersionKey /LANG=${LANG_RUSSIAN} "LegalCopyright" "${PRODUCT}"
 !include "${FILES}\program-files.nsh"
 !include "${FILES}\data-files.nsh"
 
+; Leaves $1 "" when neither executable of the folder is in use, else the
+; path of the one that is: a running program (the window, or zornalit-db
+; in a script) cannot be written to, and an install or uninstall stopped
+; halfway by it would leave a program that no longer starts.
+!macro PROBE_EXECUTABLE name
+    ${If} ${FileExists} "$INSTDIR\${name}"
+        ClearErrors
+        FileOpen $2 "$INSTDIR\${name}" a
+        ${If} ${Errors}
+            StrCpy $1 "$INSTDIR\${name}"
+            Return
+        ${EndIf}
+        FileClose $2
+    ${EndIf}
+!macroend
+!macro BUSY_PROGRAM un
+Function ${un}BusyProgram
+    StrCpy $1 ""
+    !insertmacro PROBE_EXECUTABLE zornalit.exe
+    !insertmacro PROBE_EXECUTABLE zornalit-db.exe
+FunctionEnd
+!macroend
+!insertmacro BUSY_PROGRAM ""
+!insertmacro BUSY_PROGRAM "un."
+
 ; The program writes its report beside itself: a folder the user cannot
 ; write to would install a program that cannot work. Leaves $0 "" when the
 ; folder is usable, or the Russian reason.
@@ -101,14 +126,9 @@ Function ${un}CheckFolder
     FileClose $1
     Delete "$INSTDIR\.zornalit-write-check.tmp"
     ; A running program's files cannot be replaced.
-    ${If} ${FileExists} "$INSTDIR\zornalit.exe"
-        ClearErrors
-        FileOpen $1 "$INSTDIR\zornalit.exe" a
-        ${If} ${Errors}
-            StrCpy $0 "Программа «$INSTDIR\zornalit.exe» сейчас запущена или занята. Закройте её и запустите установку снова."
-            Return
-        ${EndIf}
-        FileClose $1
+    Call BusyProgram
+    ${If} $1 != ""
+        StrCpy $0 "Программа «$1» сейчас запущена или занята. Закройте её и запустите установку снова."
     ${EndIf}
 FunctionEnd
 !macroend
@@ -269,15 +289,11 @@ SectionEnd
 Section "Uninstall"
     ; A running program's files cannot be removed: half an uninstall would
     ; leave a program that no longer starts, and no entry to remove it by.
-    ${If} ${FileExists} "$INSTDIR\zornalit.exe"
-        ClearErrors
-        FileOpen $1 "$INSTDIR\zornalit.exe" a
-        ${If} ${Errors}
-            MessageBox MB_OK|MB_ICONSTOP "Программа «$INSTDIR\zornalit.exe» сейчас запущена или занята. Закройте её и запустите удаление снова." /SD IDOK
-            SetErrorLevel 2
-            Quit
-        ${EndIf}
-        FileClose $1
+    Call un.BusyProgram
+    ${If} $1 != ""
+        MessageBox MB_OK|MB_ICONSTOP "Программа «$1» сейчас запущена или занята. Закройте её и запустите удаление снова." /SD IDOK
+        SetErrorLevel 2
+        Quit
     ${EndIf}
     Call un.RemoveListedFiles
     ; The report and what an interrupted run of the program may leave
