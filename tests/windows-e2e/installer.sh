@@ -16,7 +16,7 @@ export ZORNALIT_WINE_DIR="${ZORNALIT_INSTALLER_WINE_DIR:-$out/wine-installer}"
 source "$here/lib/lib.bash"
 source "$root/tests/windows-e2e/lib/installer-lib.bash"
 
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$out/build/CMakeCache.txt")"
+version="$(build_version "$out/build")"
 installer="$out/zornalit-setup-$version-x64.exe"
 built="$out/program"
 [ -f "$installer" ] || fail "no installer at $installer (tools/windows/build.sh makes it)"

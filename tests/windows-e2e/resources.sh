@@ -10,7 +10,9 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 out="${ZORNALIT_WINDOWS_BUILD_DIR:-$here/../../build-windows}"
 program="$out/program"
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$out/build/CMakeCache.txt" 2>/dev/null || true)"
+root="$(cd "$here/../.." && pwd)"
+source "$root/tools/windows/lib.sh"
+version="$(build_version "$out/build")"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 

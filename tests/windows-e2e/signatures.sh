@@ -18,7 +18,9 @@ fail() {
     exit 1
 }
 
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$out/build/CMakeCache.txt")"
+root="$(cd "$here/../.." && pwd)"
+source "$root/tools/windows/lib.sh"
+version="$(build_version "$out/build")"
 for image in "$out/program/zornalit.exe" "$out/program/zornalit-db.exe" "$out/program/zornalit-sound.dll" \
     "$out/zornalit-setup-$version-x64.exe"; do
     [ -f "$image" ] || fail "no $image"

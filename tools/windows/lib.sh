@@ -71,6 +71,12 @@ qt_mingw_prefix() {
     echo "$unpacked/qt6-mingw"
 }
 
+# The program's version as CMake's project() gives it, read from a build
+# folder; nothing when the folder holds no configured build.
+build_version() {
+    sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$1/CMakeCache.txt" 2>/dev/null || true
+}
+
 # True for a Windows executable image. The stored sounds keep the .dll names
 # the original program gave them, yet are WAV data: they are copied as they
 # are, never stripped nor asked for imports.

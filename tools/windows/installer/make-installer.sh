@@ -11,13 +11,15 @@
 # tools/windows/sign.sh. Prints the installer's path.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/../../.." && pwd)"
+source "$root/tools/windows/lib.sh"
 build="$(cd "$1" && pwd)" program="$(cd "$2" && pwd)" output="$(cd "$3" && pwd)"
 
 command -v makensis >/dev/null 2>&1 || {
     echo "Нет makensis: установите пакет Debian nsis (tools/lib/packages.sh)." >&2
     exit 1
 }
-version="$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")"
+version="$(build_version "$build")"
 [ -n "$version" ] || { echo "В «$build/CMakeCache.txt» нет версии программы." >&2; exit 1; }
 quad="$version"
 while [ "$(tr -cd . <<<"$quad" | wc -c)" -lt 3 ]; do quad="$quad.0"; done
@@ -46,7 +48,7 @@ nsis_name() {
 
 {
     echo '!macro INSTALL_PROGRAM_FILES'
-    grep / "$work/program.list" | sed 's|/[^/]*$||' | LC_ALL=C sort -u | while IFS= read -r folder; do
+    sed -n 's|/[^/]*$||p' "$work/program.list" | LC_ALL=C sort -u | while IFS= read -r folder; do
         echo "    CreateDirectory \"\$INSTDIR\\$(nsis_name "$folder")\""
     done
     while IFS= read -r name; do
