@@ -10,11 +10,26 @@
 
 namespace zornalit {
 
-int removeProgramLeftovers(const QString& folder)
+namespace {
+
+LeftoverFiles programLeftovers(FileCalls& calls)
 {
     const QStringList copies = jokeSoundCopies();
+    return LeftoverFiles(calls, QStringList{faultReportFileName} + copies, copies);
+}
+
+} // namespace
+
+int removeProgramLeftovers(const QString& folder)
+{
     SystemFileCalls calls;
-    return LeftoverFiles(calls, QStringList{faultReportFileName} + copies, copies).removeFrom(folder);
+    return programLeftovers(calls).removeFrom(folder);
+}
+
+QStringList programLeftoverPatterns()
+{
+    SystemFileCalls calls;
+    return programLeftovers(calls).patterns();
 }
 
 void startRemovingProgramLeftovers(const ProgramFolder& folder)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 namespace zornalit {
 
@@ -10,6 +10,10 @@ class ProgramFolder;
 // temporary files of the report and of the sound copies, and the copies,
 // as far as no running instance uses them. The number removed.
 int removeProgramLeftovers(const QString& folder);
+
+// Wildcard patterns that name everything removeProgramLeftovers removes,
+// which the Windows uninstaller removes as well.
+QStringList programLeftoverPatterns();
 
 // The same, on a thread of its own, so that a folder full of leftovers
 // delays nothing on the screen.

@@ -30,14 +30,19 @@ bool LeftoverFiles::isLeftover(const QString& name) const
     });
 }
 
+QStringList LeftoverFiles::patterns() const
+{
+    QStringList patterns = m_copies;
+    for (const QString& target : m_written)
+        patterns << target + QStringLiteral(".*.tmp");
+    return patterns;
+}
+
 int LeftoverFiles::removeFrom(const QString& folder) const
 {
     // Only the program's own names are ever looked at; which of them may go
     // is decided on the file itself, never through a link.
-    QStringList patterns = m_copies;
-    for (const QString& target : m_written)
-        patterns << target + QStringLiteral(".*.tmp");
-    QDirIterator entries(folder, patterns, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    QDirIterator entries(folder, patterns(), QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
     const QDir dir(folder);
     int looked = 0;
     int removed = 0;
@@ -54,8 +59,7 @@ int LeftoverFiles::removeFrom(const QString& folder) const
         // opening it: opening it, alone, for that moment would refuse
         // another instance's rename or play of the same name.
         const QFileInfo listed = entries.fileInfo();
-        if (!listed.isSymLink()
-            && writtenWithin(listed.lastModified(), now, std::max(quietSeconds, leastQuietSeconds)))
+        if (!listed.isSymLink() && writtenWithin(listed.lastModified(), now, std::max(quietSeconds, leastQuietSeconds)))
             continue;
         FileError ignored;
         if (m_calls.removeUnused(dir.filePath(name), quietSeconds, &ignored))

@@ -33,6 +33,9 @@ public:
     // Whether name in the folder is one of these leftovers.
     bool isLeftover(const QString& name) const;
 
+    // Wildcard patterns that every leftover's name matches.
+    QStringList patterns() const;
+
     // Removes the leftovers in folder no one uses; the number removed.
     int removeFrom(const QString& folder) const;
 

@@ -297,7 +297,8 @@ Section "Uninstall"
     ${EndIf}
     Call un.RemoveListedFiles
     ; The report and what an interrupted run of the program may leave
-    ; behind (the names app/ProgramLeftovers.cpp cleans up).
+    ; behind: the names app/ProgramLeftovers.cpp cleans up, held to them
+    ; by tests/app/UninstallerLeftoversTest.cpp.
     Delete "$INSTDIR\SegmInfo.txt"
     Delete "$INSTDIR\SegmInfo.txt.*.tmp"
     Delete "$INSTDIR\Ostatsa.wav"
