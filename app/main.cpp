@@ -1,6 +1,7 @@
 #include "app/ProgramEntry.h"
+#include "platform/files/ProcessEnd.h"
 
 int main(int argc, char** argv)
 {
-    return zornalit::runProgram(argc, argv);
+    return zornalit::finishProcess(zornalit::runProgram(argc, argv));
 }

@@ -4,6 +4,7 @@
 #include "CommandLine.h"
 #include "Utf8Console.h"
 #include "platform/ExecutableFolder.h"
+#include "platform/files/ProcessEnd.h"
 
 #include <QCoreApplication>
 
@@ -21,9 +22,7 @@ void write(std::FILE* stream, QByteArrayView bytes)
     std::fwrite(bytes.data(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     // UTF-8 on the console for as long as the program runs.
     const zornalit::dbtool::Utf8Console console;
@@ -54,4 +53,12 @@ int main(int argc, char** argv)
         return zornalit::dbtool::exitCode(zornalit::dbtool::ExitStatus::OutputFailed);
     }
     return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Ended once run's objects are gone: the console has its code page back.
+    return zornalit::finishProcess(run(argc, argv));
 }

@@ -3,11 +3,15 @@
 // tests run on the desktop's own platform: the offscreen one has no fonts
 // there, and the layout checks measure the texts in the real ones.
 
+#include "platform/files/ProcessEnd.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
+namespace {
+
+int runTests(int argc, char** argv)
 {
 #ifndef Q_OS_WIN
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -16,4 +20,11 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return zornalit::finishProcess(runTests(argc, argv));
 }

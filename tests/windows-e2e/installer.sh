@@ -64,7 +64,7 @@ case "$(editor_call 1)" in
 esac
 database_block 5.3 "$installed/SEGM_WIN_ALL.txt" >"$work/expected"
 cmp -s "$work/expected" "$installed/SegmInfo.txt" || fail "the installed program's report differs from the block"
-close_program
+close_installed_program
 rm -f "$installed/notepad.exe" "$installed/notepad.log"*
 settle_prefix
 

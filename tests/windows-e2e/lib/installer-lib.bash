@@ -133,26 +133,10 @@ expected_leftover_listing() {
     } | LC_ALL=C sort | LC_ALL=C comm -13 "$work/before.list" -
 }
 
-# Closes the program's window and waits for the program to end, then ends
-# what Wine itself keeps running, so that the installer finds nothing busy.
-close_program() {
-    # Alt+F4 as a user closes it; X's own closing would destroy the window
-    # under Wine's feet and leave the program running.
-    xdotool windowactivate --sync "$window" 2>/dev/null || true
-    xdotool key --clearmodifiers alt+F4
-    wait_until_gone "$window"
-    for _ in $(seq 400); do
-        kill -0 "$program_pid" 2>/dev/null || break
-        sleep 0.05
-    done
-    # Under Wine the program now and then outlives its closed window; that
-    # is no matter of the installer's, so it is said and the program ended.
-    if kill -0 "$program_pid" 2>/dev/null; then
-        echo "installer under Wine: the program was still running 20 s after its window closed; ended by the check" >&2
-        wineserver -k 2>/dev/null || true
-    fi
-    wait "$program_pid" 2>/dev/null || true
-    program_pid=""
+# Closes the program as a user does, waits for it to end, then ends what
+# Wine itself keeps running, so that the installer finds nothing busy.
+close_installed_program() {
+    close_program
     wineserver -k 2>/dev/null || true
 }
 

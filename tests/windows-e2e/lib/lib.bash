@@ -184,6 +184,22 @@ start_program() {
     sleep 0.5
 }
 
+# Closes the program's window with Alt+F4, as a user does (X's own closing
+# would destroy the window under Wine's feet), and fails unless the program
+# then ends within 10 s: a process left behind holds the program's files.
+close_program() {
+    xdotool windowactivate --sync "$window" 2>/dev/null || true
+    xdotool key --clearmodifiers alt+F4
+    wait_until_gone "$window"
+    within 200 program_ended || fail "the program was still running 10 s after its window closed"
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+}
+
+program_ended() {
+    ! kill -0 "$program_pid" 2>/dev/null
+}
+
 # How many times the stand-in editor has been called.
 editor_calls() {
     [ -f "$FAKE_NOTEPAD_LOG" ] && wc -l < "$FAKE_NOTEPAD_LOG" || echo 0
