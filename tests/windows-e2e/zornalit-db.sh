@@ -8,7 +8,8 @@ prepare_locale
 prepare_prefix
 unpack_program
 
-# Runs zornalit-db.exe in the program folder; prints its exit status. Every
+# Runs zornalit-db.exe in the program folder, for a minute at most (a run
+# that never ends ends as 124); prints its exit status. Every
 # command prints something, so a run without a byte of output never reached
 # the program's own code: once on CI, Wine ended such a run with a failing
 # status and not a word. That run is told in the log and made once more,
@@ -25,7 +26,8 @@ db() {
 
 db_once() {
     local status=0
-    (cd "$program_dir" && DISPLAY= "${russian[@]}" wine ./zornalit-db.exe "$@") >"$work/out" 2>"$work/err" || status=$?
+    (cd "$program_dir" && DISPLAY= exec timeout --kill-after=5 60 "${russian[@]}" wine ./zornalit-db.exe "$@") \
+        >"$work/out" 2>"$work/err" || status=$?
     echo "$status"
 }
 
