@@ -4,7 +4,8 @@
 # in Windows-1251 with CR LF, byte for byte the database's block, and starts
 # exactly "notepad.exe <full path>"; a document button and a document tab
 # start the editor with their files; a link copies its address to the
-# clipboard; the About window opens and closes.
+# clipboard, which keeps it after the program has ended; the About window
+# opens and closes.
 source "$(dirname "$0")/lib/lib.bash"
 start_program
 echo "Wine: the window was mapped ${startup_ms} ms after the launch"
@@ -73,4 +74,8 @@ sleep 0.5
 screenshot windows-about.png
 dismiss "$about" Escape
 kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work/program.err")"
+
+# The copied address outlives the program, to be pasted into a browser.
+close_program
+[ "$(xclip -selection clipboard -o 2>/dev/null || true)" = "$forum" ] || fail "the clipboard lost $forum when the program ended"
 echo "Windows main window under Wine: ok"
