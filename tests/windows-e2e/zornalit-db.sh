@@ -7,6 +7,9 @@ source "$(dirname "$0")/lib/lib.bash"
 prepare_locale
 prepare_prefix
 unpack_program
+# No display here: zornalit-db is a console program.
+export DISPLAY=
+start_wine
 
 # Runs zornalit-db.exe in the program folder, for a minute at most (a run
 # that never ends ends as 124); prints its exit status. Every
@@ -26,12 +29,14 @@ db() {
 
 db_once() {
     local status=0
-    (cd "$program_dir" && DISPLAY= exec timeout --kill-after=5 60 "${russian[@]}" wine ./zornalit-db.exe "$@") \
+    (cd "$program_dir" && exec timeout --kill-after=5 60 "${russian[@]}" wine ./zornalit-db.exe "$@") \
         >"$work/out" 2>"$work/err" || status=$?
     echo "$status"
 }
 
-acp="$("${russian[@]}" wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' | awk '/ACP/ { print $NF }')"
+"${russian[@]}" wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP >"$work/acp" 2>&1 \
+    || fail "Wine could not read its code page (status $?): $(cat "$work/acp")"
+acp="$(tr -d '\r' <"$work/acp" | awk '/ACP/ { print $NF }')"
 [ "$acp" = 1251 ] || fail "Wine's ANSI code page is '$acp', not 1251"
 
 status="$(db check)"
