@@ -34,10 +34,13 @@ start_virtual_display() {
 }
 
 # Starts Xvfb on a free display number, which it chooses itself; sets
-# DISPLAY and xvfb_pid.
+# DISPLAY and xvfb_pid. The server never resets: by default it does when its
+# last client leaves, and on a bare display (no window manager) that is the
+# check's own probe, so that the program, connecting a moment later, met a
+# server in the middle of its reset and was refused.
 start_xvfb() {
     local folder="$1" size="$2"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$folder/display" 2>"$folder/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$folder/display" 2>"$folder/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
         [ -s "$folder/display" ] && break
