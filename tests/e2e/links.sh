@@ -5,7 +5,6 @@ source "$(dirname "$0")/lib/lib.sh"
 start_program
 click_tab 6
 
-clipboard_text() { xclip -selection clipboard -o 2>/dev/null || true; }
 clipboard_targets() { xclip -selection clipboard -o -t TARGETS 2>/dev/null || true; }
 
 seed_image() {

@@ -45,10 +45,6 @@ wait_for_editor_calls 5
 # A link and its picture copy the same address, and only it. A click's
 # copy is read once the clipboard no longer holds what was there before:
 # Wine takes the clipboard over a moment after the click.
-clipboard_text() {
-    xclip -selection clipboard -o 2>/dev/null || true
-}
-
 copied_by_click() {
     local before
     before="$(clipboard_text)"
@@ -71,7 +67,8 @@ case "$site" in
     *) fail "Label2 put '$site' on the clipboard" ;;
 esac
 printf 'earlier' | xclip -selection clipboard -i
-[ "$(copied_by_click 2400 1200 4215 615)" = "$site" ] || fail "Picture3 did not copy $site"   # Picture3
+picture="$(copied_by_click 2400 1200 4215 615)"    # Picture3
+[ "$picture" = "$site" ] || fail "Picture3 did not copy $site"
 forum="$(copied_by_click 120 4080 4215 615)"       # Label3
 case "$forum" in
     http*://*) [ "$forum" != "$site" ] || fail "Label3 copied the site's address" ;;

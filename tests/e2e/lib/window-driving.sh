@@ -45,6 +45,11 @@ fail() {
     exit 1
 }
 
+# The text on the clipboard; nothing when there is none.
+clipboard_text() {
+    xclip -selection clipboard -o 2>/dev/null || true
+}
+
 # Runs the command every 0.05 s until it succeeds, at most n times; false
 # when it never did.
 within() {

@@ -223,7 +223,7 @@ error_box_text() {
     printf '' | xclip -selection clipboard -i
     xdotool key --clearmodifiers ctrl+c
     sleep 0.5
-    xclip -selection clipboard -o 2>/dev/null || true
+    clipboard_text
 }
 
 # Saves the screen, or one window of it, as a PNG file.
